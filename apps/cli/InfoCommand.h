@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// belltide-cli info FILE.psc [--json]
+int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);

@@ -1,0 +1,45 @@
+// belltide-cli: reads, converts and schedules ".psc" school documents without a window.
+
+#include "CliCommand.h"
+#include "ConvertCommand.h"
+#include "InfoCommand.h"
+
+#include <QCoreApplication>
+
+
+namespace {
+
+struct Command {
+    const char* name;
+    belltide::cli::CommandFunction run;
+};
+
+constexpr Command kCommands[] = {
+    {"info", &RunInfoCommand},
+    {"convert", &RunConvertCommand},
+};
+
+constexpr const char* kUsage = "usage: belltide-cli COMMAND ARGUMENTS\n"
+                               "  info FILE.psc [--json]     describe the school a document holds\n"
+                               "  convert IN.psc OUT.psc     read a document and write it again\n";
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h")) {
+        (arguments.isEmpty() ? err : out) << kUsage;
+        return arguments.isEmpty() ? belltide::cli::kExitBadInput : belltide::cli::kExitOk;
+    }
+    const QString name = arguments.takeFirst();
+    for (const Command& command : kCommands) {
+        if (name == QLatin1String(command.name))
+            return command.run(arguments, out, err);
+    }
+    err << "belltide-cli: unknown command \"" << name << "\" (try belltide-cli --help)\n";
+    return belltide::cli::kExitBadInput;
+}

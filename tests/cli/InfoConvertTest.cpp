@@ -1,0 +1,102 @@
+#include "CliCommand.h"
+#include "ConvertCommand.h"
+#include "InfoCommand.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kExample = QStringLiteral(BELLTIDE_EXAMPLES_DIR "/maple-grove.psc");
+
+struct CliRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+CliRun Invoke(int (*command)(const QStringList&, QTextStream&, QTextStream&), const QStringList& arguments)
+{
+    CliRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.code = command(arguments, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+} // namespace
+
+TEST(CliInfo, DescribesTheExampleSchoolInDocumentOrder)
+{
+    const CliRun run = Invoke(&RunInfoCommand, {kExample});
+    ASSERT_EQ(run.code, belltide::cli::kExitOk) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("School: Maple Grove Elementary\nSchool day: 8:00-15:00\n")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Music - Mr. Chen: 45 minutes, 5 minutes passing time")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("not available Tue 12:00-15:00; Thu 12:00-15:00\n")));
+    EXPECT_LT(run.out.indexOf(QStringLiteral("Mrs. Adams")), run.out.indexOf(QStringLiteral("Ms. Thompson")));
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
+TEST(CliInfo, JsonCarriesTheSameSchool)
+{
+    const CliRun run = Invoke(&RunInfoCommand, {QStringLiteral("--json"), kExample});
+    ASSERT_EQ(run.code, belltide::cli::kExitOk);
+    const QJsonObject school = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    EXPECT_EQ(school[QStringLiteral("name")].toString(), QStringLiteral("Maple Grove Elementary"));
+    EXPECT_EQ(school[QStringLiteral("lunchMaxClasses")].toInt(), 3);
+    const QJsonArray specials = school[QStringLiteral("specials")].toArray();
+    ASSERT_EQ(specials.size(), 6);
+    const QJsonObject music = specials[1].toObject();
+    EXPECT_EQ(music[QStringLiteral("title")].toString(), QStringLiteral("Music"));
+    const QJsonArray unavailable = music[QStringLiteral("unavailable")].toArray();
+    ASSERT_EQ(unavailable.size(), 2);
+    EXPECT_EQ(unavailable[0].toObject()[QStringLiteral("from")].toInt(), 720);
+    const QJsonArray classes = school[QStringLiteral("classes")].toArray();
+    ASSERT_EQ(classes.size(), 20);
+    const QJsonArray attendance = classes[0].toObject()[QStringLiteral("attendance")].toArray();
+    EXPECT_EQ(attendance[0].toObject()[QStringLiteral("subject")].toString(), QStringLiteral("P.E."));
+    EXPECT_EQ(attendance[0].toObject()[QStringLiteral("count")].toInt(), 5);
+}
+
+TEST(CliInfo, BadInputAndBadArgumentsGiveOneLineAndExitTwo)
+{
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("broken.psc"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<School><Name>");
+    file.close();
+
+    const QList<QStringList> cases = {
+        {broken}, {dir.filePath(QStringLiteral("missing.psc"))}, {dir.path()}, {}, {kExample, kExample},
+        {QStringLiteral("--jsn"), kExample}};
+    for (const QStringList& arguments : cases) {
+        const CliRun run = Invoke(&RunInfoCommand, arguments);
+        EXPECT_EQ(run.code, belltide::cli::kExitBadInput) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_TRUE(Invoke(&RunInfoCommand, {broken}).err.contains(broken));
+}
+
+TEST(CliConvert, WritesWhatItReadsAndReportsFailures)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.psc"));
+    ASSERT_EQ(Invoke(&RunConvertCommand, {kExample, copy}).code, belltide::cli::kExitOk);
+    QFile original(kExample), converted(copy);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && converted.open(QIODevice::ReadOnly));
+    EXPECT_EQ(converted.readAll(), original.readAll());
+
+    const CliRun unwritable = Invoke(&RunConvertCommand, {kExample, dir.filePath(QStringLiteral("no/such/folder.psc"))});
+    EXPECT_EQ(unwritable.code, belltide::cli::kExitBadInput);
+    EXPECT_TRUE(unwritable.err.startsWith(QStringLiteral("Could not save")));
+    EXPECT_EQ(Invoke(&RunConvertCommand, {kExample}).code, belltide::cli::kExitBadInput);
+}

@@ -1,0 +1,30 @@
+// Feeds arbitrary bytes to the document reader. Whatever reads must also write,
+// read back, and write again to the same bytes.
+
+#include "model/School.h"
+#include "model/SchoolDocument.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace belltide;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    auto school = SchoolDocument::ReadBytes(bytes, QStringLiteral("fuzz.psc"));
+    if (!school)
+        return 0;
+    const QByteArray written = SchoolDocument::ToBytes(*school.Value());
+    auto reread = SchoolDocument::ReadBytes(written, QStringLiteral("written.psc"));
+    if (!reread) {
+        std::fprintf(stderr, "our own output does not read: %s\n", qPrintable(reread.Error()));
+        std::abort();
+    }
+    if (SchoolDocument::ToBytes(*reread.Value()) != written) {
+        std::fprintf(stderr, "writing what we read changed the document\n");
+        std::abort();
+    }
+    return 0;
+}
