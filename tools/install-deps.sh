@@ -9,6 +9,7 @@ packages=(
   libexpat1-dev libpugixml-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  librsvg2-bin
   xvfb xauth x11-apps imagemagick poppler-utils fonts-dejavu-core
 )
 
