@@ -1,0 +1,94 @@
+#include "FieldChanges.h"
+
+#include <array>
+#include <utility>
+
+namespace belltide {
+
+namespace {
+
+constexpr std::array<SchoolTimeChange::Row, 8> kSchoolTimeRows{{
+    {&School::DayStartAt, u"Change School Time", u"SchoolTimeChange-DayStart"},
+    {&School::DayEndAt, u"Change School Time", u"SchoolTimeChange-DayEnd"},
+    {&School::SpecialStartAt, u"Change Special Start Time", u"SchoolTimeChange-SpecialStart"},
+    {&School::LunchStartAt, u"Change Lunch Time", u"SchoolTimeChange-LunchStart"},
+    {&School::LunchEndAt, u"Change Lunch Time", u"SchoolTimeChange-LunchEnd"},
+    {&School::LunchRecessTime, u"Change Lunch Schedule", u"SchoolTimeChange-LunchRecess"},
+    {&School::LunchMaxClasses, u"Change Lunch Schedule", u"SchoolTimeChange-LunchMax"},
+    {&School::LunchTime, u"Change Lunch Schedule", u"SchoolTimeChange-LunchTime"},
+}};
+
+constexpr ClassTimeChange::Row kClassDayStartRow{&Classroom::DayStart, u"Change Class Time",
+                                                 u"ClassTimeChange-DayStart"};
+constexpr ClassTimeChange::Row kClassDayEndRow{&Classroom::DayEnd, u"Change Class Time", u"ClassTimeChange-DayEnd"};
+
+} // namespace
+
+SchoolTimeChange::SchoolTimeChange(std::shared_ptr<School> school, std::int32_t whichField, std::int32_t value,
+                                   const MicrosecondClock& clock)
+    : FieldChangeAction(std::move(school), value, clock), mWhichField(whichField)
+{
+}
+
+SchoolTimeChange::Row SchoolTimeChange::TableRow() const
+{
+    if (mWhichField < 0 || mWhichField >= static_cast<std::int32_t>(kSchoolTimeRows.size()))
+        return {};
+    return kSchoolTimeRows[static_cast<std::size_t>(mWhichField)];
+}
+
+bool SchoolTimeChange::IsSameType(const ActionBase& other) const
+{
+    const auto* same = dynamic_cast<const SchoolTimeChange*>(&other);
+    return same && same->mWhichField == mWhichField;
+}
+
+ClassTimeChange::ClassTimeChange(std::shared_ptr<Classroom> classroom, bool isDayStart, std::int32_t value,
+                                 const MicrosecondClock& clock)
+    : FieldChangeAction(std::move(classroom), value, clock), mIsDayStart(isDayStart)
+{
+}
+
+ClassTimeChange::Row ClassTimeChange::TableRow() const
+{
+    return mIsDayStart ? kClassDayStartRow : kClassDayEndRow;
+}
+
+SpecialAttendenceChange::SpecialAttendenceChange(std::shared_ptr<Classroom> classroom, QString specialTitle,
+                                                 std::int32_t count, const MicrosecondClock& clock)
+    : NumberChangeAction(count, clock), mClass(std::move(classroom)), mSpecial(std::move(specialTitle))
+{
+}
+
+void SpecialAttendenceChange::Execute()
+{
+    OldValue = mClass->AttendCount(mSpecial);
+    mClass->AttendCount(mSpecial, NewValue);
+}
+
+void SpecialAttendenceChange::Unexecute()
+{
+    mClass->AttendCount(mSpecial, OldValue);
+}
+
+QString SpecialAttendenceChange::GetDescription() const
+{
+    return QStringLiteral("Attendence Change");
+}
+
+QString SpecialAttendenceChange::GetNotificationName() const
+{
+    return QStringLiteral("SpecialAttendenceChange");
+}
+
+ActionTag SpecialAttendenceChange::GetNotificationTag() const
+{
+    return mClass;
+}
+
+bool SpecialAttendenceChange::IsSameType(const ActionBase& other) const
+{
+    return dynamic_cast<const SpecialAttendenceChange*>(&other) != nullptr;
+}
+
+} // namespace belltide

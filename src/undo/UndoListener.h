@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ActionTag.h"
+
+#include <QString>
+
+namespace belltide {
+
+// Told after every do, undo and redo which notification the action sends and
+// which model object it changed.
+class UndoListener {
+public:
+    virtual ~UndoListener() = default;
+
+    virtual void NotificationReceived(const QString& name, const ActionTag& tag) = 0;
+};
+
+} // namespace belltide

@@ -1,0 +1,116 @@
+#include "UndoTestSupport.h"
+
+#include "undo/FieldChanges.h"
+#include "undo/UndoManager.h"
+
+#include "model/School.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <memory>
+
+using namespace belltide;
+using namespace belltide::undotest;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Writes what it does into a shared log, to check the order of a chain.
+class LoggingAction final : public ActionBase {
+public:
+    LoggingAction(QStringList& log, QString label) : mLog(log), mLabel(std::move(label)) {}
+
+protected:
+    void Execute() override { mLog.append(u"do "_s + mLabel); }
+    void Unexecute() override { mLog.append(u"undo "_s + mLabel); }
+    QString GetNotificationName() const override { return mLabel; }
+
+private:
+    QStringList& mLog;
+    QString mLabel;
+};
+
+class UndoManagerTest : public ::testing::Test {
+protected:
+    void Rename(const QString& name, std::int64_t afterMicros = 1'000'000)
+    {
+        mClock.Advance(afterMicros);
+        mManager.Add(std::make_shared<SchoolNameChange>(mSchool, name, mClock));
+    }
+
+    FakeClock mClock;
+    std::shared_ptr<School> mSchool = std::make_shared<School>();
+    UndoManager mManager;
+};
+
+TEST_F(UndoManagerTest, SameTypeEditsMergeOnlyWhenLessThanHalfASecondApart)
+{
+    for (const auto& [gap, entries] : {std::pair{300'000, 1u}, {499'999, 1u}, {500'000, 2u}, {600'000, 2u}}) {
+        SCOPED_TRACE(gap);
+        mManager.UndoActions.clear();
+        mSchool->Name = u"Old"_s;
+        Rename(u"A"_s);
+        Rename(u"AB"_s, gap);
+        ASSERT_EQ(mManager.UndoActions.size(), entries);
+        mManager.Undo();
+        EXPECT_EQ(mSchool->Name, entries == 1 ? u"Old"_s : u"A"_s);
+        mManager.Redo();
+        EXPECT_EQ(mSchool->Name, u"AB"_s);
+    }
+}
+
+TEST_F(UndoManagerTest, RunOfEditsKeepsMergingWhileEachGapIsShort)
+{
+    Rename(u"A"_s);
+    Rename(u"AB"_s, 400'000);
+    Rename(u"ABC"_s, 400'000);
+    ASSERT_EQ(mManager.UndoActions.size(), 1u);
+    mManager.Undo();
+    EXPECT_EQ(mSchool->Name, u"My School"_s);
+    mManager.Redo();
+    EXPECT_EQ(mSchool->Name, u"ABC"_s);
+}
+
+TEST_F(UndoManagerTest, DirtinessFollowsTheStackDepthAtTheLastSave)
+{
+    EXPECT_FALSE(mManager.IsDirty());
+    EXPECT_EQ(mManager.UndoText(), u"Undo"_s);
+    Rename(u"A"_s);
+    Rename(u"B"_s);
+    Rename(u"C"_s);
+    mManager.MarkSave();
+    EXPECT_EQ(mManager.LastSaveMark, 2);
+
+    mManager.Undo();
+    EXPECT_TRUE(mManager.IsDirty());
+    mManager.Add(std::make_shared<SchoolFreeTimeChange>(mSchool, 30, mClock));
+    EXPECT_FALSE(mManager.CanRedo());
+    EXPECT_FALSE(mManager.IsDirty()) << "back at the saved depth";
+
+    mClock.Advance(100'000);
+    mManager.Add(std::make_shared<SchoolFreeTimeChange>(mSchool, 35, mClock));
+    EXPECT_FALSE(mManager.IsDirty()) << "a merge keeps the depth";
+}
+
+TEST_F(UndoManagerTest, ChainIsOneStepDoneFrontToBackUndoneBackToFront)
+{
+    RecordingListener listener;
+    mManager.Listeners.push_back(&listener);
+    QStringList log;
+    auto chain = std::make_shared<LoggingAction>(log, u"1"_s);
+    chain->NextAction = std::make_shared<LoggingAction>(log, u"2"_s);
+    chain->NextAction->NextAction = std::make_shared<LoggingAction>(log, u"3"_s);
+
+    mManager.Add(chain);
+    mManager.Undo();
+    mManager.Redo();
+
+    EXPECT_EQ(log.join(u','), u"do 1,do 2,do 3,undo 3,undo 2,undo 1,do 1,do 2,do 3"_s);
+    ASSERT_EQ(listener.Received.size(), 3u);
+    for (const Notification& n : listener.Received)
+        EXPECT_EQ(n.Name, u"1"_s);
+}
+
+} // namespace
