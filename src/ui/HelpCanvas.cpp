@@ -1,0 +1,54 @@
+#include "HelpCanvas.h"
+
+#include "Resources.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace belltide {
+
+HelpCanvas::HelpCanvas(QWidget* parent)
+    : QWidget(parent)
+    , mBeloPicture(Resources::GetIcon(QStringLiteral("Belo")))
+    , mInstantHelp(new QLabel(this))
+{
+    setObjectName(QStringLiteral("HelpCanvas"));
+    setFixedWidth(170);
+    mInstantHelp->setObjectName(QStringLiteral("InstantHelp"));
+    mInstantHelp->setWordWrap(true);
+    mInstantHelp->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, mBeloPicture.isNull() ? 12 : mBeloPicture.height() + 8, 10, 8);
+    layout->addWidget(mInstantHelp, 1);
+}
+
+void HelpCanvas::SetText(const QString& text, const QColor& colour)
+{
+    mInstantHelp->setText(text);
+    QPalette palette = mInstantHelp->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    mInstantHelp->setPalette(palette);
+}
+
+QString HelpCanvas::Text() const
+{
+    return mInstantHelp->text();
+}
+
+QColor HelpCanvas::TextColour() const
+{
+    return mInstantHelp->palette().color(QPalette::WindowText);
+}
+
+void HelpCanvas::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawLine(0, 0, 0, height());
+    if (!mBeloPicture.isNull())
+        painter.drawImage(width() / 2 - mBeloPicture.width() / 2, 0, mBeloPicture);
+}
+
+} // namespace belltide

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+
+namespace belltide {
+
+// The instant-help area: Belo, the mascot, above a text explaining whatever
+// control the mouse is over.
+class HelpCanvas : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HelpCanvas(QWidget* parent = nullptr);
+
+    void SetText(const QString& text, const QColor& colour);
+    QString Text() const;
+    QColor TextColour() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage mBeloPicture;
+    QLabel* mInstantHelp;
+};
+
+} // namespace belltide

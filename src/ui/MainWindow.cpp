@@ -1,0 +1,299 @@
+#include "MainWindow.h"
+
+#include "HeadingCanvas.h"
+#include "HelpCanvas.h"
+#include "HomePage.h"
+#include "Resources.h"
+#include "StepLinks.h"
+#include "StepPage.h"
+#include "StepTexts.h"
+#include "model/School.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include <utility>
+
+namespace belltide {
+
+namespace {
+
+// The step whose page shows what a notification is about; -1 for none.
+int StepForNotification(const QString& name)
+{
+    static const std::pair<const char*, int> steps[] = {
+        {"SchoolNameChange", kSchoolStep},
+        {"SchoolTimeChange-DayStart", kSchoolStep},
+        {"SchoolTimeChange-DayEnd", kSchoolStep},
+        {"SchoolTimeChange-SpecialStart", kSchoolStep},
+        {"SchoolFreeTimeChange", kSchoolStep},
+        {"SchoolTimeChange-LunchStart", kSchoolStep},
+        {"SchoolTimeChange-LunchEnd", kSchoolStep},
+        {"SchoolTimeChange-LunchMax", kSchoolStep},
+        {"SchoolTimeChange-LunchRecess", kSchoolStep},
+        {"SchoolTimeChange-LunchTime", kSchoolStep},
+        {"ClassListChange", kClassesStep},
+        {"ClassTeacherChange", kClassesStep},
+        {"ClassGradeChange", kClassesStep},
+        {"ClassTimeChange-DayStart", kClassesStep},
+        {"ClassTimeChange-DayEnd", kClassesStep},
+        {"ClassNumberOfStudentsChange", kClassesStep},
+        {"SpecialListChange", kSpecialsStep},
+        {"SpecialTitleChange", kSpecialsStep},
+        {"SpecialAvailabilityChange", kSpecialsStep},
+        {"SpecialDurationChange", kSpecialsStep},
+        {"SpecialMaxStudentsChange", kSpecialsStep},
+        {"SpecialOverlapChange", kSpecialsStep},
+        {"SpecialTeacherChange", kSpecialsStep},
+        {"SpecialAttendenceChange", kAttendanceStep},
+    };
+    for (const auto& [known, step] : steps) {
+        if (name == QLatin1String(known))
+            return step;
+    }
+    return -1;
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::shared_ptr<School> school, const MicrosecondClock& clock, QWidget* parent)
+    : QMainWindow(parent)
+    , WindowUndoHost(clock)
+    , mSchool(std::move(school))
+{
+    setWindowTitle(QStringLiteral("Belltide"));
+    resize(800, 480);
+    BuildFrame();
+    BuildEditMenu();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildFrame()
+{
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    mHeadingCanvas = new HeadingCanvas(central);
+    column->addWidget(mHeadingCanvas);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    mPanel = new QStackedWidget(central);
+    mPanel->setObjectName(QStringLiteral("Panel"));
+    mHomePage = new HomePage(mPanel);
+    connect(mHomePage, &HomePage::StepChosen, this, &MainWindow::GoToStep);
+    mPages[0] = mHomePage;
+    for (int step = 1; step < kStepCount; ++step)
+        mPages[std::size_t(step)] = new StepPage(mPanel);
+    for (StepPage* page : mPages)
+        mPanel->addWidget(page);
+    middle->addWidget(mPanel, 1);
+    mHelpCanvas = new HelpCanvas(central);
+    middle->addWidget(mHelpCanvas);
+    column->addLayout(middle, 1);
+    column->addWidget(BuildBottomRow());
+    setCentralWidget(central);
+
+    connect(mPanel, &QStackedWidget::currentChanged, this, &MainWindow::Panel_Change);
+}
+
+QWidget* MainWindow::BuildBottomRow()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(12, 6, 12, 8);
+
+    mGotoGroup = new QWidget(bar);
+    mGotoGroup->setObjectName(QStringLiteral("GotoGroup"));
+    auto* gotoRow = new QHBoxLayout(mGotoGroup);
+    gotoRow->setContentsMargins(0, 0, 0, 0);
+    gotoRow->setSpacing(6);
+    auto* label = new QLabel(QStringLiteral("Go to:"), mGotoGroup);
+    label->setObjectName(QStringLiteral("StaticText20"));
+    gotoRow->addWidget(label);
+    for (int step = 0; step < kStepCount; ++step) {
+        auto* canvas = new StepPicture(step, PictureForStep(step), 20, mGotoGroup);
+        canvas->setObjectName(QStringLiteral("GotoCanvas%1").arg(step));
+        canvas->setToolTip(QString::fromLatin1(TextForStep(step).HeadingBig));
+        connect(canvas, &StepPicture::Clicked, this, &MainWindow::GoToStep);
+        mGotoCanvas[std::size_t(step)] = canvas;
+        gotoRow->addWidget(canvas);
+    }
+    row->addWidget(mGotoGroup);
+    row->addStretch(1);
+
+    mBackButton = new QPushButton(QStringLiteral("Back"), bar);
+    mBackButton->setObjectName(QStringLiteral("BackButton"));
+    mContinueButton = new QPushButton(QStringLiteral("Continue"), bar);
+    mContinueButton->setObjectName(QStringLiteral("ContinueButton"));
+    mContinueButton->setDefault(true);
+    for (QPushButton* button : {mBackButton, mContinueButton}) {
+        button->setFixedHeight(std::max(22, button->sizeHint().height()));
+        button->setMinimumWidth(90);
+        row->addWidget(button);
+    }
+    connect(mBackButton, &QPushButton::clicked, this, &MainWindow::BackButton_Action);
+    connect(mContinueButton, &QPushButton::clicked, this, &MainWindow::ContinueButton_Action);
+    return bar;
+}
+
+void MainWindow::BuildEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mUndoAction = edit->addAction(QStringLiteral("Can't Undo"));
+    mUndoAction->setObjectName(QStringLiteral("EditUndo"));
+    mUndoAction->setShortcut(QKeySequence::Undo);
+    mRedoAction = edit->addAction(QStringLiteral("Can't Redo"));
+    mRedoAction->setObjectName(QStringLiteral("EditRedo"));
+    mRedoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    connect(mUndoAction, &QAction::triggered, this, [this] { EditUndo(); });
+    connect(mRedoAction, &QAction::triggered, this, [this] { EditRedo(); });
+    connect(edit, &QMenu::aboutToShow, this, &MainWindow::UpdateEditMenu);
+    UpdateEditMenu();
+}
+
+void MainWindow::UpdateEditMenu()
+{
+    // A disabled action's shortcut does nothing, so the items must be right
+    // before any key is pressed, not only when the menu opens.
+    const EditMenuState state = EnableMenuItems({});
+    mUndoAction->setText(state.EditUndo.Text);
+    mUndoAction->setEnabled(state.EditUndo.Enabled);
+    mRedoAction->setText(state.EditRedo.Text);
+    mRedoAction->setEnabled(state.EditRedo.Enabled);
+}
+
+void MainWindow::NotificationReceived(const QString& name, const ActionTag& tag)
+{
+    // Any change may invalidate the schedule; the Schedule step makes a new one.
+    mSchool->Schedule.reset();
+    UpdateEditMenu();
+    if (mInternalChange > 0)
+        return;
+    InternalChange guard(*this);
+    const int step = StepForNotification(name);
+    if (step < 0)
+        return;
+    GoToStep(step);
+    mPages[std::size_t(step)]->React(name, tag);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (mOpened)
+        return;
+    mOpened = true;
+    WatchForHelp(this);
+    SetupPage(mCurrentPanel);
+}
+
+void MainWindow::WatchForHelp(QWidget* root)
+{
+    for (QWidget* child : root->findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+QImage MainWindow::PictureForStep(int step)
+{
+    if (PageNumberToStep(step) < 0)
+        return {};
+    return Resources::GetIcon(QString::fromLatin1(TextForStep(step).Icon));
+}
+
+void MainWindow::GoToStep(int step)
+{
+    mPageFocus[std::size_t(mCurrentPanel)] = QApplication::focusWidget();
+    if (PageNumberToStep(step) < 0)
+        return;
+    mPanel->setCurrentIndex(step);
+}
+
+void MainWindow::Panel_Change(int page)
+{
+    CommitPage(mCurrentPanel);
+    mCurrentPanel = page;
+    SetupPage(mCurrentPanel);
+}
+
+void MainWindow::CommitPage(int) {}
+
+void MainWindow::SetupPage(int page)
+{
+    HideHelp();
+    const int step = PageNumberToStep(page);
+    mBackButton->setEnabled(step != kHomeStep);
+    mGotoGroup->setVisible(step != kHomeStep);
+    mContinueButton->setEnabled(step != kScheduleStep);
+    FallbackHelp.clear();
+
+    const StepText& text = TextForStep(step);
+    mHeadingCanvas->SetHeading(PictureForStep(step), QString::fromLatin1(text.HeadingBig),
+                               QString::fromLatin1(text.HeadingSmall));
+    FallbackHelp = QString::fromLatin1(text.FallbackHelp);
+    if (QWidget* first = mPages[std::size_t(step)]->FirstControl())
+        first->setFocus(Qt::OtherFocusReason);
+
+    // Coming back to a page puts the user where they left it.
+    if (QWidget* remembered = mPageFocus[std::size_t(page)]; remembered && mPages[std::size_t(page)]->isAncestorOf(remembered))
+        remembered->setFocus(Qt::OtherFocusReason);
+    mHeadingCanvas->update();
+    HideHelp();
+}
+
+void MainWindow::ContinueButton_Action()
+{
+    GoToStep(PageNumberToStep(mCurrentPanel) + 1);
+}
+
+void MainWindow::BackButton_Action()
+{
+    GoToStep(PageNumberToStep(mCurrentPanel) - 1);
+}
+
+void MainWindow::ShowHelp(const QString& text)
+{
+    mHelpCanvas->SetText(text, Qt::black);
+}
+
+void MainWindow::HideHelp()
+{
+    if (!FallbackHelp.isEmpty())
+        mHelpCanvas->SetText(FallbackHelp, Qt::black);
+    else
+        mHelpCanvas->SetText(QString::fromLatin1(kDefaultHelp), QColor(128, 128, 128));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Enter && event->type() != QEvent::Leave)
+        return QMainWindow::eventFilter(watched, event);
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (!control)
+        return false;
+    const QString name = control->objectName();
+    QString text = HelpTextFor(name);
+    // The special classes page explains its controls with their tooltips.
+    if (text.isEmpty() && control->property("instantHelpFromToolTip").toBool())
+        text = control->toolTip();
+    if (name == QStringLiteral("SchoolDayLunchStartAt") && !ShowInstantHelp())
+        text.clear();
+    if (text.isEmpty())
+        return false;
+    if (event->type() == QEvent::Enter)
+        ShowHelp(text);
+    else
+        HideHelp();
+    return false;
+}
+
+} // namespace belltide

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "undo/WindowUndoHost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+
+namespace belltide {
+
+class HeadingCanvas;
+class HelpCanvas;
+class HomePage;
+class School;
+class StepPage;
+class StepPicture;
+
+// The document window: leads the user through the six steps, one page each,
+// with a heading, Continue and Back, a "Go to:" row and the instant help. It is
+// also the undo host of its document: every notification brings it up to date.
+class MainWindow : public QMainWindow, public WindowUndoHost {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(std::shared_ptr<School> school, const MicrosecondClock& clock = MicrosecondClock::Steady(),
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The only way to change steps; numbers outside 0-5 change nothing.
+    void GoToStep(int step);
+    int CurrentPanel() const { return mCurrentPanel; }
+
+    void ShowHelp(const QString& text);
+    void HideHelp();
+    static QImage PictureForStep(int step);
+
+    // Whether the lunch start field shows its help; the preference behind it
+    // belongs to the application.
+    std::function<bool()> ShowInstantHelp = [] { return true; };
+
+    School& GetSchool() const { return *mSchool; }
+    std::shared_ptr<School> SchoolPtr() const { return mSchool; }
+
+    // While above 0 the window itself is writing into its controls: control
+    // events make no edits and notifications get no reaction.
+    int mInternalChange = 0;
+    QString FallbackHelp;
+    int mPageBeforePrint = -1;
+
+    HeadingCanvas* Heading() const { return mHeadingCanvas; }
+    HelpCanvas* Help() const { return mHelpCanvas; }
+    HomePage* Home() const { return mHomePage; }
+    QPushButton* ContinueButton() const { return mContinueButton; }
+    QPushButton* BackButton() const { return mBackButton; }
+    QWidget* GotoGroup() const { return mGotoGroup; }
+    StepPicture* GotoCanvas(int step) const { return mGotoCanvas[std::size_t(step)]; }
+    StepPage* Page(int step) const { return mPages[std::size_t(step)]; }
+    QAction* UndoAction() const { return mUndoAction; }
+    QAction* RedoAction() const { return mRedoAction; }
+
+    // Writes values into controls without the controls' events making edits.
+    class InternalChange {
+    public:
+        explicit InternalChange(MainWindow& window) : mWindow(window) { ++mWindow.mInternalChange; }
+        ~InternalChange() { --mWindow.mInternalChange; }
+        InternalChange(const InternalChange&) = delete;
+        InternalChange& operator=(const InternalChange&) = delete;
+
+    private:
+        MainWindow& mWindow;
+    };
+
+    // Brings the Edit menu's Undo and Redo up to date.
+    void UpdateEditMenu();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void NotificationReceived(const QString& name, const ActionTag& tag) override;
+    void RefreshMenus() override { UpdateEditMenu(); }
+
+private:
+    void BuildFrame();
+    void BuildEditMenu();
+    QWidget* BuildBottomRow();
+    void WatchForHelp(QWidget* root);
+    void Panel_Change(int page);
+    void CommitPage(int page);
+    void SetupPage(int page);
+    void ContinueButton_Action();
+    void BackButton_Action();
+
+    std::shared_ptr<School> mSchool;
+    int mCurrentPanel = 0;
+    bool mOpened = false;
+    std::array<QPointer<QWidget>, 6> mPageFocus;
+
+    HeadingCanvas* mHeadingCanvas = nullptr;
+    QStackedWidget* mPanel = nullptr;
+    HelpCanvas* mHelpCanvas = nullptr;
+    HomePage* mHomePage = nullptr;
+    std::array<StepPage*, 6> mPages{};
+    QPushButton* mContinueButton = nullptr;
+    QPushButton* mBackButton = nullptr;
+    QWidget* mGotoGroup = nullptr;
+    std::array<StepPicture*, 6> mGotoCanvas{};
+    QAction* mUndoAction = nullptr;
+    QAction* mRedoAction = nullptr;
+};
+
+} // namespace belltide

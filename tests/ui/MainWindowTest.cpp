@@ -1,0 +1,201 @@
+#include "model/School.h"
+#include "ui/HeadingCanvas.h"
+#include "ui/HelpCanvas.h"
+#include "ui/HomePage.h"
+#include "ui/MainWindow.h"
+#include "ui/StepLinks.h"
+#include "ui/StepPage.h"
+#include "undo/FieldChanges.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace belltide;
+
+namespace {
+
+// Pages 1-5 get real controls with their own issue; the tests give them
+// stand-ins with the names the window looks for.
+QLineEdit* AddField(StepPage* page, const char* name)
+{
+    if (!page->layout())
+        new QVBoxLayout(page);
+    auto* field = new QLineEdit(page);
+    field->setObjectName(QString::fromLatin1(name));
+    page->layout()->addWidget(field);
+    return field;
+}
+
+void Hover(QWidget* widget, bool inside)
+{
+    QEvent event(inside ? QEvent::Enter : QEvent::Leave);
+    QApplication::sendEvent(widget, &event);
+}
+
+struct FakeClock : MicrosecondClock {
+    double Microseconds() const override { return now; }
+    double now = 1e6;
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void OpensOnTheHomePageAndStepsThroughEveryPage()
+    {
+        MainWindow window(std::make_shared<School>());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(800, 480));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Belltide"));
+        QCOMPARE(window.CurrentPanel(), 0);
+        QVERIFY(!window.BackButton()->isEnabled());
+        QVERIFY(window.GotoGroup()->isHidden());
+        QCOMPARE(window.Heading()->HeadingBig(), QStringLiteral("Home"));
+
+        const char* headings[] = {"Home", "School Information", "Classes", "Special Classes",
+                                  "Special Class Attendance", "Schedule"};
+        for (int step = 1; step < 6; ++step) {
+            QTest::mouseClick(window.ContinueButton(), Qt::LeftButton);
+            QCOMPARE(window.CurrentPanel(), step);
+            QCOMPARE(window.Heading()->HeadingBig(), QString::fromLatin1(headings[step]));
+            QVERIFY(window.BackButton()->isEnabled());
+            QVERIFY(window.GotoGroup()->isVisible());
+        }
+        QCOMPARE(window.Heading()->HeadingSmall(), QStringLiteral("View or print your schedule."));
+        QVERIFY(!window.ContinueButton()->isEnabled());
+        QTest::mouseClick(window.BackButton(), Qt::LeftButton);
+        QCOMPARE(window.CurrentPanel(), 4);
+
+        window.GoToStep(9);
+        QCOMPARE(window.CurrentPanel(), 4);
+        QTest::mouseClick(window.GotoCanvas(2), Qt::LeftButton);
+        QCOMPARE(window.CurrentPanel(), 2);
+        QTest::mouseClick(window.GotoCanvas(0), Qt::LeftButton);
+        QCOMPARE(window.CurrentPanel(), 0);
+    }
+
+    void HomePicturesLabelsAndAcceleratorsLeadToTheirSteps()
+    {
+        MainWindow window(std::make_shared<School>());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        HomePage* home = window.Home();
+        QTest::mouseClick(home->HomeCanvas(3), Qt::LeftButton);
+        QCOMPARE(window.CurrentPanel(), 4);
+        window.GoToStep(0);
+        QTest::mouseClick(home->HomeLabel(5), Qt::LeftButton);
+        QCOMPARE(window.CurrentPanel(), 3);
+        window.GoToStep(0);
+        QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(window.CurrentPanel(), 3);
+
+        window.GoToStep(0);
+        Hover(home->HomeCanvas(1), true);
+        QVERIFY(home->HomeLabel(2)->IsUnderlined() && home->HomeLabel(3)->IsUnderlined());
+        QVERIFY(!home->HomeLabel(4)->IsUnderlined());
+        Hover(home->HomeCanvas(1), false);
+        QVERIFY(!home->HomeLabel(2)->IsUnderlined());
+        Hover(home->HomeLabel(9), true);
+        QVERIFY(home->HomeLabel(8)->IsUnderlined());
+    }
+
+    void InstantHelpFollowsThePointerAndThePage()
+    {
+        MainWindow window(std::make_shared<School>());
+        QLineEdit* lunchStart = AddField(window.Page(1), "SchoolDayLunchStartAt");
+        QLineEdit* lunchEnd = AddField(window.Page(1), "SchoolLunchEndAt");
+        bool showLunchHelp = true;
+        window.ShowInstantHelp = [&] { return showLunchHelp; };
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString homeHint = QStringLiteral(
+            "Select a step to the left by clicking on it, or click the Continue button below to start with the first "
+            "step.");
+        QCOMPARE(window.Help()->Text(), homeHint);
+        QCOMPARE(window.Help()->TextColour(), QColor(Qt::black));
+
+        Hover(window.ContinueButton(), true);
+        QCOMPARE(window.Help()->Text(), QStringLiteral("Click to go to the next step."));
+        Hover(window.ContinueButton(), false);
+        QCOMPARE(window.Help()->Text(), homeHint);
+
+        window.GoToStep(1);
+        QCOMPARE(window.Help()->Text(), QStringLiteral("Move your mouse over something, and Belo will explain it."));
+        QCOMPARE(window.Help()->TextColour(), QColor(128, 128, 128));
+        Hover(lunchStart, true);
+        QVERIFY(window.Help()->Text().startsWith(QStringLiteral("Enter the basic lunch schedule information.")));
+        Hover(lunchStart, false);
+
+        showLunchHelp = false;
+        Hover(lunchStart, true);
+        QCOMPARE(window.Help()->TextColour(), QColor(128, 128, 128));
+        Hover(lunchEnd, true);
+        QVERIFY(window.Help()->Text().startsWith(QStringLiteral("Enter the basic lunch schedule information.")));
+
+        window.GoToStep(5);
+        QCOMPARE(window.Help()->Text(), QStringLiteral("Select a classroom to view in the popup above the schedule."));
+    }
+
+    void ReenteringAPageRestoresItsFocus()
+    {
+        MainWindow window(std::make_shared<School>());
+        AddField(window.Page(2), "ClassTeacher");
+        QLineEdit* grade = AddField(window.Page(2), "ClassGrade");
+        QLineEdit* other = AddField(window.Page(3), "SpecialTeacher");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.GoToStep(2);
+        grade->setFocus();
+        QTRY_VERIFY(grade->hasFocus());
+        window.GoToStep(3);
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        window.GoToStep(2);
+        QTRY_VERIFY(grade->hasFocus());
+    }
+
+    void NotificationsDiscardTheScheduleAndShowTheStepConcerned()
+    {
+        auto school = std::make_shared<School>();
+        FakeClock clock;
+        MainWindow window(school, clock);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.UndoAction()->text(), QStringLiteral("Can't Undo"));
+        QVERIFY(!window.UndoAction()->isEnabled());
+
+        window.GoToStep(3);
+        window.UndoManager().Add(std::make_shared<SchoolNameChange>(school, QStringLiteral("Oak"), window.Clock()));
+        QCOMPARE(window.CurrentPanel(), 1);
+        QCOMPARE(school->Name, QStringLiteral("Oak"));
+        QVERIFY(window.UndoAction()->isEnabled());
+        QVERIFY(window.Dirty());
+
+        window.GoToStep(4);
+        school->Schedule = std::shared_ptr<belltide::Schedule>(reinterpret_cast<belltide::Schedule*>(0x1), [](auto*) {});
+        window.UndoAction()->trigger();
+        QCOMPARE(school->Name, QStringLiteral("My School"));
+        QCOMPARE(window.CurrentPanel(), 1);
+        QVERIFY(!school->Schedule);
+        QVERIFY(window.RedoAction()->isEnabled());
+        QVERIFY(!window.Dirty());
+
+        // Edits made by the window itself change nothing on screen.
+        window.GoToStep(0);
+        {
+            MainWindow::InternalChange guard(window);
+            window.RedoAction()->trigger();
+        }
+        QCOMPARE(window.CurrentPanel(), 0);
+        QCOMPARE(school->Name, QStringLiteral("Oak"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
