@@ -112,8 +112,8 @@ QString JsonString(const QString& text)
 }
 
 // What a class-row block stands for: a special of the school, a lunch seat or recess.
-QString MeetingFields(const ScheduleSpecial& item, const School& school,
-                      const QHash<const ScheduleSpecial*, int>& seats)
+QString MeetingFields(
+    const ScheduleSpecial& item, const School& school, const QHash<const ScheduleSpecial*, int>& seats)
 {
     const QString subject = QStringLiteral("\"subject\": ") + JsonString(item.Subject);
     if (item.Tag) {

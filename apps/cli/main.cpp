@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "ConvertCommand.h"
+#include "GenerateCommand.h"
 #include "InfoCommand.h"
 
 #include <QCoreApplication>
@@ -17,11 +18,14 @@ struct Command {
 constexpr Command kCommands[] = {
     {"info", &RunInfoCommand},
     {"convert", &RunConvertCommand},
+    {"generate", &RunGenerateCommand},
 };
 
 constexpr const char* kUsage = "usage: belltide-cli COMMAND ARGUMENTS\n"
                                "  info FILE.psc [--json]     describe the school a document holds\n"
-                               "  convert IN.psc OUT.psc     read a document and write it again\n";
+                               "  convert IN.psc OUT.psc     read a document and write it again\n"
+                               "  generate FILE.psc [--seed N] [--attempts N] [--json OUT|-] [--quiet]\n"
+                               "                             make a schedule, up to N attempts (10)\n";
 
 } // namespace
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace belltide {
+
+// The weekdays on which a class meets a special, fixed by how many times a week
+// it meets it. Two meetings never fall on neighbouring days.
+struct DayPattern {
+    std::int32_t Code;
+    std::int32_t DayCount;
+    std::array<std::int32_t, 5> Days;
+
+    std::span<const std::int32_t> MeetingDays() const { return { Days.data(), static_cast<std::size_t>(DayCount) }; }
+};
+
+// Patterns with the given number of meetings, in their fixed order; none for a
+// count outside 1..5.
+std::span<const DayPattern> PatternsWithMeetings(std::int32_t meetings);
+
+} // namespace belltide

@@ -1,0 +1,544 @@
+#include "RandomIdealScheduler.h"
+
+#include "DayPattern.h"
+#include "EngineLog.h"
+#include "Schedule.h"
+#include "ScheduleClassroom.h"
+#include "ScheduleSpecial.h"
+#include "Subjects.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace belltide {
+
+namespace {
+
+template <typename T>
+std::vector<std::shared_ptr<ScheduleObject>> AsRows(const std::vector<std::shared_ptr<T>>& objects)
+{
+    return { objects.begin(), objects.end() };
+}
+
+using PairKey = std::pair<std::intptr_t, std::intptr_t>;
+
+// From pairs (room, special), one per room and no special twice: a special
+// that only one room wants goes to it first, then each remaining room takes
+// its first special still free. Returns positions in `pairs`, in the order
+// chosen, or nothing when some room is left without one.
+std::vector<std::size_t> ChooseOnePerRoom(const std::vector<PairKey>& pairs)
+{
+    struct RoomPairs {
+        std::intptr_t Room;
+        std::vector<std::pair<std::intptr_t, std::size_t>> BySpecial;
+    };
+    std::vector<RoomPairs> rooms;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const auto [roomKey, specialKey] = pairs[i];
+        auto room = std::find_if(rooms.begin(), rooms.end(), [&](const RoomPairs& r) { return r.Room == roomKey; });
+        if (room == rooms.end()) {
+            rooms.push_back({ roomKey, {} });
+            room = rooms.end() - 1;
+        }
+        auto entry = std::find_if(
+            room->BySpecial.begin(), room->BySpecial.end(), [&](const auto& e) { return e.first == specialKey; });
+        if (entry == room->BySpecial.end())
+            room->BySpecial.emplace_back(specialKey, i);
+        else
+            entry->second = i;
+    }
+    const std::size_t roomCount = rooms.size();
+    std::vector<std::size_t> chosen;
+
+    auto wantedByOther = [&](std::size_t self, std::intptr_t special) {
+        for (std::size_t other = 0; other < rooms.size(); ++other) {
+            if (other != self
+                && std::any_of(rooms[other].BySpecial.begin(), rooms[other].BySpecial.end(),
+                    [&](const auto& e) { return e.first == special; }))
+                return true;
+        }
+        return false;
+    };
+    for (std::size_t position = 0; position < rooms.size(); ++position) {
+        for (const auto& [special, pair] : rooms[position].BySpecial) {
+            if (!wantedByOther(position, special)) {
+                chosen.push_back(pair);
+                // The room sliding into this position is left for the next step.
+                rooms.erase(rooms.begin() + static_cast<std::ptrdiff_t>(position));
+                break;
+            }
+        }
+    }
+    for (RoomPairs& room : rooms) {
+        if (room.BySpecial.empty())
+            continue;
+        const auto [special, pair] = room.BySpecial.front();
+        chosen.push_back(pair);
+        for (RoomPairs& other : rooms)
+            std::erase_if(other.BySpecial, [&](const auto& e) { return e.first == special; });
+    }
+    if (chosen.size() != roomCount)
+        return {};
+    return chosen;
+}
+
+} // namespace
+
+RandomIdealScheduler::RandomIdealScheduler() = default;
+
+RandomIdealScheduler::RandomIdealScheduler(std::uint64_t seed)
+    : mRandom(seed)
+{
+}
+
+std::shared_ptr<Schedule> RandomIdealScheduler::Schedule(
+    const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
+    const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay)
+{
+    mLastError.clear();
+    if (IsOverSubscribed(classrooms, specials, slotsPerDay))
+        return nullptr;
+    CreateGrids(classrooms, specials, slotsPerDay);
+    if (!InternalDoSchedule() || Abort)
+        return nullptr;
+    return ClassSchedule;
+}
+
+QString RandomIdealScheduler::Error() const
+{
+    return mLastError;
+}
+
+void RandomIdealScheduler::WriteError(const QString& text)
+{
+    if (!mLastError.isEmpty())
+        mLastError += u'\n';
+    mLastError += text;
+}
+
+void RandomIdealScheduler::CreateGrids(const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
+    const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay)
+{
+    mClassrooms = classrooms;
+    mSpecials = specials;
+    const std::int32_t weekSlots = 5 * std::max(slotsPerDay, 0);
+    SpecialSchedule = std::make_shared<belltide::Schedule>(AsRows(specials), weekSlots);
+    ClassSchedule = std::make_shared<belltide::Schedule>(AsRows(classrooms), weekSlots);
+    MinutesPerDay = slotsPerDay;
+    PrepareRows();
+    mondayMinute = 0;
+    tuesdayMinute = MinutesPerDay;
+    wednesdayMinute = 2 * MinutesPerDay;
+    thursdayMinute = 3 * MinutesPerDay;
+    fridayMinute = 4 * MinutesPerDay;
+}
+
+// Compares, subject by subject, the slots the specials offer in a week with the
+// slots the classes need, and reports every subject that cannot fit.
+bool RandomIdealScheduler::IsOverSubscribed(const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
+    const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay)
+{
+    struct SubjectTime {
+        QString Subject;
+        std::int32_t Duration = 0;
+        std::int32_t ReserveExtra = 0;
+        std::int64_t Capacity = 0;
+    };
+    std::vector<SubjectTime> subjects;
+    OrderedDict<std::size_t> positions;
+    const std::int32_t weekSlots = 5 * std::max(slotsPerDay, 0);
+    for (const auto& special : specials) {
+        std::int64_t available = 0;
+        for (std::int32_t minute = 0; minute < weekSlots; ++minute)
+            available += special->IsAvailable(minute) ? 1 : 0;
+        const std::size_t* position = positions.Find(special->Subject);
+        if (!position) {
+            positions.Set(special->Subject, subjects.size());
+            subjects.push_back({ special->Subject, special->Duration, special->ReserveExtra, 0 });
+            position = positions.Find(special->Subject);
+        }
+        subjects[*position].Capacity += available;
+    }
+    for (const SubjectTime& subject : subjects) {
+        const std::int64_t length
+            = std::int64_t { subject.Duration } + (IsLunchSubject(subject.Subject) ? 0 : subject.ReserveExtra);
+        std::int64_t demand = 0;
+        for (const auto& room : classrooms)
+            demand += std::int64_t { room->SpecialAttendance(subject.Subject) } * length;
+        const std::int64_t spare = subject.Capacity - demand;
+        if (spare < 0) {
+            WriteError(QStringLiteral("The subject \"") + subject.Subject
+                + QStringLiteral("\" is being attended by too many classes, and cannot be scheduled. "
+                                 "It would be over-scheduled by ")
+                + QString::number(-spare * 5) + QStringLiteral(" minutes."));
+        }
+    }
+    return !mLastError.isEmpty();
+}
+
+void RandomIdealScheduler::PrepareRows()
+{
+    mSpecialRows.clear();
+    for (const auto& special : mSpecials) {
+        SpecialRow row;
+        row.Duration = special->Duration;
+        row.Lunch = IsLunchSubject(special->GetSubject());
+        row.ClassLength = special->Duration + special->ReserveExtra;
+        // A lunch seat is kept only for the lunch; the recess happens elsewhere.
+        row.SpecialLength = row.Lunch ? special->Duration : row.ClassLength;
+        row.SubjectId = ClassSchedule->SubjectId(special->GetSubject());
+        mSpecialRows.push_back(row);
+    }
+    mAttendance.clear();
+    mRequirements.clear();
+    mRequirementStarts.clear();
+    for (std::size_t room = 0; room < mClassrooms.size(); ++room) {
+        mRequirementStarts.push_back(mRequirements.size());
+        const ScheduleClassroom& classroom = *mClassrooms[room];
+        for (const auto& special : mSpecials)
+            mAttendance.push_back(classroom.SpecialAttendance(special->GetSubject()));
+        for (std::int32_t i = 0; i < classroom.SubjectCount(); ++i) {
+            const QString subject = classroom.Subject(i);
+            mRequirements.push_back({ static_cast<std::int32_t>(room), ClassSchedule->SubjectId(subject),
+                classroom.SpecialAttendance(subject), subject });
+        }
+    }
+    mRequirementStarts.push_back(mRequirements.size());
+    mRoomComplete.assign(mClassrooms.size(), 0);
+    for (std::size_t room = 0; room < mClassrooms.size(); ++room)
+        UpdateRoomComplete(static_cast<std::int32_t>(room));
+}
+
+void RandomIdealScheduler::UpdateRoomComplete(std::int32_t room)
+{
+    const auto index = static_cast<std::size_t>(room);
+    mRoomComplete[index] = std::all_of(mRequirements.begin() + static_cast<std::ptrdiff_t>(mRequirementStarts[index]),
+        mRequirements.begin() + static_cast<std::ptrdiff_t>(mRequirementStarts[index + 1]),
+        [&](const Requirement& requirement) {
+            return ClassSchedule->WeekCount(room, requirement.SubjectId) >= requirement.Count;
+        });
+}
+
+bool RandomIdealScheduler::ValidateSchedule()
+{
+    for (const Requirement& requirement : mRequirements) {
+        if (ClassSchedule->WeekCount(requirement.Room, requirement.SubjectId) != requirement.Count) {
+            qCDebug(lcEngine).noquote() << QStringLiteral("Invalid Schedule: ") + requirement.Subject
+                    + QStringLiteral(" needed to be attended more.");
+            return false;
+        }
+    }
+    return true;
+}
+
+std::int32_t RandomIdealScheduler::DayOffset(std::int32_t day) const
+{
+    switch (day) {
+    case 0:
+        return mondayMinute;
+    case 1:
+        return tuesdayMinute;
+    case 2:
+        return wednesdayMinute;
+    case 3:
+        return thursdayMinute;
+    default:
+        return fridayMinute;
+    }
+}
+
+bool RandomIdealScheduler::IsAvailable(
+    const ScheduleClassroom& room, const ScheduleSpecial& special, std::int32_t minute) const
+{
+    const std::int32_t roomRow = ClassSchedule ? ClassSchedule->RowIndex(room) : -1;
+    const std::int32_t specialRow = SpecialSchedule ? SpecialSchedule->RowIndex(special) : -1;
+    return roomRow >= 0 && specialRow >= 0 && Fits(roomRow, specialRow, minute);
+}
+
+bool RandomIdealScheduler::Fits(std::int32_t room, std::int32_t special, std::int32_t minute) const
+{
+    if (MinutesPerDay <= 0)
+        return false;
+    const SpecialRow& row = mSpecialRows[static_cast<std::size_t>(special)];
+    const std::int32_t day = minute / MinutesPerDay;
+    // Testing the slot after the block keeps it on one day, and refuses a block
+    // that would end exactly at the end of the day. Same as comparing the
+    // truncated quotients, with one division instead of three.
+    const std::int32_t dayStart = day * MinutesPerDay;
+    auto onSameDay = [&](std::int32_t after) {
+        return after >= 0 ? after >= dayStart && after - dayStart < MinutesPerDay : day == 0 && after > -MinutesPerDay;
+    };
+    return onSameDay(minute + row.ClassLength) && onSameDay(minute + row.SpecialLength)
+        && ClassSchedule->IsAvailable(room, minute, row.ClassLength)
+        && SpecialSchedule->IsAvailable(special, minute, row.SpecialLength);
+}
+
+bool RandomIdealScheduler::PairHasMinuteOnDay(const ScheduleClassSpecial& pair, std::int32_t day) const
+{
+    if (MinutesPerDay <= 0)
+        return false;
+    return std::any_of(
+        pair.Minutes.begin(), pair.Minutes.end(), [&](std::int32_t minute) { return minute / MinutesPerDay == day; });
+}
+
+std::vector<ScheduleClassSpecial> RandomIdealScheduler::PairsForClassSpecialCombination(
+    const std::shared_ptr<ScheduleClassroom>& room, const std::shared_ptr<ScheduleSpecial>& special,
+    std::int32_t minute) const
+{
+    std::vector<ScheduleClassSpecial> pairs;
+    const std::int32_t roomRow = ClassSchedule ? ClassSchedule->RowIndex(*room) : -1;
+    const std::int32_t specialRow = SpecialSchedule ? SpecialSchedule->RowIndex(*special) : -1;
+    if (roomRow < 0 || specialRow < 0)
+        return pairs;
+    std::vector<Candidate> candidates;
+    AppendPairs(roomRow, specialRow, minute, candidates);
+    for (const Candidate& candidate : candidates) {
+        std::vector<std::int32_t> minutes;
+        for (std::int32_t day : candidate.Pattern->MeetingDays())
+            minutes.push_back(candidate.Minute + DayOffset(day));
+        pairs.emplace_back(room, special, std::move(minutes));
+    }
+    return pairs;
+}
+
+// Every weekly pattern of the room's attendance whose days all have room for
+// the meeting at this slot of the day.
+void RandomIdealScheduler::AppendPairs(
+    std::int32_t room, std::int32_t special, std::int32_t minute, std::vector<Candidate>& pairs) const
+{
+    if (MinutesPerDay < minute + mSpecialRows[static_cast<std::size_t>(special)].Duration)
+        return;
+    std::array<std::int8_t, 5> fits = { -1, -1, -1, -1, -1 };
+    for (const DayPattern& pattern : PatternsWithMeetings(Attendance(room, special))) {
+        const auto days = pattern.MeetingDays();
+        const bool allFit = std::all_of(days.begin(), days.end(), [&](std::int32_t day) {
+            auto& known = fits[static_cast<std::size_t>(day)];
+            if (known < 0)
+                known = Fits(room, special, minute + DayOffset(day)) ? 1 : 0;
+            return known == 1;
+        });
+        if (allFit)
+            pairs.push_back({ room, special, &pattern, minute });
+    }
+}
+
+std::vector<ClassGroup> RandomIdealScheduler::ClassroomGroups() const
+{
+    std::vector<ClassGroup> groups;
+    for (const std::vector<std::int32_t>& rows : GroupRows()) {
+        ClassGroup& group = groups.emplace_back();
+        for (std::int32_t row : rows)
+            group.Classes.push_back(mClassrooms[static_cast<std::size_t>(row)]);
+    }
+    return groups;
+}
+
+std::vector<std::vector<std::int32_t>> RandomIdealScheduler::GroupRows() const
+{
+    std::vector<std::vector<std::int32_t>> groups;
+    OrderedDict<std::size_t> byGrade;
+    for (std::size_t row = 0; row < mClassrooms.size(); ++row) {
+        const QString grade = mClassrooms[row]->GetSubject();
+        const std::size_t* position = byGrade.Find(grade);
+        if (!position) {
+            byGrade.Set(grade, groups.size());
+            groups.emplace_back();
+            position = byGrade.Find(grade);
+        }
+        groups[*position].push_back(static_cast<std::int32_t>(row));
+    }
+    // Groups of two or three: a bigger grade is split from its end, the moved
+    // classes taken last first; a lone class waits for the fill-in.
+    for (std::size_t i = groups.size(); i-- > 0;) {
+        while (groups[i].size() >= 4) {
+            const std::size_t moved = groups[i].size() == 4 ? 2 : 3;
+            std::vector<std::int32_t> split;
+            for (std::size_t k = 0; k < moved; ++k) {
+                split.push_back(groups[i].back());
+                groups[i].pop_back();
+            }
+            groups.push_back(std::move(split));
+        }
+        if (groups[i].size() <= 1)
+            groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    return groups;
+}
+
+std::vector<ScheduleClassSpecial> RandomIdealScheduler::GatherMatchedPairs(
+    const std::vector<ScheduleClassSpecial>& matched) const
+{
+    std::vector<PairKey> keys;
+    for (const ScheduleClassSpecial& pair : matched)
+        keys.emplace_back(
+            reinterpret_cast<std::intptr_t>(pair.Room.get()), reinterpret_cast<std::intptr_t>(pair.Special.get()));
+    std::vector<ScheduleClassSpecial> result;
+    for (std::size_t position : ChooseOnePerRoom(keys))
+        result.push_back(matched[position]);
+    return result;
+}
+
+void RandomIdealScheduler::SchedulePair(const ScheduleClassSpecial& pair)
+{
+    PlaceMeetings(ClassSchedule->RowIndex(*pair.Room), SpecialSchedule->RowIndex(*pair.Special), pair.Room,
+        pair.Special, pair.Minutes);
+}
+
+void RandomIdealScheduler::Place(const Candidate& candidate)
+{
+    std::vector<std::int32_t> minutes;
+    for (std::int32_t day : candidate.Pattern->MeetingDays())
+        minutes.push_back(candidate.Minute + DayOffset(day));
+    PlaceMeetings(candidate.Room, candidate.Special, mClassrooms[static_cast<std::size_t>(candidate.Room)],
+        mSpecials[static_cast<std::size_t>(candidate.Special)], minutes);
+}
+
+void RandomIdealScheduler::PlaceMeetings(std::int32_t room, std::int32_t special,
+    const std::shared_ptr<ScheduleClassroom>& roomObject, const std::shared_ptr<ScheduleSpecial>& specialObject,
+    const std::vector<std::int32_t>& minutes)
+{
+    const std::int32_t duration = specialObject->Duration;
+    for (std::int32_t minute : minutes) {
+        ClassSchedule->ScheduleItem(room, minute, duration, specialObject);
+        SpecialSchedule->ScheduleItem(special, minute, duration, roomObject);
+    }
+    // The recess goes into the class's row only; passing time is never written.
+    if (IsLunchSubject(specialObject->GetSubject())) {
+        if (!mRecess) {
+            mRecess = std::make_shared<ScheduleSpecial>();
+            mRecess->Subject = RecessSubject();
+        }
+        for (std::int32_t minute : minutes)
+            ClassSchedule->ScheduleItem(room, minute + duration, specialObject->ReserveExtra, mRecess);
+    }
+    if (room >= 0)
+        UpdateRoomComplete(room);
+}
+
+bool RandomIdealScheduler::NeedsMore(std::int32_t room, std::int32_t special) const
+{
+    return ClassSchedule->WeekCount(room, mSpecialRows[static_cast<std::size_t>(special)].SubjectId)
+        < Attendance(room, special);
+}
+
+bool RandomIdealScheduler::InternalDoSchedule()
+{
+    const std::vector<std::vector<std::int32_t>> allGroups = GroupRows();
+    std::vector<const std::vector<std::int32_t>*> groups;
+    for (const auto& group : allGroups)
+        groups.push_back(&group);
+    mRandom.Shuffle(groups);
+    mondayMinute = 0;
+    tuesdayMinute = MinutesPerDay;
+    wednesdayMinute = 2 * MinutesPerDay;
+    thursdayMinute = 3 * MinutesPerDay;
+    fridayMinute = 4 * MinutesPerDay;
+
+    // Lunch first, then the specials; a group placed for lunch sits out the second pass.
+    if (!PlaceGroupedPass(groups, true) || !PlaceGroupedPass(groups, false))
+        return false;
+    if (FillIn())
+        return true;
+    return !Abort && ValidateSchedule();
+}
+
+bool RandomIdealScheduler::PlaceGroupedPass(std::vector<const std::vector<std::int32_t>*>& groups, bool lunch)
+{
+    for (std::int32_t minute = MinutesPerDay - 1; minute >= 0; --minute) {
+        if (Abort)
+            return false;
+        if (groups.empty())
+            break;
+        std::vector<const std::vector<std::int32_t>*> order = groups;
+        mRandom.Shuffle(order);
+        for (const auto* group : order) {
+            if (Abort)
+                return false;
+            if (PlaceGroup(*group, minute, lunch))
+                std::erase(groups, group);
+        }
+    }
+    return true;
+}
+
+// Most meetings a week first: places, for each class of the group that has a
+// candidate on the first pattern that serves all such classes, one pair.
+bool RandomIdealScheduler::PlaceGroup(const std::vector<std::int32_t>& group, std::int32_t minute, bool lunch)
+{
+    std::vector<Candidate> candidates;
+    for (std::int32_t room : group) {
+        if (mRoomComplete[static_cast<std::size_t>(room)])
+            continue;
+        for (std::size_t special = 0; special < mSpecials.size(); ++special) {
+            const auto row = static_cast<std::int32_t>(special);
+            if (mSpecialRows[special].Lunch == lunch && NeedsMore(room, row))
+                AppendPairs(room, row, minute, candidates);
+        }
+    }
+    if (candidates.empty())
+        return false;
+    std::vector<const Candidate*> matched;
+    std::vector<PairKey> keys;
+    for (std::int32_t meetings = 5; meetings >= 1; --meetings) {
+        std::vector<const DayPattern*> patterns;
+        for (const DayPattern& pattern : PatternsWithMeetings(meetings))
+            patterns.push_back(&pattern);
+        mRandom.Shuffle(patterns);
+        for (const DayPattern* pattern : patterns) {
+            matched.clear();
+            keys.clear();
+            for (const Candidate& candidate : candidates) {
+                if (candidate.Pattern == pattern) {
+                    matched.push_back(&candidate);
+                    keys.emplace_back(candidate.Room, candidate.Special);
+                }
+            }
+            if (matched.empty())
+                continue;
+            const std::vector<std::size_t> chosen = ChooseOnePerRoom(keys);
+            if (chosen.empty())
+                continue;
+            for (std::size_t position : chosen)
+                Place(*matched[position]);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Class by class in random order, latest start first; returns as soon as every
+// class has all it needs.
+bool RandomIdealScheduler::FillIn()
+{
+    std::vector<std::int32_t> rooms(mClassrooms.size());
+    std::vector<Candidate> pairs;
+    for (std::int32_t minute = MinutesPerDay - 1; minute >= 0; --minute) {
+        if (Abort)
+            return false;
+        for (std::size_t i = 0; i < rooms.size(); ++i)
+            rooms[i] = static_cast<std::int32_t>(i);
+        mRandom.Shuffle(rooms);
+        for (std::int32_t room : rooms) {
+            if (mRoomComplete[static_cast<std::size_t>(room)])
+                continue;
+            for (std::size_t special = 0; special < mSpecials.size(); ++special) {
+                const auto row = static_cast<std::int32_t>(special);
+                if (!NeedsMore(room, row))
+                    continue;
+                pairs.clear();
+                AppendPairs(room, row, minute, pairs);
+                mRandom.Shuffle(pairs);
+                if (pairs.empty())
+                    continue;
+                Place(pairs.front());
+                if (ValidateSchedule())
+                    return true;
+                break;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace belltide

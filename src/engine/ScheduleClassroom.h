@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/ScheduleObject.h"
+#include "model/OrderedDict.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace belltide {
+
+class Classroom;
+
+// A homeroom class as the scheduler sees it. Everything the search reads is
+// copied here when the inputs are built, so the model may change meanwhile.
+class ScheduleClassroom : public ScheduleObject {
+public:
+    ScheduleClassroom() = default;
+
+    std::shared_ptr<Classroom> Tag;
+    // The class's grade at the time the inputs were built.
+    QString Grade;
+    std::int32_t NumberOfStudents = 0;
+
+    std::int32_t SpecialAttendance(const QString& subject) const;
+    void SpecialAttendance(const QString& subject, std::int32_t count);
+
+    std::int32_t SubjectCount() const;
+    QString Subject(std::int32_t index) const;
+
+    bool IsAvailable(std::int32_t minute) const override;
+    void IsAvailable(std::int32_t minute, bool available);
+    QString GetSubject() const override;
+
+    // Number of week slots the availability covers (one more than the grid uses).
+    std::int32_t AvailabilitySize() const { return static_cast<std::int32_t>(mIsAvailable.size()); }
+    void SizeAvailability(std::int32_t size);
+
+private:
+    OrderedDict<std::int32_t> mSpecialAttendenceDict;
+    std::vector<bool> mIsAvailable;
+};
+
+} // namespace belltide

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "model/Result.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace belltide {
+
+class RandomIdealScheduler;
+class Schedule;
+class ScheduleClassroom;
+class ScheduleSpecial;
+class School;
+
+// What the search needs, copied out of a school so that the search can run
+// on another thread while the school is edited.
+struct GenerationInputs {
+    std::vector<std::shared_ptr<ScheduleClassroom>> Classrooms;
+    std::vector<std::shared_ptr<ScheduleSpecial>> Specials;
+    std::int32_t SlotsPerDay = 0;
+};
+
+struct GenerationOptions {
+    std::int32_t Attempts = 10;
+    // First attempt's seed; attempt k uses Seed + k - 1. Unset: each attempt
+    // draws its own seed from the system.
+    std::optional<std::uint64_t> Seed;
+};
+
+struct GenerationResult {
+    // Empty when no attempt succeeded.
+    std::shared_ptr<belltide::Schedule> Schedule;
+    // 1-based; 0 when no attempt succeeded.
+    std::int32_t Attempt = 0;
+    std::int32_t AttemptsMade = 0;
+    // Seed of the successful attempt, else of the last one made.
+    std::uint64_t Seed = 0;
+    // The last scheduler's error text.
+    QString Error;
+    bool Aborted = false;
+
+    // The text to show when there is no schedule.
+    QString FailureMessage() const;
+};
+
+// The attempt loop: inputs are built once, then up to N attempts run, each with
+// a fresh scheduler, until one returns a schedule.
+class ScheduleGenerator {
+public:
+    // Builds the inputs on the thread that owns the school (it refreshes the
+    // school's maps to them). Fails for a school the engine cannot hold.
+    static Result<GenerationInputs> BuildInputs(School& school);
+
+    static QString GenericFailureText();
+
+    // Safe to call from any thread; Abort() from another thread ends the
+    // attempt in progress and skips the rest.
+    GenerationResult Run(const GenerationInputs& inputs, const GenerationOptions& options);
+    void Abort();
+
+private:
+    std::atomic<bool> mAborted { false };
+    std::mutex mCurrentMutex;
+    RandomIdealScheduler* mCurrent = nullptr;
+};
+
+} // namespace belltide
