@@ -1,30 +1,23 @@
 // belltide: the school office's window onto its special-class schedule.
 
-#include "model/School.h"
-#include "model/SchoolDocument.h"
-#include "ui/MainWindow.h"
+#include "app/App.h"
+#include "app/FileRegistry.h"
+#include "app/QtDocumentDialogs.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 using namespace belltide;
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Belltide"));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
+    QApplication::setDesktopFileName(QStringLiteral("belltide"));
 
-    std::shared_ptr<School> school = std::make_shared<School>();
-    const QStringList arguments = QApplication::arguments().mid(1);
-    if (!arguments.isEmpty()) {
-        auto opened = SchoolDocument::Read(arguments.first());
-        if (opened)
-            school = opened.Value();
-        else
-            QMessageBox::warning(nullptr, QStringLiteral("Belltide"), opened.Error());
-    }
-    MainWindow window(school);
-    window.show();
-    return QApplication::exec();
+    App app(std::make_unique<FileRegistry>(FileRegistry::DefaultFolder()), std::make_unique<QtDocumentDialogs>());
+    app.Launch(QApplication::arguments().mid(1));
+    const int status = QApplication::exec();
+    app.Close();
+    return status;
 }

@@ -1,9 +1,14 @@
 #include "MainWindow.h"
 
+#include "AttendancePage.h"
+#include "ClassesPage.h"
+#include "DocumentHandler.h"
 #include "HeadingCanvas.h"
 #include "HelpCanvas.h"
 #include "HomePage.h"
 #include "Resources.h"
+#include "SchoolInfoPage.h"
+#include "SpecialsPage.h"
 #include "StepLinks.h"
 #include "StepPage.h"
 #include "StepTexts.h"
@@ -11,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,17 +69,46 @@ int StepForNotification(const QString& name)
 } // namespace
 
 MainWindow::MainWindow(std::shared_ptr<School> school, const MicrosecondClock& clock, QWidget* parent)
+    : MainWindow(QString(), std::move(school), clock, parent)
+{
+}
+
+MainWindow::MainWindow(const QString& file, std::shared_ptr<School> school, const MicrosecondClock& clock,
+                       QWidget* parent)
     : QMainWindow(parent)
     , WindowUndoHost(clock)
     , mSchool(std::move(school))
+    , mDiskFile(file)
 {
     setWindowTitle(QStringLiteral("Belltide"));
     resize(800, 480);
     BuildFrame();
+    BuildFileMenu();
     BuildEditMenu();
+    LoadFromSchool();
 }
 
-MainWindow::~MainWindow() = default;
+void MainWindow::LoadFromSchool()
+{
+    InternalChange guard(*this);
+    mSchoolInfoPage->Load();
+    mClassesPage->ReloadClassList(nullptr);
+    mSpecialsPage->ReloadSpecialList(nullptr);
+    RedimensionAvailabilityGrid();
+}
+
+void MainWindow::RedimensionAvailabilityGrid()
+{
+    mSpecialsPage->RedimensionAvailabilityGrid();
+}
+
+MainWindow::~MainWindow()
+{
+    // The pages go first, while the undo host still exists: controls losing
+    // the focus as they die must not turn into edits.
+    ++mInternalChange;
+    delete takeCentralWidget();
+}
 
 void MainWindow::BuildFrame()
 {
@@ -91,9 +126,11 @@ void MainWindow::BuildFrame()
     mPanel->setObjectName(QStringLiteral("Panel"));
     mHomePage = new HomePage(mPanel);
     connect(mHomePage, &HomePage::StepChosen, this, &MainWindow::GoToStep);
-    mPages[0] = mHomePage;
-    for (int step = 1; step < kStepCount; ++step)
-        mPages[std::size_t(step)] = new StepPage(mPanel);
+    mSchoolInfoPage = new SchoolInfoPage(*this, mPanel);
+    mClassesPage = new ClassesPage(*this, mPanel);
+    mSpecialsPage = new SpecialsPage(*this, mPanel);
+    mAttendancePage = new AttendancePage(*this, mPanel);
+    mPages = {mHomePage, mSchoolInfoPage, mClassesPage, mSpecialsPage, mAttendancePage, new StepPage(mPanel)};
     for (StepPage* page : mPages)
         mPanel->addWidget(page);
     middle->addWidget(mPanel, 1);
@@ -144,6 +181,65 @@ QWidget* MainWindow::BuildBottomRow()
     connect(mBackButton, &QPushButton::clicked, this, &MainWindow::BackButton_Action);
     connect(mContinueButton, &QPushButton::clicked, this, &MainWindow::ContinueButton_Action);
     return bar;
+}
+
+void MainWindow::BuildFileMenu()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    const auto add = [&](const char* name, const QString& caption, const QKeySequence& shortcut, auto handler) {
+        QAction* action = file->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add("FileNewSchedule", QStringLiteral("New Schedule"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
+        if (mDocument)
+            mDocument->FileNewSchedule();
+    });
+    add("FileOpenSchedule", QStringLiteral("Open Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
+        if (mDocument)
+            mDocument->FileOpenSchedule();
+    });
+    add("FileClose", QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W), [this] { FileClose(); });
+    file->addSeparator();
+    add("FileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { FileSave(); });
+    add("FileSaveAs", QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { FileSaveAs(); });
+}
+
+void MainWindow::SetDocumentHandler(std::unique_ptr<DocumentHandler> handler)
+{
+    mDocument = std::move(handler);
+}
+
+bool MainWindow::FileSave()
+{
+    if (mDocument)
+        mDocument->PerformSave();
+    return true;
+}
+
+bool MainWindow::FileSaveAs()
+{
+    if (mDocument)
+        mDocument->PerformSaveAs();
+    return true;
+}
+
+bool MainWindow::FileClose()
+{
+    close();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Unsaved changes may keep the window open.
+    if (mDocument && mDocument->CancelClose(false)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::BuildEditMenu()

@@ -16,10 +16,15 @@ class QStackedWidget;
 
 namespace belltide {
 
+class AttendancePage;
+class ClassesPage;
+class DocumentHandler;
 class HeadingCanvas;
 class HelpCanvas;
 class HomePage;
 class School;
+class SchoolInfoPage;
+class SpecialsPage;
 class StepPage;
 class StepPicture;
 
@@ -32,7 +37,22 @@ class MainWindow : public QMainWindow, public WindowUndoHost {
 public:
     explicit MainWindow(std::shared_ptr<School> school, const MicrosecondClock& clock = MicrosecondClock::Steady(),
                         QWidget* parent = nullptr);
+    // A document: `file` is where it was opened from, empty for a new school.
+    MainWindow(const QString& file, std::shared_ptr<School> school,
+               const MicrosecondClock& clock = MicrosecondClock::Steady(), QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // The file the document was opened from or last saved to; empty for a new
+    // school never saved.
+    const QString& DiskFile() const { return mDiskFile; }
+    void SetDiskFile(const QString& file) { mDiskFile = file; }
+    // Saving and closing are the application's: it installs the handler.
+    void SetDocumentHandler(std::unique_ptr<DocumentHandler> handler);
+    DocumentHandler* Document() const { return mDocument.get(); }
+    // Menu handlers; true: the command was handled.
+    bool FileSave();
+    bool FileSaveAs();
+    bool FileClose();
 
     // The only way to change steps; numbers outside 0-5 change nothing.
     void GoToStep(int step);
@@ -63,6 +83,14 @@ public:
     QWidget* GotoGroup() const { return mGotoGroup; }
     StepPicture* GotoCanvas(int step) const { return mGotoCanvas[std::size_t(step)]; }
     StepPage* Page(int step) const { return mPages[std::size_t(step)]; }
+    SchoolInfoPage& SchoolInfo() const { return *mSchoolInfoPage; }
+    ClassesPage& Classes() const { return *mClassesPage; }
+    SpecialsPage& Specials() const { return *mSpecialsPage; }
+    AttendancePage& Attendance() const { return *mAttendancePage; }
+
+    // True while the class or the special list is being rebuilt.
+    bool ClassListDontEnable = false;
+    void RedimensionAvailabilityGrid();
     QAction* UndoAction() const { return mUndoAction; }
     QAction* RedoAction() const { return mRedoAction; }
 
@@ -84,12 +112,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void NotificationReceived(const QString& name, const ActionTag& tag) override;
     void RefreshMenus() override { UpdateEditMenu(); }
 
 private:
     void BuildFrame();
+    void BuildFileMenu();
     void BuildEditMenu();
+    void LoadFromSchool();
     QWidget* BuildBottomRow();
     void WatchForHelp(QWidget* root);
     void Panel_Change(int page);
@@ -99,6 +130,8 @@ private:
     void BackButton_Action();
 
     std::shared_ptr<School> mSchool;
+    QString mDiskFile;
+    std::unique_ptr<DocumentHandler> mDocument;
     int mCurrentPanel = 0;
     bool mOpened = false;
     std::array<QPointer<QWidget>, 6> mPageFocus;
@@ -107,6 +140,10 @@ private:
     QStackedWidget* mPanel = nullptr;
     HelpCanvas* mHelpCanvas = nullptr;
     HomePage* mHomePage = nullptr;
+    SchoolInfoPage* mSchoolInfoPage = nullptr;
+    ClassesPage* mClassesPage = nullptr;
+    SpecialsPage* mSpecialsPage = nullptr;
+    AttendancePage* mAttendancePage = nullptr;
     std::array<StepPage*, 6> mPages{};
     QPushButton* mContinueButton = nullptr;
     QPushButton* mBackButton = nullptr;

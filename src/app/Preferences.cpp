@@ -1,0 +1,249 @@
+#include "Preferences.h"
+
+#include "model/NumberText.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QLocale>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace belltide {
+
+namespace {
+
+const QString kDictionary = QStringLiteral("Dictionary");
+const QString kArray = QStringLiteral("Array");
+
+bool IsDictionary(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QVariantMap;
+}
+
+bool IsArray(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QVariantList || value.typeId() == QMetaType::QStringList;
+}
+
+QVariant FromRegistry(const RegistryValue& value)
+{
+    switch (value.Type()) {
+    case RegistryType::RegSz:
+        return value.Text();
+    case RegistryType::RegDword:
+        // The program's integers are signed 32-bit: -1 comes back as -1.
+        return int(std::int32_t(value.Number()));
+    case RegistryType::RegBinary:
+        return value.Bytes();
+    }
+    return {};
+}
+
+std::optional<RegistryValue> ToRegistry(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return RegistryValue::Dword(value.toBool() ? 1 : 0);
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+        return RegistryValue::Dword(std::uint32_t(value.toLongLong()));
+    case QMetaType::QColor:
+        return RegistryValue::Dword(value.value<QColor>().rgb() & 0xFFFFFFu);
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return RegistryValue::String(QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest));
+    case QMetaType::QDateTime:
+        return RegistryValue::String(value.toDateTime().toString(Qt::ISODate));
+    case QMetaType::QDate:
+        return RegistryValue::String(value.toDate().toString(Qt::ISODate));
+    case QMetaType::QByteArray:
+        return RegistryValue::Binary(value.toByteArray());
+    case QMetaType::QString:
+        return RegistryValue::String(value.toString());
+    default:
+        if (value.isValid() && value.canConvert<QString>())
+            return RegistryValue::String(value.toString());
+        return std::nullopt;
+    }
+}
+
+QVariant ReadDictionary(RegistryKey& key)
+{
+    QVariantMap dictionary;
+    for (const QString& name : key.ValueNames())
+        dictionary.insert(name, FromRegistry(*key.Value(name)));
+    for (const QString& name : key.SubkeyNames())
+        dictionary.insert(name, Preferences::ReadKey(*key.Subkey(name)));
+    return dictionary;
+}
+
+QVariant ReadArray(RegistryKey& key)
+{
+    std::vector<std::pair<int, QVariant>> elements;
+    for (const QString& name : key.ValueNames())
+        elements.emplace_back(ReadNumber(name), FromRegistry(*key.Value(name)));
+    for (const QString& name : key.SubkeyNames())
+        elements.emplace_back(ReadNumber(name), Preferences::ReadKey(*key.Subkey(name)));
+    // Indexes past the number of elements come from no array we wrote; they
+    // are dropped rather than padded out with millions of empty entries.
+    const int count = int(elements.size());
+    QVariantList array;
+    for (auto& [index, value] : elements) {
+        if (index < 0 || index >= count)
+            continue;
+        if (index >= array.size())
+            array.resize(index + 1);
+        array[index] = std::move(value);
+    }
+    return array;
+}
+
+Status WriteEntry(RegistryKey& key, const QString& name, const QVariant& value)
+{
+    // The nameless value is the key's "Dictionary" or "Array" mark.
+    if (name.isEmpty())
+        return Status::Ok({});
+    if (IsDictionary(value) || IsArray(value)) {
+        // Replaced whole, so that entries removed from the value leave the store
+        // too; a key that cannot be deleted is written over instead.
+        key.DeleteSubkey(name);
+        auto subkey = key.AddSubkey(name);
+        if (!subkey)
+            return Status::Fail(subkey.Error());
+        return Preferences::WriteKey(*subkey.Value(), value);
+    }
+    const std::optional<RegistryValue> form = ToRegistry(value);
+    return form ? key.SetValue(name, *form) : Status::Ok({});
+}
+
+QVariantMap::const_iterator FindKey(const QVariantMap& data, const QString& key)
+{
+    auto exact = data.constFind(key);
+    if (exact != data.constEnd())
+        return exact;
+    return std::find_if(data.keyBegin(), data.keyEnd(), [&](const QString& existing) {
+        return existing.compare(key, Qt::CaseInsensitive) == 0;
+    }).base();
+}
+
+} // namespace
+
+Preferences::Preferences(Registry& registry)
+    : mRegistry(registry)
+{
+}
+
+RegistryRoot Preferences::Root() const
+{
+    return Location == 0 ? RegistryRoot::CurrentUser : RegistryRoot::LocalMachine;
+}
+
+void Preferences::Load()
+{
+    Data = QVariantMap();
+    mDirty = false;
+    const std::shared_ptr<RegistryKey> root = mRegistry.Open(Root());
+    const QStringList path {QStringLiteral("Software"), CompanyName, ApplicationName};
+    const std::shared_ptr<RegistryKey> application = root->Subkey(path.join(u'\\'));
+    if (!application)
+        return;
+    const QVariant stored = ReadKey(*application);
+    if (IsDictionary(stored))
+        Data = stored.toMap();
+}
+
+Status Preferences::Save()
+{
+    const std::shared_ptr<RegistryKey> root = mRegistry.Open(Root());
+    const QStringList path {QStringLiteral("Software"), CompanyName, ApplicationName};
+    auto application = root->AddSubkey(path.join(u'\\'));
+    if (!application)
+        return Status::Fail(application.Error());
+    if (Status written = WriteKey(*application.Value(), Data.value_or(QVariantMap())); !written)
+        return written;
+    if (Status flushed = root->Flush(); !flushed)
+        return flushed;
+    mDirty = false;
+    return Status::Ok({});
+}
+
+Status Preferences::SaveIfNeeded()
+{
+    return mDirty ? Save() : Status::Ok({});
+}
+
+QVariant Preferences::Value(const QString& key, const QVariant& defaultValue)
+{
+    if (!Data)
+        return defaultValue;
+    auto found = FindKey(*Data, key);
+    if (found != Data->constEnd())
+        return found.value();
+    Data->insert(key, defaultValue);
+    return defaultValue;
+}
+
+void Preferences::SetValue(const QString& key, const QVariant& value)
+{
+    if (!Data)
+        Data = QVariantMap();
+    auto found = FindKey(*Data, key);
+    Data->insert(found != Data->constEnd() ? found.key() : key, value);
+    mDirty = true;
+}
+
+bool Preferences::HasKey(const QString& key) const
+{
+    return Data && FindKey(*Data, key) != Data->constEnd();
+}
+
+QVariant Preferences::ReadKey(RegistryKey& key)
+{
+    const std::optional<RegistryValue> mark = key.DefaultValue();
+    if (mark && mark->Type() == RegistryType::RegSz) {
+        if (mark->Text() == kDictionary)
+            return ReadDictionary(key);
+        if (mark->Text() == kArray)
+            return ReadArray(key);
+    }
+    return mark ? FromRegistry(*mark) : QVariant(QString());
+}
+
+Status Preferences::WriteKey(RegistryKey& key, const QVariant& value)
+{
+    if (IsDictionary(value)) {
+        if (Status marked = key.SetValue(QString(), RegistryValue::String(kDictionary)); !marked)
+            return marked;
+        const QVariantMap dictionary = value.toMap();
+        for (auto entry = dictionary.constBegin(); entry != dictionary.constEnd(); ++entry) {
+            if (Status written = WriteEntry(key, entry.key(), entry.value()); !written)
+                return written;
+        }
+        return Status::Ok({});
+    }
+    if (IsArray(value)) {
+        if (Status marked = key.SetValue(QString(), RegistryValue::String(kArray)); !marked)
+            return marked;
+        const QVariantList array = value.toList();
+        for (qsizetype index = 0; index < array.size(); ++index) {
+            if (Status written = WriteEntry(key, QString::number(index), array[index]); !written)
+                return written;
+        }
+        return Status::Ok({});
+    }
+    const std::optional<RegistryValue> form = ToRegistry(value);
+    return form ? key.SetValue(QString(), *form) : Status::Ok({});
+}
+
+} // namespace belltide

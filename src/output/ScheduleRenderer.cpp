@@ -1,0 +1,296 @@
+#include "ScheduleRenderer.h"
+
+#include "engine/Schedule.h"
+#include "engine/ScheduleClassroom.h"
+#include "engine/ScheduleSpecial.h"
+#include "engine/Subjects.h"
+#include "model/Classroom.h"
+#include "model/School.h"
+#include "model/SpecialClass.h"
+#include "output/Graphics.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <QTime>
+
+#include <algorithm>
+#include <cmath>
+
+namespace belltide {
+
+namespace {
+
+const QColor kLightGrey(0xDD, 0xDD, 0xDD);
+
+int Truncate(double value)
+{
+    return int(std::trunc(value));
+}
+
+std::shared_ptr<SpecialClass> Titled(const QString& title)
+{
+    auto special = std::make_shared<SpecialClass>();
+    special->Title = title;
+    return special;
+}
+
+} // namespace
+
+void ScheduleRenderer::Render(const School& school, const std::shared_ptr<Classroom>& classroom,
+                              const std::shared_ptr<SpecialClass>& special)
+{
+    mSchool = &school;
+    if (classroom && special)
+        return;
+    if (classroom)
+        RenderClassroom(classroom);
+    else if (special)
+        RenderSpecialClass(special);
+    else
+        RenderMasterSchedule();
+}
+
+void ScheduleRenderer::RenderClassroom(const std::shared_ptr<Classroom>& classroom)
+{
+    mClassroom = classroom;
+    mSpecial.reset();
+    RenderWeek(classroom->Grade + QStringLiteral(" - ") + classroom->Teacher);
+}
+
+void ScheduleRenderer::RenderSpecialClass(const std::shared_ptr<SpecialClass>& special)
+{
+    mClassroom.reset();
+    mSpecial = special;
+    RenderWeek(special->Title + QStringLiteral(" - ") + special->Teacher);
+}
+
+void ScheduleRenderer::RenderWeek(const QString& title)
+{
+    HeaderHeight = DrawHeader ? DrawPageHeader(title, QString(), mSchool->Name) - PageTop : 0;
+    PageTop += HeaderHeight;
+    PageHeight -= HeaderHeight;
+    EstablishMetrics();
+    DrawHeadings();
+    DrawGrid();
+    DrawContent();
+    PageTop -= HeaderHeight;
+    PageHeight += HeaderHeight;
+}
+
+int ScheduleRenderer::DrawPageHeader(const QString& title, const QString& subtitle, const QString& corner)
+{
+    belltide::Graphics& g = *Graphics;
+    int y = PageTop;
+    g.SetColor(Qt::black);
+    g.SetTextSize(36);
+    g.DrawString(title, (g.Width() - g.StringWidth(title)) / 2, y + g.TextAscent());
+    y += g.TextHeight();
+    g.SetTextSize(14);
+    g.DrawString(subtitle, (g.Width() - g.StringWidth(subtitle)) / 2, y + g.TextAscent());
+    y += g.TextHeight();
+    g.SetTextSize(11);
+    g.DrawString(corner, PageLeft + PageWidth - g.StringWidth(corner) - 3,
+                 PageTop + (y - PageTop) / 2 + g.TextAscent() / 2);
+    return y;
+}
+
+int ScheduleRenderer::SlotsPerDay() const
+{
+    return Truncate((double(mSchool->DayEndAt) - mSchool->DayStartAt) / 5.0);
+}
+
+int ScheduleRenderer::NumberOfHours() const
+{
+    return int(std::ceil((double(mSchool->DayEndAt) - mSchool->DayStartAt) / 60.0));
+}
+
+QString ScheduleRenderer::HourHeading(int hour) const
+{
+    const int h = ((mSchool->DayStartAt / 60 + hour) % 24 + 24) % 24;
+    const int m = ((mSchool->DayStartAt % 60) + 60) % 60;
+    return QLocale().toString(QTime(h, m), QLocale::ShortFormat);
+}
+
+QString ScheduleRenderer::MinuteToTime(int slot) const
+{
+    const long long t = mSchool->DayStartAt + 5LL * slot;
+    long long h = t / 60;
+    const long long m = t % 60;
+    if (h > 12)
+        h -= 12;
+    if (h == 0)
+        h = 12;
+    return QString::number(h) + u':' + QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
+}
+
+QString ScheduleRenderer::ItemDataLine1(const ScheduleContent& item)
+{
+    if (item.Special)
+        return item.Special->Title;
+    if (item.Classroom)
+        return item.Classroom->Grade;
+    return {};
+}
+
+QString ScheduleRenderer::ItemDataLine2(const ScheduleContent& item)
+{
+    if (item.Special)
+        return item.Special->Teacher;
+    if (item.Classroom)
+        return item.Classroom->Teacher;
+    return {};
+}
+
+ScheduleContent ScheduleRenderer::GetContent(int day, int slot, int& runLength) const
+{
+    runLength = -1;
+    const belltide::Schedule* schedule = mSchool->Schedule.get();
+    if (!schedule)
+        return {};
+    const int week = day * SlotsPerDay() + slot;
+    if (mClassroom) {
+        const auto row = mSchool->ScheduleClassMap.find(mClassroom);
+        if (row == mSchool->ScheduleClassMap.end())
+            return {};
+        const auto item = std::dynamic_pointer_cast<ScheduleSpecial>(schedule->ScheduledItem(*row->second, week, runLength));
+        if (!item)
+            return {};
+        if (IsLunchSubject(item->Subject))
+            return {Titled(LunchSubject()), nullptr};
+        if (item->Subject.compare(RecessSubject(), Qt::CaseInsensitive) == 0)
+            return {Titled(RecessSubject()), nullptr};
+        return {item->Tag, nullptr};
+    }
+    if (mSpecial) {
+        const auto special = mSchool->ScheduleSpecialMap.find(mSpecial);
+        if (special == mSchool->ScheduleSpecialMap.end())
+            return {};
+        for (const auto& classroom : mSchool->Classes) {
+            const auto row = mSchool->ScheduleClassMap.find(classroom);
+            if (row == mSchool->ScheduleClassMap.end())
+                continue;
+            int length = -1;
+            if (schedule->ScheduledItem(*row->second, week, length) == special->second) {
+                runLength = length;
+                return {nullptr, classroom};
+            }
+        }
+    }
+    return {};
+}
+
+void LandscapeScheduleRenderer::EstablishMetrics()
+{
+    belltide::Graphics& g = *Graphics;
+    g.SetTextSize(12);
+    HeadingHeight = g.TextHeight() + 2;
+    int widest = 0;
+    for (const QString& day : QStringLiteral("Monday Tuesday Wednesday Thursday Friday").split(u' '))
+        widest = std::max(widest, g.StringWidth(day));
+    HorizontalHeadWidth = widest + 4;
+    const int hours = std::max(NumberOfHours(), 1);
+    HourWidth = Truncate(double(PageWidth - HorizontalHeadWidth) / hours - 1);
+    HourHeight = (g.TextHeight() + 2) * 3;
+}
+
+void LandscapeScheduleRenderer::DrawHeadings()
+{
+    belltide::Graphics& g = *Graphics;
+    g.SetTextSize(12);
+    for (int h = 0; h < NumberOfHours(); ++h) {
+        const int x = PageLeft + HorizontalHeadWidth + HourWidth * h;
+        g.SetColor(kLightGrey);
+        g.FillRect(x, PageTop, HourWidth, HeadingHeight);
+        QString label = HourHeading(h) + QStringLiteral(" - ") + HourHeading(h + 1);
+        if (g.StringWidth(label) > HourWidth - 4)
+            label = HourHeading(h);
+        g.SetColor(Qt::black);
+        g.DrawString(label, x + (HourWidth - g.StringWidth(label)) / 2, PageTop + g.TextAscent());
+    }
+    const QStringList days = QStringLiteral("Monday Tuesday Wednesday Thursday Friday").split(u' ');
+    for (int d = 0; d < 5; ++d) {
+        const int y = PageTop + HeadingHeight + HourHeight * d;
+        g.SetColor(kLightGrey);
+        g.FillRect(PageLeft, y, HorizontalHeadWidth, HourHeight);
+        g.SetColor(Qt::black);
+        g.DrawString(days[d], PageLeft + 2, y + g.TextHeight());
+    }
+}
+
+void LandscapeScheduleRenderer::DrawGrid()
+{
+    belltide::Graphics& g = *Graphics;
+    g.SetColor(Qt::black);
+    const int L = PageLeft;
+    const int T = PageTop;
+    const int W = HorizontalHeadWidth;
+    const int N = NumberOfHours();
+    const int B = T + HeadingHeight + 5 * HourHeight;
+    g.DrawLine(L + W, T, L + W + HourWidth * N, T);
+    for (int h = 0; h <= N; ++h)
+        g.DrawLine(L + W + HourWidth * h, T, L + W + HourWidth * h, B);
+    g.DrawLine(L, T + HeadingHeight, L, B);
+    for (int d = 0; d <= 5; ++d) {
+        const int y = T + HeadingHeight + HourHeight * d;
+        g.DrawLine(L, y, L + HourWidth * N + W, y);
+    }
+}
+
+void LandscapeScheduleRenderer::ShrinkToFit(const QString& text, int width)
+{
+    belltide::Graphics& g = *Graphics;
+    while (g.StringWidth(text) >= width && g.TextSize() >= 7)
+        g.SetTextSize(g.TextSize() - 1);
+}
+
+void LandscapeScheduleRenderer::DrawContent()
+{
+    belltide::Graphics& g = *Graphics;
+    const int L = PageLeft;
+    const int W = HorizontalHeadWidth;
+    const int slotsPerDay = SlotsPerDay();
+    for (int d = 0; d < 5; ++d) {
+        for (int s = 0; s <= slotsPerDay - 1;) {
+            int runLength = -1;
+            const ScheduleContent item = GetContent(d, s, runLength);
+            if (!item || runLength <= 0) {
+                ++s;
+                continue;
+            }
+            const int x = L + W + Truncate(HourWidth * (s / 12.0));
+            const int width = Truncate(HourWidth * (runLength / 12.0));
+            const int y = PageTop + HeadingHeight + HourHeight * d;
+            g.SetColor(kLightGrey);
+            g.FillRect(x, y, width, HourHeight);
+            g.SetColor(Qt::black);
+            g.DrawRect(x, y, width + 1, HourHeight + 1);
+
+            const int tx = L + W + Truncate(s * double(HourWidth) / 12.0) + 2;
+            const int wrap = width - 2;
+            const QString line1 = ItemDataLine1(item);
+            g.SetTextSize(12);
+            ShrinkToFit(line1, wrap);
+            g.DrawString(line1, tx, y + g.TextAscent() + 1, wrap);
+            const int h1 = g.StringHeight(line1, wrap);
+
+            const QString line2 = ItemDataLine2(item);
+            g.SetTextSize(10);
+            ShrinkToFit(line2, wrap);
+            g.DrawString(line2, tx, y + h1 + g.TextAscent() + 1, wrap);
+            const int h2 = g.StringHeight(line2, wrap);
+
+            QString line3 = MinuteToTime(s) + u'-' + MinuteToTime(s + runLength);
+            g.SetTextSize(10);
+            ShrinkToFit(line3, wrap);
+            if (g.TextSize() == 6) {
+                line3 = MinuteToTime(s);
+                g.SetTextSize(10);
+                ShrinkToFit(line3, wrap);
+            }
+            g.DrawString(line3, tx, y + h1 + h2 + g.TextAscent() + 1, wrap);
+            s += runLength;
+        }
+    }
+}
+
+} // namespace belltide

@@ -1,0 +1,222 @@
+#include "AttendancePage.h"
+
+#include "MainWindow.h"
+#include "PageSupport.h"
+#include "model/Classroom.h"
+#include "undo/FieldChanges.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace belltide {
+
+namespace {
+
+constexpr int kCountColumnWidth = 80;
+constexpr int kMaxCount = 5;
+
+class CountCellDelegate : public QStyledItemDelegate {
+public:
+    explicit CountCellDelegate(AttendanceList& list) : QStyledItemDelegate(&list), mList(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        // No selection highlight: the list only ever shows counts and titles.
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        if (index.column() == 0)
+            mList.PaintCountCell(*painter, option.rect, mList.TitleOf(index.row()));
+        else
+            QStyledItemDelegate::paint(painter, plain, index);
+    }
+
+private:
+    AttendanceList& mList;
+};
+
+void DrawRoundButton(QPainter& painter, int left, int top, bool plus)
+{
+    painter.setPen(QColor(68, 68, 68));
+    painter.setBrush(QColor(136, 136, 136));
+    painter.drawEllipse(QRectF(left + 0.5, top + 0.5, 11, 11));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(QPointF(left + 3, top + 6), QPointF(left + 9, top + 6));
+    if (plus)
+        painter.drawLine(QPointF(left + 6, top + 3), QPointF(left + 6, top + 9));
+}
+
+} // namespace
+
+AttendanceList::AttendanceList(QWidget* parent) : QTreeWidget(parent)
+{
+    setColumnCount(2);
+    setHeaderLabels({QStringLiteral("# of Times"), QStringLiteral("Special Classes")});
+    header()->resizeSection(0, kCountColumnWidth);
+    header()->setStretchLastSection(true);
+    header()->setSectionsMovable(false);
+    setRootIsDecorated(false);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    setItemDelegate(new CountCellDelegate(*this));
+}
+
+QString AttendanceList::TitleOf(int row) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->data(1, kRowObjectRole).toString() : QString();
+}
+
+void AttendanceList::PaintCountCell(QPainter& painter, const QRect& cell, const QString& title) const
+{
+    const int count = CountForTitle ? CountForTitle(title) : 0;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int w = cell.width();
+    const int h = cell.height();
+    painter.translate(cell.topLeft());
+    const int top = (h - 12) / 2;
+    DrawRoundButton(painter, w - 30, top, true);
+    DrawRoundButton(painter, w - 12, top, false);
+    painter.setPen(count < 0 ? QColor(136, 136, 136) : QColor(Qt::black));
+    const QString text = count < 0 ? QStringLiteral("?") : QString::number(count);
+    const int right = w - 36;
+    const int baseline = int(h / 2.0 + painter.fontMetrics().ascent() / 2.0 - 1);
+    painter.drawText(right - painter.fontMetrics().horizontalAdvance(text), baseline, text);
+    painter.restore();
+}
+
+void AttendanceList::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    const QModelIndex index = indexAt(at);
+    if (!index.isValid() || !isEnabled())
+        return;
+    if (ButtonZonePressed)
+        ButtonZonePressed(index.row(), at.x());
+}
+
+void AttendanceList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A quick second click is another press of the same button.
+    mousePressEvent(event);
+}
+
+AttendancePage::AttendancePage(MainWindow& window, QWidget* parent) : StepPage(parent), mWindow(window)
+{
+    SAClassList = new QListWidget(this);
+    SAClassList->setObjectName(QStringLiteral("SAClassList"));
+    SAClassList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    SASpecialList = new AttendanceList(this);
+    SASpecialList->setObjectName(QStringLiteral("SASpecialList"));
+    SASpecialList->setEnabled(false);
+    SASpecialList->CountForTitle = [this](const QString& title) { return SACountForSpecial(title); };
+    SASpecialList->ButtonZonePressed = [this](int row, int x) { SASpecialList_MouseDown(row, x); };
+
+    auto* page = new QGridLayout(this);
+    page->setContentsMargins(16, 12, 16, 10);
+    auto* classesHeading = new QLabel(QStringLiteral("Classes"), this);
+    classesHeading->setBuddy(SAClassList);
+    page->addWidget(classesHeading, 0, 0);
+    page->addWidget(SAClassList, 1, 0);
+    page->addWidget(SASpecialList, 0, 1, 2, 1);
+    page->setColumnStretch(0, 2);
+    page->setColumnStretch(1, 3);
+    connect(SAClassList, &QListWidget::itemSelectionChanged, this, &AttendancePage::SAClassList_Change);
+}
+
+QWidget* AttendancePage::FirstControl() const
+{
+    return SAClassList;
+}
+
+void AttendancePage::SetTitles(const QStringList& titles)
+{
+    SASpecialList->clear();
+    for (const QString& title : titles) {
+        auto* item = new QTreeWidgetItem(SASpecialList, {QString(), title});
+        item->setData(1, kRowObjectRole, title);
+    }
+}
+
+std::vector<std::shared_ptr<Classroom>> AttendancePage::SelectedClasses() const
+{
+    std::vector<std::shared_ptr<Classroom>> classes;
+    for (int row = 0; row < SAClassList->count(); ++row) {
+        if (SAClassList->item(row)->isSelected())
+            classes.push_back(RowObject<Classroom>(SAClassList->item(row)));
+    }
+    return classes;
+}
+
+int AttendancePage::SACountForSpecial(const QString& title) const
+{
+    const auto classes = SelectedClasses();
+    if (classes.empty())
+        return 0;
+    const int first = classes.front()->AttendCount(title);
+    const bool same = std::all_of(classes.begin(), classes.end(),
+                                  [&](const auto& c) { return c->AttendCount(title) == first; });
+    return same ? std::max(first, 0) : -1;
+}
+
+void AttendancePage::SAClassList_Change()
+{
+    SASpecialList->setEnabled(!SAClassList->selectedItems().isEmpty());
+    SASpecialList->viewport()->update();
+}
+
+void AttendancePage::SASpecialList_MouseDown(int row, int x)
+{
+    const auto classes = SelectedClasses();
+    const QString title = SASpecialList->TitleOf(row);
+    if (classes.empty() || row < 0 || row >= SASpecialList->topLevelItemCount())
+        return;
+    // Position within the 30-pixel button zone at the right end of the count column.
+    // The zone ends with the count column: a click on a title changes nothing.
+    const int zoneX = x - SASpecialList->header()->sectionSize(0) + 30;
+    if (zoneX < 0 || zoneX > 30)
+        return;
+    const int count = SACountForSpecial(title);
+    int newCount = -2;
+    if (zoneX < 12) {
+        if (count < kMaxCount)
+            newCount = std::max(count + 1, 1);
+    } else if (zoneX > 18) {
+        if (count > 0 || count == -1)
+            newCount = std::max(count - 1, 0);
+    }
+    MainWindow::InternalChange guard(mWindow);
+    if (newCount >= 0) {
+        std::shared_ptr<ActionBase> head;
+        ActionBase* tail = nullptr;
+        for (const auto& classroom : classes) {
+            auto change = std::make_shared<SpecialAttendenceChange>(classroom, title, newCount, mWindow.Clock());
+            if (!head)
+                head = change;
+            else
+                tail->NextAction = change;
+            tail = change.get();
+        }
+        mWindow.UndoManager().Add(head);
+    }
+    SASpecialList->viewport()->update();
+}
+
+void AttendancePage::React(const QString& name, const ActionTag& tag)
+{
+    if (name != QStringLiteral("SpecialAttendenceChange"))
+        return;
+    if (const auto classroom = tag.As<Classroom>())
+        SelectRow(SAClassList, classroom);
+    SASpecialList->viewport()->update();
+}
+
+} // namespace belltide

@@ -1,0 +1,360 @@
+#include "ReadOnlyFolder.h"
+#include "app/App.h"
+#include "app/DocumentController.h"
+#include "app/FileRegistry.h"
+#include "model/School.h"
+#include "model/SchoolDocument.h"
+#include "ui/MainWindow.h"
+#include "undo/FieldChanges.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace belltide;
+
+namespace {
+
+// Answers the dialogs as a test tells it to, and remembers what was asked.
+struct FakeDialogs : DocumentDialogs {
+    std::optional<QString> OpenAnswer;
+    std::optional<QString> SaveAnswer;
+    SaveChoice CloseAnswer = SaveChoice::Cancel;
+    QStringList Suggested;
+    QStringList Errors;
+    int Asked = 0;
+
+    std::optional<QString> ChooseOpenFile(QWidget*) override { return OpenAnswer; }
+    std::optional<QString> ChooseSaveFile(QWidget*, const QString& suggested) override
+    {
+        Suggested << suggested;
+        return SaveAnswer;
+    }
+    SaveChoice AskSaveChanges(QWidget*) override
+    {
+        ++Asked;
+        return CloseAnswer;
+    }
+    void ShowError(QWidget*, const QString& message) override { Errors << message; }
+};
+
+// One run of the program, with its settings in `config`.
+struct Run {
+    explicit Run(const QString& config)
+        : app(std::make_unique<FileRegistry>(config), std::unique_ptr<DocumentDialogs>(Dialogs))
+    {
+    }
+    FakeDialogs* Dialogs = new FakeDialogs;
+    App app;
+};
+
+void Edit(MainWindow* window, const QString& schoolName)
+{
+    window->UndoManager().Add(std::make_shared<SchoolNameChange>(window->SchoolPtr(), schoolName, window->Clock()));
+}
+
+void Trigger(MainWindow* window, const char* action)
+{
+    window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString LastSchedule(App& app)
+{
+    return app.Prefs.Value(QStringLiteral("LastSchedule"), QString()).toString();
+}
+
+} // namespace
+
+class DocumentsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir mDir;
+    QString Path(const QString& name) const { return mDir.filePath(name); }
+    QString Config() const { return Path(QStringLiteral("config")); }
+    QString WriteSchool(const QString& name)
+    {
+        School school;
+        school.Name = name;
+        const QString path = Path(name + QStringLiteral(".psc"));
+        return SchoolDocument::Write(school, path) ? path : QString();
+    }
+
+private slots:
+    void ClosingAsksAboutUnsavedChanges_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<SaveChoice>("answer");
+        QTest::addColumn<bool>("fileChosen");
+        QTest::addColumn<bool>("staysOpen");
+        QTest::newRow("clean closes without asking") << false << SaveChoice::Cancel << false << false;
+        QTest::newRow("Cancel") << true << SaveChoice::Cancel << false << true;
+        QTest::newRow("Don't Save") << true << SaveChoice::DontSave << false << false;
+        QTest::newRow("Save, file dialog cancelled") << true << SaveChoice::Save << false << true;
+        QTest::newRow("Save") << true << SaveChoice::Save << true << false;
+    }
+    void ClosingAsksAboutUnsavedChanges()
+    {
+        QFETCH(bool, edit);
+        QFETCH(SaveChoice, answer);
+        QFETCH(bool, fileChosen);
+        QFETCH(bool, staysOpen);
+        Run run(Config());
+        run.app.Open();
+        QPointer<MainWindow> window = run.app.NewDoc();
+        if (edit)
+            Edit(window, QStringLiteral("Oak"));
+        run.Dialogs->CloseAnswer = answer;
+        const QString file = Path(QStringLiteral("Oak.psc"));
+        if (fileChosen)
+            run.Dialogs->SaveAnswer = file;
+        Trigger(window, "FileClose");
+        QCOMPARE(run.Dialogs->Asked, edit ? 1 : 0);
+        QCOMPARE(window && window->isVisible(), staysOpen);
+        if (staysOpen)
+            QVERIFY(window->Dirty());
+        else
+            QTRY_VERIFY(!window);
+        QCOMPARE(run.Dialogs->Suggested,
+            answer == SaveChoice::Save ? QStringList {QStringLiteral("Oak.psc")} : QStringList());
+        QCOMPARE(QFile::exists(file), fileChosen);
+        QCOMPARE(LastSchedule(run.app), fileChosen ? file : QString());
+    }
+
+    void SavingFollowsTheUndoDepth()
+    {
+        Run run(Config());
+        run.app.Open();
+        MainWindow* window = run.app.NewDoc();
+        Edit(window, QStringLiteral("Oak"));
+        QVERIFY(window->Dirty());
+        const QString file = Path(QStringLiteral("oak.psc"));
+        run.Dialogs->SaveAnswer = file;
+        Trigger(window, "FileSave");
+        QCOMPARE(window->DiskFile(), file);
+        QVERIFY(!window->Dirty() && !window->UndoManager().IsDirty());
+        QCOMPARE(SchoolDocument::Read(file).Value()->Name, QStringLiteral("Oak"));
+        Trigger(window, "EditUndo");
+        QVERIFY(window->Dirty());
+        Trigger(window, "EditRedo");
+        QVERIFY(!window->Dirty());
+        Trigger(window, "FileSave");
+        QCOMPARE(run.Dialogs->Suggested.size(), 1);
+
+        // Undoing and then making another edit brings the undo depth back to
+        // the saved one; the school still differs from its file.
+        Trigger(window, "EditUndo");
+        Edit(window, QStringLiteral("Elm"));
+        QVERIFY(!window->Dirty());
+        QVERIFY(!window->close());
+        QCOMPARE(run.Dialogs->Asked, 1);
+    }
+
+    void SaveAsMovesTheWindowToTheNewFile()
+    {
+        Run run(Config());
+        run.app.Open();
+        const QString first = WriteSchool(QStringLiteral("Alder"));
+        const QByteArray firstBytes = Bytes(first);
+        MainWindow* window = run.app.OpenDoc(first);
+        QVERIFY(window && !window->Dirty());
+        const QString second = Path(QStringLiteral("second.psc"));
+        run.Dialogs->SaveAnswer = second;
+        Trigger(window, "FileSaveAs");
+        QCOMPARE(run.Dialogs->Suggested, QStringList {first});
+        QCOMPARE(window->DiskFile(), second);
+        QCOMPARE(LastSchedule(run.app), second);
+        QCOMPARE(Bytes(first), firstBytes);
+        QCOMPARE(run.app.OpenDoc(Path(QStringLiteral("SECOND.psc"))), window);
+        QVERIFY(run.app.OpenDoc(first) != window);
+        QCOMPARE(run.app.Windows().size(), 2);
+    }
+
+    void OpeningAnOpenFileRaisesItsWindow_data()
+    {
+        QTest::addColumn<QString>("again");
+        QTest::newRow("same path") << QStringLiteral("Alder.psc");
+        QTest::newRow("other letter case") << QStringLiteral("aLDER.PSC");
+        QTest::newRow("through another folder") << QStringLiteral("sub/../Alder.psc");
+    }
+    void OpeningAnOpenFileRaisesItsWindow()
+    {
+        QFETCH(QString, again);
+        Run run(Config());
+        run.app.Open();
+        const QString file = WriteSchool(QStringLiteral("Alder"));
+        MainWindow* window = run.app.OpenDoc(file);
+        QVERIFY(window);
+        // Gone from the disk: a second read would fail.
+        QFile::remove(file);
+        QCOMPARE(run.app.OpenDoc(mDir.path() + QLatin1Char('/') + again), window);
+        QCOMPARE(run.app.Windows().size(), 1);
+        QVERIFY(run.Dialogs->Errors.isEmpty());
+    }
+
+    void FileMenuOpensAndCreatesDocuments()
+    {
+        Run run(Config());
+        run.app.Launch({});
+        MainWindow* window = run.app.Windows().constFirst();
+        Trigger(window, "FileOpenSchedule");
+        QCOMPARE(run.app.Windows().size(), 1);
+        run.Dialogs->OpenAnswer = WriteSchool(QStringLiteral("Birch"));
+        Trigger(window, "FileOpenSchedule");
+        QCOMPARE(run.app.Windows().last()->GetSchool().Name, QStringLiteral("Birch"));
+        Trigger(window, "FileNewSchedule");
+        QCOMPARE(run.app.Windows().size(), 3);
+        QVERIFY(run.app.Windows().last()->DiskFile().isEmpty());
+        QVERIFY(run.Dialogs->Errors.isEmpty());
+    }
+
+    void FilesThatAreNoScheduleShowWhyAndOpenNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QStringLiteral("missing.psc") << QByteArray() << QStringLiteral("does not exist");
+        QTest::newRow("not XML") << QStringLiteral("notes.psc") << QByteArray("lunch at noon")
+                                 << QStringLiteral("not a valid schedule document");
+    }
+    void FilesThatAreNoScheduleShowWhyAndOpenNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        if (!content.isNull()) {
+            QFile file(Path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        Run run(Config());
+        run.app.Open();
+        QVERIFY(!run.app.OpenDoc(Path(name)));
+        QVERIFY(run.app.Windows().isEmpty());
+        QCOMPARE(run.Dialogs->Errors.size(), 1);
+        QVERIFY2(run.Dialogs->Errors[0].contains(Path(name)) && run.Dialogs->Errors[0].contains(reason),
+            qPrintable(run.Dialogs->Errors[0]));
+    }
+
+    void AFailedSaveKeepsTheOldFileAndTheWindowDirty()
+    {
+        const QString folder = Path(QStringLiteral("readonly"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + QStringLiteral("/Alder.psc");
+        QVERIFY(QFile::rename(WriteSchool(QStringLiteral("Alder")), file));
+        const QByteArray before = Bytes(file);
+        Run run(Config());
+        run.app.Open();
+        MainWindow* other = run.app.NewDoc();
+        run.Dialogs->SaveAnswer = Path(QStringLiteral("other.psc"));
+        QVERIFY(other->Document()->PerformSave());
+
+        MainWindow* window = run.app.OpenDoc(file);
+        Edit(window, QStringLiteral("Oak"));
+        run.Dialogs->SaveAnswer = folder + QStringLiteral("/new.psc");
+        bool saved = true;
+        bool savedAs = true;
+        {
+            ReadOnlyFolder readOnly(folder);
+            saved = window->Document()->PerformSave();
+            savedAs = window->Document()->PerformSaveAs();
+        }
+        QVERIFY(!saved && !savedAs);
+        QCOMPARE(run.Dialogs->Errors.size(), 2);
+        QVERIFY2(run.Dialogs->Errors[0].contains(file), qPrintable(run.Dialogs->Errors[0]));
+        QCOMPARE(Bytes(file), before);
+        QVERIFY(window->Dirty());
+        QCOMPARE(window->DiskFile(), file);
+        QCOMPARE(LastSchedule(run.app), Path(QStringLiteral("other.psc")));
+    }
+
+    void StartUpOpensTheRightDocument_data()
+    {
+        QTest::addColumn<bool>("lastSaved");
+        QTest::addColumn<bool>("lastDeleted");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("first run") << false << false << QString() << QString();
+        QTest::newRow("last schedule reopened") << true << false << QString() << QStringLiteral("last.psc");
+        QTest::newRow("last schedule deleted") << true << true << QString() << QString();
+        QTest::newRow("document named") << true << false << QStringLiteral("Birch.psc") << QStringLiteral("Birch.psc");
+        QTest::newRow("document named is missing") << true << false << QStringLiteral("gone.psc") << QString();
+    }
+    void StartUpOpensTheRightDocument()
+    {
+        QFETCH(bool, lastSaved);
+        QFETCH(bool, lastDeleted);
+        QFETCH(QString, argument);
+        QFETCH(QString, opened);
+        if (lastSaved) {
+            Run earlier(Config());
+            earlier.app.Launch({});
+            earlier.Dialogs->SaveAnswer = Path(QStringLiteral("last.psc"));
+            QVERIFY(earlier.app.Windows().constFirst()->Document()->PerformSave());
+            earlier.app.Close();
+        }
+        if (lastDeleted)
+            QFile::remove(Path(QStringLiteral("last.psc")));
+        WriteSchool(QStringLiteral("Birch"));
+
+        Run run(Config());
+        run.app.Launch(argument.isEmpty() ? QStringList() : QStringList {Path(argument)});
+        QCOMPARE(run.app.Windows().size(), 1);
+        QCOMPARE(run.app.Windows().constFirst()->DiskFile(), opened.isEmpty() ? QString() : Path(opened));
+        QCOMPARE(run.Dialogs->Errors.size(), argument == QStringLiteral("gone.psc") ? 1 : 0);
+        // A new school asked for later is always a new school.
+        run.app.NewDocument();
+        QCOMPARE(run.app.Windows().size(), 2);
+        QVERIFY(run.app.Windows().last()->DiskFile().isEmpty());
+    }
+
+    void StartUpAssociatesTheTypeAndShutdownKeepsInstantHelp()
+    {
+        {
+            Run run(Config());
+            run.app.Launch({});
+            QVERIFY(run.app.ShowInstantHelp);
+            QVERIFY(run.app.Windows().constFirst()->ShowInstantHelp());
+            run.app.Close();
+        }
+        FileRegistry store(Config());
+        auto classes = store.Open(RegistryRoot::ClassesRoot);
+        QCOMPARE(classes->Subkey(QStringLiteral(".psc"))->DefaultValue()->Text(), QStringLiteral("Belltide Schedule"));
+
+        auto user = store.Open(RegistryRoot::CurrentUser);
+        auto settings = user->Subkey(QStringLiteral("Software\\Quorvane\\Belltide"));
+        QCOMPARE(settings->DefaultValue()->Text(), QStringLiteral("Dictionary"));
+        QCOMPARE(settings->Value(QStringLiteral("InstantHelp")), RegistryValue::Dword(1));
+        QVERIFY(!settings->Value(QStringLiteral("LastSchedule")));
+
+        settings->SetValue(QStringLiteral("InstantHelp"), RegistryValue::Dword(0));
+        QVERIFY(user->Flush());
+        Run next(Config());
+        next.app.Launch({});
+        QVERIFY(!next.app.Windows().constFirst()->ShowInstantHelp());
+        QVERIFY(next.app.AssociateFileType(QStringLiteral(".psc"), QStringLiteral("Belltide Schedule"),
+            QStringLiteral("C:\\Apps\\sched.exe"), QStringLiteral("icon")));
+        QCOMPARE(store.Open(RegistryRoot::ClassesRoot)
+                     ->Subkey(QStringLiteral("Belltide Schedule\\shell\\open\\command"))
+                     ->DefaultValue()
+                     ->Text(),
+            QStringLiteral("\"C:\\Apps\\sched.exe\" \"%1\""));
+    }
+
+    void cleanup()
+    {
+        // Each test starts from an empty folder.
+        QDir(mDir.path()).removeRecursively();
+        QDir().mkpath(mDir.path());
+    }
+};
+
+QTEST_MAIN(DocumentsTest)
+#include "DocumentsTest.moc"

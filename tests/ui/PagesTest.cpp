@@ -1,0 +1,389 @@
+#include "model/Classroom.h"
+#include "model/School.h"
+#include "model/SchoolDocument.h"
+#include "model/SpecialClass.h"
+#include "ui/AttendancePage.h"
+#include "ui/ClassesPage.h"
+#include "ui/MainWindow.h"
+#include "ui/SchoolInfoPage.h"
+#include "ui/SpecialsPage.h"
+#include "ui/controls/AddRemoveButtons.h"
+#include "ui/controls/NiceEditField.h"
+#include "ui/controls/SegmentSlider.h"
+#include "ui/controls/TimeControl.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace belltide;
+
+namespace {
+
+struct FakeClock : MicrosecondClock {
+    double Microseconds() const override { return now; }
+    double now = 1e9;
+};
+
+std::shared_ptr<Classroom> AddClass(School& school, const char* grade, const char* teacher)
+{
+    auto classroom = std::make_shared<Classroom>();
+    classroom->Grade = QString::fromLatin1(grade);
+    classroom->Teacher = QString::fromLatin1(teacher);
+    classroom->DayStart = 480;
+    classroom->DayEnd = 900;
+    school.Classes.push_back(classroom);
+    return classroom;
+}
+
+std::shared_ptr<SpecialClass> AddSpecial(School& school, const char* title, const char* teacher)
+{
+    auto special = std::make_shared<SpecialClass>();
+    special->Title = QString::fromLatin1(title);
+    special->Teacher = QString::fromLatin1(teacher);
+    special->Duration = 45;
+    school.Specials.push_back(special);
+    return special;
+}
+
+QStringList Rows(const QListWidget* list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+// The x of the middle of a count cell's + or - button, in the list's viewport.
+int ButtonX(const AttendanceList* list, bool plus)
+{
+    const int right = list->header()->sectionSize(0);
+    return plus ? right - 30 + 6 : right - 12 + 6;
+}
+
+} // namespace
+
+class PagesTest : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<School> mSchool;
+    FakeClock mClock;
+    std::unique_ptr<MainWindow> mWindow;
+
+    void Open()
+    {
+        mWindow = std::make_unique<MainWindow>(mSchool, mClock);
+        mWindow->show();
+        QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
+    }
+
+private slots:
+    void init()
+    {
+        mSchool = std::make_shared<School>();
+        mClock.now += 10e6;
+    }
+
+    void cleanup() { mWindow.reset(); }
+
+    void TypedNumbersMergeIntoOneUndoStep()
+    {
+        Open();
+        mWindow->GoToStep(1);
+        QLineEdit* lunch = mWindow->SchoolInfo().SchoolLunchTime;
+        lunch->selectAll();
+        QTest::keyClick(lunch, Qt::Key_1);
+        mClock.now += 200'000;
+        QTest::keyClick(lunch, Qt::Key_2);
+        QCOMPARE(mSchool->LunchTime, 12);
+        QCOMPARE(mWindow->UndoManager().UndoActions.size(), std::size_t(1));
+        mWindow->UndoAction()->trigger();
+        QCOMPARE(mSchool->LunchTime, 20);
+        QCOMPARE(lunch->text(), QStringLiteral("20"));
+
+        QLineEdit* freeTime = mWindow->SchoolInfo().SchoolFreeTimeField;
+        freeTime->setText(QStringLiteral("25.9"));
+        QCOMPARE(mSchool->InterruptFreeTime, 25);
+        freeTime->setText(QStringLiteral("about 30"));
+        QCOMPARE(mSchool->InterruptFreeTime, 0);
+    }
+
+    void TheTitleFollowsTheSchoolName()
+    {
+        Open();
+        NiceEditField* name = mWindow->SchoolInfo().SchoolNameField;
+        name->setText(QStringLiteral("Oak Hill"));
+        QCOMPARE(mWindow->windowTitle(), QStringLiteral("Belltide - Oak Hill"));
+        name->setText(QStringLiteral("my SCHOOL"));
+        QCOMPARE(mWindow->windowTitle(), QStringLiteral("Belltide - Oak Hill"));
+        QCOMPARE(mSchool->Name, QStringLiteral("my SCHOOL"));
+    }
+
+    void LeavingADayEndBeforeTheStartMovesItBack()
+    {
+        Open();
+        mWindow->GoToStep(1);
+        SchoolInfoPage& page = mWindow->SchoolInfo();
+        page.SchoolDayEnd->setFocus();
+        QTRY_VERIFY(page.SchoolDayEnd->hasFocus());
+        page.SchoolDayEnd->SetMinutesValue(7 * 60);
+        QCOMPARE(mSchool->DayEndAt, 420);
+        mClock.now += 2e6;
+        page.SchoolNameField->setFocus();
+        QTRY_COMPARE(mSchool->DayEndAt, 480);
+        QCOMPARE(page.SchoolDayEnd->MinutesValue(), 480);
+        mWindow->UndoAction()->trigger();
+        QCOMPARE(mSchool->DayEndAt, 420);
+        QCOMPARE(page.SchoolDayEnd->MinutesValue(), 420);
+    }
+
+    void OnlyTheDayTimesResizeTheAvailabilitySliders()
+    {
+        Open();
+        SegmentSlider* monday = mWindow->Specials().Availability[0];
+        QCOMPARE(monday->Minimum(), 490);
+        QCOMPARE(monday->Maximum(), 900);
+        QCOMPARE(monday->NumberOfHatches(), 7);
+        mWindow->SchoolInfo().SchoolDayLunchStartAt->SetMinutesValue(600);
+        QCOMPARE(monday->Minimum(), 490);
+        mWindow->SchoolInfo().SchoolDaySpecialStart->SetMinutesValue(540);
+        QCOMPARE(monday->Minimum(), 540);
+        QCOMPARE(monday->NumberOfHatches(), 6);
+    }
+
+    void AddingAClassSelectsItForTyping()
+    {
+        AddClass(*mSchool, "3rd", "Mr. Lopez");
+        Open();
+        mWindow->GoToStep(2);
+        ClassesPage& page = mWindow->Classes();
+        QVERIFY(!page.AddRemoveClass->RemoveEnabled());
+        page.AddRemoveClass->PushAdd();
+        QCOMPARE(Rows(page.ClassList), QStringList({QStringLiteral("1st: Mrs. Doe"), QStringLiteral("3rd: Mr. Lopez")}));
+        QCOMPARE(page.ClassList->selectedItems().first()->text(), QStringLiteral("1st: Mrs. Doe"));
+        QTRY_VERIFY(page.ClassTeacher->hasFocus());
+        QCOMPARE(page.ClassTeacher->selectedText(), QStringLiteral("Mrs. Doe"));
+        QCOMPARE(page.ClassDayEnd->MinutesValue(), 900);
+        QCOMPARE(Rows(mWindow->Attendance().SAClassList), Rows(page.ClassList));
+
+        // Typing the teacher's name re-sorts the list as it goes.
+        QTest::keyClicks(page.ClassTeacher, QStringLiteral("Ms. Zhou"));
+        page.ClassGrade->setEditText(QString());
+        QTest::keyClicks(page.ClassGrade, QStringLiteral("4th"));
+        QCOMPARE(Rows(page.ClassList), QStringList({QStringLiteral("3rd: Mr. Lopez"), QStringLiteral("4th: Ms. Zhou")}));
+        QCOMPARE(page.ClassList->selectedItems().first()->text(), QStringLiteral("4th: Ms. Zhou"));
+        QCOMPARE(mSchool->Classes.front()->Teacher, QStringLiteral("Mr. Lopez"));
+        QCOMPARE(Rows(mWindow->Attendance().SAClassList), Rows(page.ClassList));
+    }
+
+    void TheGradeListHoldsEachGradeInUseOnce()
+    {
+        AddClass(*mSchool, "2nd", "A");
+        AddClass(*mSchool, "2nd", "B");
+        auto kinder = AddClass(*mSchool, "K", "C");
+        Open();
+        ClassesPage& page = mWindow->Classes();
+        page.ClassList->setCurrentRow(0);
+        QCOMPARE(page.ClassGrade->count(), 2);
+        QCOMPARE(page.ClassGrade->itemText(0), QStringLiteral("2nd"));
+        SelectRowAndRemove(page, kinder);
+        page.ClassList->setCurrentRow(0);
+        QCOMPARE(page.ClassGrade->count(), 1);
+    }
+
+    void RemovingTheSelectedClassClearsTheEditors()
+    {
+        AddClass(*mSchool, "2nd", "A");
+        auto second = AddClass(*mSchool, "1st", "B");
+        Open();
+        ClassesPage& page = mWindow->Classes();
+        SelectRowAndRemove(page, second);
+        QVERIFY(page.ClassList->selectedItems().isEmpty());
+        QVERIFY(!page.ClassTeacher->isEnabled());
+        QVERIFY(page.ClassTeacher->text().isEmpty());
+        QVERIFY(page.ClassNumberOfStudents->text().isEmpty());
+        QVERIFY(!page.AddRemoveClass->RemoveEnabled());
+        mWindow->UndoAction()->trigger();
+        QCOMPARE(Rows(page.ClassList), QStringList({QStringLiteral("1st: B"), QStringLiteral("2nd: A")}));
+        QCOMPARE(mSchool->Classes.front(), second); // the school's array follows the display order
+        QVERIFY(SchoolDocument::ToBytes(*mSchool).indexOf("<Teacher>B</Teacher>")
+                < SchoolDocument::ToBytes(*mSchool).indexOf("<Teacher>A</Teacher>"));
+        mWindow->RedoAction()->trigger();
+        QCOMPARE(Rows(page.ClassList), QStringList({QStringLiteral("2nd: A")}));
+    }
+
+    void PickingAGradeFromTheListIsOneEdit()
+    {
+        auto first = AddClass(*mSchool, "K", "A");
+        AddClass(*mSchool, "2nd", "B");
+        Open();
+        mWindow->GoToStep(2);
+        ClassesPage& page = mWindow->Classes();
+        page.ClassList->setCurrentRow(1); // "K: A" sorts after "2nd: B"
+        QCOMPARE(page.SelectedClass, first);
+        page.ClassGrade->setFocus();
+        QTest::keyClick(page.ClassGrade, Qt::Key_Up);
+        QCOMPARE(first->Grade, QStringLiteral("2nd"));
+        QCOMPARE(mWindow->UndoManager().UndoActions.size(), std::size_t(1));
+        mWindow->GoToStep(0);
+        mWindow->UndoAction()->trigger();
+        QCOMPARE(first->Grade, QStringLiteral("K"));
+        QCOMPARE(mWindow->CurrentPanel(), 2);
+        QCOMPARE(page.ClassGrade->currentText(), QStringLiteral("K"));
+        QTRY_VERIFY(page.ClassGrade->hasFocus());
+    }
+
+    void UndoShowsThePageAndFieldConcerned()
+    {
+        auto classroom = AddClass(*mSchool, "2nd", "A");
+        Open();
+        ClassesPage& page = mWindow->Classes();
+        mWindow->GoToStep(2);
+        page.ClassList->setCurrentRow(0);
+        page.ClassNumberOfStudents->setText(QStringLiteral("24"));
+        QCOMPARE(classroom->NumberOfStudents, 24);
+        page.ClassList->clearSelection();
+        mWindow->GoToStep(3);
+        mWindow->UndoAction()->trigger();
+        QCOMPARE(mWindow->CurrentPanel(), 2);
+        QCOMPARE(page.SelectedClass, classroom);
+        QCOMPARE(page.ClassNumberOfStudents->text(), QStringLiteral("0"));
+        QTRY_VERIFY(page.ClassNumberOfStudents->hasFocus());
+    }
+
+    void ANewSpecialAndItsLength()
+    {
+        Open();
+        SpecialsPage& page = mWindow->Specials();
+        page.AddRemoveSpecial->PushAdd();
+        QCOMPARE(Rows(page.SpecialList), QStringList({QStringLiteral("P.E.: Mrs. Smith")}));
+        QCOMPARE(page.SpecialDuration->text(), QStringLiteral("60"));
+        QVERIFY(page.Availability[2]->isEnabled());
+        page.SpecialDuration->setText(QStringLiteral("3"));
+        QCOMPARE(mSchool->Specials[0]->Duration, 5);
+        QCOMPARE(page.SpecialDuration->text(), QStringLiteral("3"));
+    }
+
+    void SameSubjectTwoTeachersIsTwoRowsAndOneAttendanceRow()
+    {
+        AddSpecial(*mSchool, "Art", "Ms. Rivera");
+        AddSpecial(*mSchool, "Art", "Mr. Kim");
+        AddSpecial(*mSchool, "Music", "Mr. Chen");
+        Open();
+        QCOMPARE(Rows(mWindow->Specials().SpecialList),
+                 QStringList({QStringLiteral("Art: Mr. Kim"), QStringLiteral("Art: Ms. Rivera"),
+                              QStringLiteral("Music: Mr. Chen")}));
+        AttendanceList* list = mWindow->Attendance().SASpecialList;
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->TitleOf(0), QStringLiteral("Art"));
+    }
+
+    void DraggingOnTuesdayIsOneUndoStepForTheWholeDay()
+    {
+        auto special = AddSpecial(*mSchool, "Art", "Ms. Rivera");
+        for (int slot = 40; slot < 84; ++slot)
+            special->IsAvailable(1, slot, false);
+        Open();
+        mWindow->GoToStep(3);
+        SpecialsPage& page = mWindow->Specials();
+        page.SpecialList->setCurrentRow(0);
+        SegmentSlider* tuesday = page.Availability[1];
+        QCOMPARE(tuesday->SectionPoints, std::vector<int>({490, 680, 900}));
+
+        // Drag the tab at 11:20 back to 10:00 in the lower half: red from there on.
+        const auto xOf = [&](int minutes) {
+            return int(4 + (minutes - 490) * double(tuesday->width() - 8) / 410.0 + 0.5);
+        };
+        QTest::mousePress(tuesday, Qt::LeftButton, Qt::NoModifier, QPoint(xOf(680), 12));
+        QMouseEvent move(QEvent::MouseMove, QPointF(xOf(600) + 1, 20), tuesday->mapToGlobal(QPointF(xOf(600) + 1, 20)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tuesday, &move);
+        QTest::mouseRelease(tuesday, Qt::LeftButton, Qt::NoModifier, QPoint(xOf(600) + 1, 20));
+        const int newStart = tuesday->SectionPoints[1];
+        QVERIFY(newStart < 680 && newStart >= 595);
+        QVERIFY(special->IsAvailable(1, (newStart - 480) / 5 - 1));
+        QVERIFY(!special->IsAvailable(1, (newStart - 480) / 5));
+        QVERIFY(!special->IsAvailable(1, (670 - 480) / 5));
+        QVERIFY(!special->IsAvailable(1, 83));
+        QCOMPARE(mWindow->UndoManager().UndoActions.size(), std::size_t(1));
+
+        mWindow->UndoAction()->trigger();
+        for (int slot = 0; slot < 84; ++slot)
+            QCOMPARE(special->IsAvailable(1, slot), slot < 40);
+        QCOMPARE(tuesday->SectionPoints, std::vector<int>({490, 680, 900}));
+    }
+
+    void AttendanceButtonsChangeEverySelectedClassAtOnce()
+    {
+        auto a = AddClass(*mSchool, "1st", "A");
+        auto b = AddClass(*mSchool, "1st", "B");
+        auto c = AddClass(*mSchool, "1st", "C");
+        AddSpecial(*mSchool, "Music", "Mr. Chen");
+        a->AttendCount(QStringLiteral("Music"), 2);
+        b->AttendCount(QStringLiteral("Music"), 3);
+        Open();
+        mWindow->GoToStep(4);
+        AttendancePage& page = mWindow->Attendance();
+        AttendanceList* list = page.SASpecialList;
+        QVERIFY(!list->isEnabled());
+        const QString music = QStringLiteral("Music");
+        const int y = list->visualItemRect(list->topLevelItem(0)).center().y();
+        // Clicks a second apart: quicker ones would merge into one undo step.
+        auto click = [&](bool plus) {
+            mClock.now += 1e6;
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(ButtonX(list, plus), y));
+        };
+
+        page.SAClassList->item(0)->setSelected(true);
+        page.SAClassList->item(1)->setSelected(true);
+        QVERIFY(list->isEnabled());
+        QCOMPARE(page.SACountForSpecial(music), -1);
+        click(true);
+        QCOMPARE(a->AttendCount(music), 1);
+        QCOMPARE(b->AttendCount(music), 1);
+        click(true);
+        QCOMPARE(page.SACountForSpecial(music), 2);
+        b->AttendCount(music, 3);
+        click(false);
+        QCOMPARE(a->AttendCount(music), 0);
+        QCOMPARE(b->AttendCount(music), 0);
+        click(false);
+        QCOMPARE(a->AttendCount(music), 0);
+
+        page.SAClassList->item(2)->setSelected(true);
+        for (int i = 0; i < 7; ++i)
+            click(true);
+        QCOMPARE(c->AttendCount(music), 5);
+        const std::size_t steps = mWindow->UndoManager().UndoActions.size();
+        mWindow->UndoAction()->trigger();
+        QCOMPARE(mWindow->UndoManager().UndoActions.size(), steps - 1);
+        QCOMPARE(a->AttendCount(music), 4);
+        QCOMPARE(b->AttendCount(music), 4);
+        QCOMPARE(c->AttendCount(music), 4);
+
+        // Between the two buttons, and on the title, nothing happens.
+        for (int x : {list->header()->sectionSize(0) - 30 + 15, list->header()->sectionSize(0) + 20})
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+        QCOMPARE(a->AttendCount(music), 4);
+        mWindow->RedoAction()->trigger();
+        QCOMPARE(c->AttendCount(music), 5);
+        QCOMPARE(mWindow->CurrentPanel(), 4);
+    }
+
+private:
+    void SelectRowAndRemove(ClassesPage& page, const std::shared_ptr<Classroom>& classroom)
+    {
+        for (int row = 0; row < page.ClassList->count(); ++row) {
+            if (page.ClassList->item(row)->text().endsWith(classroom->Teacher))
+                page.ClassList->setCurrentRow(row);
+        }
+        QCOMPARE(page.SelectedClass, classroom);
+        page.AddRemoveClass->PushRemove();
+    }
+};
+
+QTEST_MAIN(PagesTest)
+#include "PagesTest.moc"
