@@ -5,8 +5,10 @@
 #include "GenerateCommand.h"
 #include "InfoCommand.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -27,11 +29,25 @@ constexpr const char* kUsage = "usage: belltide-cli COMMAND ARGUMENTS\n"
                                "  generate FILE.psc [--seed N] [--attempts N] [--json OUT|-] [--quiet]\n"
                                "                             make a schedule, up to N attempts (10)\n";
 
+// Drawing PDF pages needs fonts, which need a GUI application; it runs on the
+// offscreen platform, so no display is ever needed.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pdf") == 0) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = MakeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments().mid(1);

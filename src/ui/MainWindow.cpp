@@ -6,6 +6,9 @@
 #include "HeadingCanvas.h"
 #include "HelpCanvas.h"
 #include "HomePage.h"
+#include "PrintChoicesWindow.h"
+#include "PrintServices.h"
+#include "SchedulePage.h"
 #include "Resources.h"
 #include "SchoolInfoPage.h"
 #include "SpecialsPage.h"
@@ -13,6 +16,7 @@
 #include "StepPage.h"
 #include "StepTexts.h"
 #include "model/School.h"
+#include "output/SchedulePrinting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -82,6 +87,7 @@ MainWindow::MainWindow(const QString& file, std::shared_ptr<School> school, cons
 {
     setWindowTitle(QStringLiteral("Belltide"));
     resize(800, 480);
+    mPrintServices = PrintServices::Platform();
     BuildFrame();
     BuildFileMenu();
     BuildEditMenu();
@@ -130,7 +136,9 @@ void MainWindow::BuildFrame()
     mClassesPage = new ClassesPage(*this, mPanel);
     mSpecialsPage = new SpecialsPage(*this, mPanel);
     mAttendancePage = new AttendancePage(*this, mPanel);
-    mPages = {mHomePage, mSchoolInfoPage, mClassesPage, mSpecialsPage, mAttendancePage, new StepPage(mPanel)};
+    mSchedulePage = new belltide::SchedulePage(*this, mPanel);
+    connect(mSchedulePage, &SchedulePage::GenerationEnded, this, &MainWindow::SchedulePage_GenerationEnded);
+    mPages = {mHomePage, mSchoolInfoPage, mClassesPage, mSpecialsPage, mAttendancePage, mSchedulePage};
     for (StepPage* page : mPages)
         mPanel->addWidget(page);
     middle->addWidget(mPanel, 1);
@@ -205,6 +213,72 @@ void MainWindow::BuildFileMenu()
     add("FileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { FileSave(); });
     add("FileSaveAs", QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { FileSaveAs(); });
+    file->addSeparator();
+    add("FilePageSetup", QStringLiteral("Page Setup..."), QKeySequence(), [this] { FilePageSetup(); });
+    add("FilePrint", QStringLiteral("Print..."), QKeySequence::Print, [this] { FilePrint(); });
+}
+
+void MainWindow::SetPrintServices(std::unique_ptr<PrintServices> services)
+{
+    mPrintServices = std::move(services);
+}
+
+PrinterSettings& MainWindow::PageSetup()
+{
+    if (!mPageSetup) {
+        mOwnPageSetup = std::make_unique<PrinterSettings>();
+        mPageSetup = mOwnPageSetup.get();
+    }
+    return *mPageSetup;
+}
+
+bool MainWindow::FilePageSetup()
+{
+    QPrinter& printer = PageSetup().Printer();
+    if (mPrintServices->PageSetup(printer, this) && printer.pageLayout().orientation() != QPageLayout::Landscape) {
+        mPrintServices->Message(this, QStringLiteral("Belltide only supports printing in landscape.\n\n"
+                                                     "This setting has been reverted."));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
+    return true;
+}
+
+bool MainWindow::FilePrint()
+{
+    if (mSchool->Schedule) {
+        DoPrint();
+    } else {
+        // The schedule step generates one; the print follows when it is done.
+        mPageBeforePrint = mCurrentPanel;
+        GoToStep(kScheduleStep);
+    }
+    return true;
+}
+
+void MainWindow::DoPrint()
+{
+    PrinterSettings& settings = PageSetup();
+    if (!settings.Exists())
+        settings.Printer().setPageOrientation(QPageLayout::Landscape);
+    PrintChoicesWindow choices(this);
+    choices.Fill(*mSchool);
+    if (!mPrintServices->PresentChoices(choices))
+        return;
+    choices.CollectChoices();
+    QPrinter& printer = settings.Printer();
+    if (!mPrintServices->PrintDialog(printer, this))
+        return;
+    PrintSchedules(*mSchool, choices.WhatToPrint, printer);
+}
+
+void MainWindow::SchedulePage_GenerationEnded()
+{
+    if (mPageBeforePrint < 0)
+        return;
+    const int page = mPageBeforePrint;
+    mPageBeforePrint = -1;
+    GoToStep(page);
+    DoPrint();
 }
 
 void MainWindow::SetDocumentHandler(std::unique_ptr<DocumentHandler> handler)
@@ -239,6 +313,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    mSchedulePage->Leave();
     QMainWindow::closeEvent(event);
 }
 
@@ -272,6 +347,7 @@ void MainWindow::NotificationReceived(const QString& name, const ActionTag& tag)
 {
     // Any change may invalidate the schedule; the Schedule step makes a new one.
     mSchool->Schedule.reset();
+    mSchedulePage->Discard();
     UpdateEditMenu();
     if (mInternalChange > 0)
         return;
@@ -321,7 +397,11 @@ void MainWindow::Panel_Change(int page)
     SetupPage(mCurrentPanel);
 }
 
-void MainWindow::CommitPage(int) {}
+void MainWindow::CommitPage(int page)
+{
+    if (page == kScheduleStep)
+        mSchedulePage->Leave();
+}
 
 void MainWindow::SetupPage(int page)
 {
@@ -338,6 +418,8 @@ void MainWindow::SetupPage(int page)
     FallbackHelp = QString::fromLatin1(text.FallbackHelp);
     if (QWidget* first = mPages[std::size_t(step)]->FirstControl())
         first->setFocus(Qt::OtherFocusReason);
+    if (step == kScheduleStep)
+        mSchedulePage->Enter();
 
     // Coming back to a page puts the user where they left it.
     if (QWidget* remembered = mPageFocus[std::size_t(page)]; remembered && mPages[std::size_t(page)]->isAncestorOf(remembered))

@@ -22,6 +22,9 @@ class DocumentHandler;
 class HeadingCanvas;
 class HelpCanvas;
 class HomePage;
+class PrintServices;
+class PrinterSettings;
+class SchedulePage;
 class School;
 class SchoolInfoPage;
 class SpecialsPage;
@@ -87,6 +90,15 @@ public:
     ClassesPage& Classes() const { return *mClassesPage; }
     SpecialsPage& Specials() const { return *mSpecialsPage; }
     AttendancePage& Attendance() const { return *mAttendancePage; }
+    belltide::SchedulePage& SchedulePage() const { return *mSchedulePage; }
+
+    // Printing: the dialogs can be replaced (tests), and the printer settings
+    // are the application's when it hands them over.
+    void SetPrintServices(std::unique_ptr<PrintServices> services);
+    void SetPrinterSettings(PrinterSettings* settings) { mPageSetup = settings; }
+    bool FilePageSetup();
+    bool FilePrint();
+    void DoPrint();
 
     // True while the class or the special list is being rebuilt.
     bool ClassListDontEnable = false;
@@ -121,6 +133,8 @@ private:
     void BuildFileMenu();
     void BuildEditMenu();
     void LoadFromSchool();
+    void SchedulePage_GenerationEnded();
+    PrinterSettings& PageSetup();
     QWidget* BuildBottomRow();
     void WatchForHelp(QWidget* root);
     void Panel_Change(int page);
@@ -144,6 +158,10 @@ private:
     ClassesPage* mClassesPage = nullptr;
     SpecialsPage* mSpecialsPage = nullptr;
     AttendancePage* mAttendancePage = nullptr;
+    belltide::SchedulePage* mSchedulePage = nullptr;
+    std::unique_ptr<PrintServices> mPrintServices;
+    std::unique_ptr<PrinterSettings> mOwnPageSetup;
+    PrinterSettings* mPageSetup = nullptr;
     std::array<StepPage*, 6> mPages{};
     QPushButton* mContinueButton = nullptr;
     QPushButton* mBackButton = nullptr;

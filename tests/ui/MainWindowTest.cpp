@@ -1,3 +1,5 @@
+#include "engine/Schedule.h"
+#include "engine/ScheduleObject.h"
 #include "model/School.h"
 #include "ui/HeadingCanvas.h"
 #include "ui/HelpCanvas.h"
@@ -178,7 +180,7 @@ private slots:
         QVERIFY(window.Dirty());
 
         window.GoToStep(4);
-        school->Schedule = std::shared_ptr<belltide::Schedule>(reinterpret_cast<belltide::Schedule*>(0x1), [](auto*) {});
+        school->Schedule = std::make_shared<belltide::Schedule>(std::vector<std::shared_ptr<ScheduleObject>>{}, 0);
         window.UndoAction()->trigger();
         QCOMPARE(school->Name, QStringLiteral("My School"));
         QCOMPARE(window.CurrentPanel(), 1);

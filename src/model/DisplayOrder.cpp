@@ -1,8 +1,9 @@
-#include "PageSupport.h"
+#include "DisplayOrder.h"
 
 #include <QCollator>
 
 #include <algorithm>
+#include <numeric>
 
 namespace belltide {
 

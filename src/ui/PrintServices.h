@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace belltide {
+
+class PrintChoicesWindow;
+
+// The dialogs of printing, behind an interface so tests can answer them.
+class PrintServices {
+public:
+    virtual ~PrintServices() = default;
+    // True when the user accepted the page setup.
+    virtual bool PageSetup(QPrinter& printer, QWidget* parent) = 0;
+    // True when the user chose to print; the printer is then ready.
+    virtual bool PrintDialog(QPrinter& printer, QWidget* parent) = 0;
+    // Shows the choices modally; true unless the user cancelled.
+    virtual bool PresentChoices(PrintChoicesWindow& choices) = 0;
+    virtual void Message(QWidget* parent, const QString& text) = 0;
+
+    static std::unique_ptr<PrintServices> Platform();
+};
+
+// The application's printer settings: made on first use, kept until it quits.
+class PrinterSettings {
+public:
+    PrinterSettings();
+    ~PrinterSettings();
+    bool Exists() const { return mPrinter != nullptr; }
+    QPrinter& Printer();
+
+private:
+    std::unique_ptr<QPrinter> mPrinter;
+};
+
+} // namespace belltide

@@ -1,0 +1,59 @@
+#include "SchedulerThread.h"
+
+#include "model/School.h"
+
+#include <QMetaObject>
+
+namespace belltide {
+
+SchedulerThread::SchedulerThread(QObject* parent) : QObject(parent) {}
+
+SchedulerThread::~SchedulerThread()
+{
+    Abort();
+    Join();
+}
+
+bool SchedulerThread::Start(School& school, const GenerationOptions& options)
+{
+    Join();
+    auto inputs = ScheduleGenerator::BuildInputs(school);
+    if (!inputs) {
+        mLastResult = GenerationResult{};
+        mLastResult.Error = inputs.Error();
+        return false;
+    }
+    mGenerator = std::make_shared<ScheduleGenerator>();
+    mRunning = true;
+    // The worker only posts its result: this object outlives it (the
+    // destructor joins), and a result posted to an object deleted meanwhile is
+    // dropped by Qt.
+    mWorker = std::thread([this, generator = mGenerator, inputs = inputs.TakeValue(), options]() mutable {
+        GenerationResult result = generator->Run(inputs, options);
+        QMetaObject::invokeMethod(
+            this, [this, result = std::move(result)]() mutable { Deliver(std::move(result)); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void SchedulerThread::Abort()
+{
+    if (mGenerator)
+        mGenerator->Abort();
+}
+
+void SchedulerThread::Join()
+{
+    if (mWorker.joinable())
+        mWorker.join();
+}
+
+void SchedulerThread::Deliver(GenerationResult result)
+{
+    Join();
+    mRunning = false;
+    mLastResult = result;
+    emit Finished(result);
+}
+
+} // namespace belltide

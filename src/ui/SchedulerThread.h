@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/ScheduleGenerator.h"
+
+#include <QObject>
+
+#include <memory>
+#include <thread>
+
+namespace belltide {
+
+class School;
+
+// Runs a generation on a worker thread. The inputs are built on the calling
+// (interface) thread, since that reads the school; the worker only sees the
+// copies. The result comes back on the interface thread through Finished.
+class SchedulerThread : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SchedulerThread(QObject* parent = nullptr);
+    ~SchedulerThread() override;
+
+    // False, with the reason in LastResult, when the school cannot be scheduled
+    // at all (an impossible day); then nothing runs.
+    bool Start(School& school, const GenerationOptions& options = {});
+    bool IsRunning() const { return mRunning; }
+    // Ends the attempt in progress and skips the rest; the result that follows
+    // is marked aborted. Does not wait.
+    void Abort();
+    // Blocks until the worker has ended; for teardown only.
+    void Join();
+
+    // The last generation's outcome, for its error text.
+    const GenerationResult& LastResult() const { return mLastResult; }
+
+signals:
+    // Emitted once per Start, on the interface thread.
+    void Finished(const belltide::GenerationResult& result);
+
+private:
+    void Deliver(GenerationResult result);
+
+    std::shared_ptr<ScheduleGenerator> mGenerator;
+    std::thread mWorker;
+    bool mRunning = false;
+    GenerationResult mLastResult;
+};
+
+} // namespace belltide

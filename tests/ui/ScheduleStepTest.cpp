@@ -1,0 +1,268 @@
+#include "engine/Schedule.h"
+#include "model/Classroom.h"
+#include "model/School.h"
+#include "model/SchoolDocument.h"
+#include "model/SpecialClass.h"
+#include "ui/ClassesPage.h"
+#include "ui/MainWindow.h"
+#include "ui/PrintChoicesWindow.h"
+#include "ui/PrintServices.h"
+#include "ui/SchedulePage.h"
+#include "ui/controls/AddRemoveButtons.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace belltide;
+
+namespace {
+
+// Answers the print dialogs as a test says; a PDF file stands in for paper.
+struct FakePrintServices : PrintServices {
+    bool PageSetup(QPrinter& printer, QWidget*) override
+    {
+        printer.setPageOrientation(setupOrientation);
+        return acceptSetup;
+    }
+    bool PrintDialog(QPrinter& printer, QWidget*) override
+    {
+        ++printDialogs;
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
+    bool PresentChoices(PrintChoicesWindow& choices) override
+    {
+        ++choicesShown;
+        rowsSelected = int(choices.ListBox1->selectedItems().size());
+        for (int row : deselect)
+            choices.ListBox1->item(row)->setSelected(false);
+        return !cancelChoices;
+    }
+    void Message(QWidget*, const QString& text) override { messages << text; }
+
+    QPageLayout::Orientation setupOrientation = QPageLayout::Portrait;
+    bool acceptSetup = true;
+    bool cancelChoices = false;
+    QString pdf;
+    std::vector<int> deselect;
+    int printDialogs = 0;
+    int choicesShown = 0;
+    int rowsSelected = 0;
+    QStringList messages;
+};
+
+std::shared_ptr<School> ExampleSchool(int copies = 1)
+{
+    auto school = SchoolDocument::Read(QStringLiteral(BELLTIDE_EXAMPLES_DIR "/maple-grove.psc")).Value();
+    const auto classes = school->Classes;
+    const auto specials = school->Specials;
+    for (int k = 1; k < copies; ++k) {
+        for (const auto& c : classes) {
+            auto copy = std::make_shared<Classroom>(*c);
+            copy->Teacher += QStringLiteral(" %1").arg(k);
+            school->Classes.push_back(copy);
+        }
+        for (const auto& s : specials) {
+            auto copy = std::make_shared<SpecialClass>(*s);
+            copy->Teacher += QStringLiteral(" %1").arg(k);
+            school->Specials.push_back(copy);
+        }
+    }
+    school->LunchMaxClasses *= copies;
+    return school;
+}
+
+int PdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return int(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+} // namespace
+
+class ScheduleStepTest : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<School> mSchool;
+    std::unique_ptr<MainWindow> mWindow;
+    FakePrintServices* mPrint = nullptr;
+
+    void Open(std::shared_ptr<School> school)
+    {
+        mSchool = std::move(school);
+        mWindow = std::make_unique<MainWindow>(mSchool);
+        auto services = std::make_unique<FakePrintServices>();
+        mPrint = services.get();
+        mWindow->SetPrintServices(std::move(services));
+        mWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
+    }
+
+private slots:
+    void cleanup() { mWindow.reset(); }
+
+    void GeneratesInTheBackgroundWhileTheWindowIsUsed()
+    {
+        Open(ExampleSchool(4));
+        SchedulePage& page = mWindow->SchedulePage();
+        QSignalSpy ended(&page, &SchedulePage::GenerationEnded);
+        mWindow->GoToStep(5);
+        QVERIFY(page.IsGenerating());
+        QVERIFY(page.ScheduleGenerationPane->isVisible());
+
+        // Leaving stops it; its result is not kept.
+        mWindow->GoToStep(2);
+        QTRY_VERIFY(!page.IsGenerating());
+        QVERIFY(!mSchool->Schedule);
+        ended.clear();
+
+        // Back and forth while it runs: one generation at a time, and one end.
+        mWindow->GoToStep(5);
+        mWindow->GoToStep(4);
+        mWindow->GoToStep(5);
+        QVERIFY(page.IsGenerating());
+        QTRY_VERIFY(mSchool->Schedule);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(page.ScheduleContentPane->isVisible());
+        QCOMPARE(page.SchedulePreview->count(), 80 + 24);
+
+        // An edit discards the schedule; coming back makes a new one.
+        const auto first = mSchool->Schedule;
+        mWindow->GoToStep(2);
+        mWindow->Classes().AddRemoveClass->PushAdd();
+        QVERIFY(!mSchool->Schedule);
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(mSchool->Schedule);
+        QVERIFY(mSchool->Schedule != first);
+
+        // With a schedule, entering the step starts nothing.
+        mWindow->GoToStep(3);
+        mWindow->GoToStep(5);
+        QVERIFY(!page.IsGenerating());
+    }
+
+    void AnImpossibleSchoolShowsWhy()
+    {
+        auto school = ExampleSchool();
+        for (const auto& c : school->Classes)
+            c->AttendCount(QStringLiteral("Music"), 5);
+        Open(school);
+        SchedulePage& page = mWindow->SchedulePage();
+        QCOMPARE(page.FailureText(),
+                 QStringLiteral("A valid schedule could not be found. Consider shortening special class lengths or "
+                                "cutting back on how many times each class attends them."));
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(!page.IsGenerating());
+        QVERIFY(!mSchool->Schedule);
+        QVERIFY(page.FailureText().contains(QStringLiteral("\"Music\" is being attended by too many classes")));
+        QImage image(600, 300, QImage::Format_RGB32);
+        QPainter painter(&image);
+        page.PaintContent(painter, 600, 300);
+        painter.end();
+        bool red = false;
+        for (int x = 15; x < 300 && !red; ++x)
+            for (int y = 120; y < 160 && !red; ++y)
+                red = image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).green() < 220;
+        QVERIFY(red);
+    }
+
+    void ThePopupListsClassesAndSpecialsByLabelAndKeepsTheChoice()
+    {
+        auto school = std::make_shared<School>();
+        Open(school);
+        SchedulePage& page = mWindow->SchedulePage();
+        page.RebuildPreviewList();
+        QCOMPARE(page.SchedulePreview->count(), 0);
+        QVERIFY(!page.SelectedObject());
+
+        auto add = [&](const char* grade, const char* teacher) {
+            auto c = std::make_shared<Classroom>();
+            c->Grade = QString::fromLatin1(grade);
+            c->Teacher = QString::fromLatin1(teacher);
+            school->Classes.push_back(c);
+            return c;
+        };
+        add("2nd", "Adams");
+        add("1st", "Cole");
+        auto art = std::make_shared<SpecialClass>();
+        art->Title = QStringLiteral("Art");
+        art->Teacher = QStringLiteral("Baker");
+        school->Specials.push_back(art);
+        page.RebuildPreviewList();
+        QStringList labels;
+        for (int i = 0; i < page.SchedulePreview->count(); ++i)
+            labels << page.SchedulePreview->itemText(i);
+        QCOMPARE(labels, QStringList({QStringLiteral("1st: Cole"), QStringLiteral("2nd: Adams"),
+                                      QStringLiteral("Art: Baker")}));
+        page.SchedulePreview->setCurrentIndex(2);
+        add("1st", "Able");
+        page.RebuildPreviewList();
+        QCOMPARE(page.SelectedObject().Special, art);
+        school->Specials.clear();
+        page.RebuildPreviewList();
+        QCOMPARE(page.SchedulePreview->currentIndex(), 0);
+    }
+
+    void PrintingBeforeASchedulePrintsWhenItIsReady()
+    {
+        Open(ExampleSchool());
+        mWindow->GoToStep(2);
+        mWindow->FilePrint();
+        QCOMPARE(mWindow->CurrentPanel(), 5);
+        QCOMPARE(mPrint->choicesShown, 0);
+        QTRY_COMPARE(mPrint->choicesShown, 1);
+        QCOMPARE(mWindow->CurrentPanel(), 2);
+        QCOMPARE(mPrint->rowsSelected, 26);
+        QCOMPARE(mPrint->printDialogs, 1);
+        QCOMPARE(mWindow->mPageBeforePrint, -1);
+
+        // A later generation does not print again.
+        mWindow->Classes().AddRemoveClass->PushAdd();
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(mSchool->Schedule);
+        QCOMPARE(mPrint->choicesShown, 1);
+    }
+
+    void PrintsOnePagePerChosenScheduleAndKeepsLandscape()
+    {
+        Open(ExampleSchool());
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(mSchool->Schedule);
+        QTemporaryDir dir;
+        mPrint->pdf = dir.filePath(QStringLiteral("out.pdf"));
+        for (int row = 3; row < 26; ++row)
+            mPrint->deselect.push_back(row);
+        mWindow->FilePrint();
+        QCOMPARE(PdfPages(mPrint->pdf), 3);
+
+        // Every row deselected: the print dialog still comes, nothing is printed.
+        QFile::remove(mPrint->pdf);
+        for (int row = 0; row < 3; ++row)
+            mPrint->deselect.push_back(row);
+        mWindow->FilePrint();
+        QCOMPARE(mPrint->printDialogs, 2);
+        QVERIFY(!QFile::exists(mPrint->pdf));
+
+        mWindow->FilePageSetup();
+        QCOMPARE(mPrint->messages, QStringList({QStringLiteral(
+                                       "Belltide only supports printing in landscape.\n\nThis setting has been reverted.")}));
+        mPrint->acceptSetup = false;
+        mWindow->FilePageSetup();
+        QCOMPARE(mPrint->messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(ScheduleStepTest)
+#include "ScheduleStepTest.moc"
