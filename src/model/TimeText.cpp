@@ -1,5 +1,9 @@
 #include "TimeText.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTime>
+
 namespace belltide {
 
 QString FormatTimeOfDay(std::int32_t minutes)
@@ -7,6 +11,14 @@ QString FormatTimeOfDay(std::int32_t minutes)
     if (minutes < 0 || minutes > 24 * 60)
         return QStringLiteral("%1 min").arg(minutes);
     return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString ShortTime(std::int32_t minutes)
+{
+    const int inDay = int(((minutes % 1440) + 1440) % 1440);
+    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[.:]?s+")));
+    return QLocale::system().toString(QTime(inDay / 60, inDay % 60), format.trimmed());
 }
 
 QString DayAbbreviation(std::int32_t day)

@@ -7,11 +7,10 @@
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
+#include "model/TimeText.h"
 #include "output/Graphics.h"
 
-#include <QLocale>
 #include <QStringList>
-#include <QTime>
 
 #include <algorithm>
 #include <cmath>
@@ -106,9 +105,7 @@ int ScheduleRenderer::NumberOfHours() const
 
 QString ScheduleRenderer::HourHeading(int hour) const
 {
-    const int h = ((mSchool->DayStartAt / 60 + hour) % 24 + 24) % 24;
-    const int m = ((mSchool->DayStartAt % 60) + 60) % 60;
-    return QLocale().toString(QTime(h, m), QLocale::ShortFormat);
+    return ShortTime((mSchool->DayStartAt / 60 + hour) * 60 + mSchool->DayStartAt % 60);
 }
 
 QString ScheduleRenderer::MinuteToTime(int slot) const

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -27,6 +28,16 @@ public:
         setObjectName(QStringLiteral("ScheduleContentPane"));
         setCursor(Qt::ArrowCursor);
     }
+
+    // The week needs its five rows of three lines; a smaller pane scrolls.
+    QSize minimumSizeHint() const override
+    {
+        QFont font = this->font();
+        font.setPointSize(12);
+        const int line = QFontMetrics(font).height() + 2;
+        return {400, line + 5 * line * 3 + 2};
+    }
+    QSize sizeHint() const override { return minimumSizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -71,8 +82,12 @@ SchedulePage::SchedulePage(MainWindow& window, QWidget* parent)
     generating->addWidget(GenerationProgress, 0, Qt::AlignHCenter);
     generating->addStretch(1);
 
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(ScheduleContentPane);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
     mPanes = new QStackedWidget(this);
-    mPanes->addWidget(ScheduleContentPane);
+    mPanes->addWidget(scroller);
     mPanes->addWidget(ScheduleGenerationPane);
 
     auto* page = new QVBoxLayout(this);
@@ -157,7 +172,7 @@ void SchedulePage::SchedulerThread_Finished(const GenerationResult& result)
 
 void SchedulePage::ShowGenerating(bool generating)
 {
-    mPanes->setCurrentWidget(generating ? ScheduleGenerationPane : ScheduleContentPane);
+    mPanes->setCurrentIndex(generating ? 1 : 0);
     ScheduleContentPane->update();
 }
 

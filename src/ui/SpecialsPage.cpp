@@ -9,6 +9,7 @@
 #include "model/NumberText.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
+#include "model/TimeText.h"
 #include "undo/FieldChanges.h"
 #include "undo/ListChanges.h"
 #include "undo/SpecialAvailabilityChange.h"
@@ -38,12 +39,6 @@ void SetHelp(QWidget* control, const char* text)
 {
     control->setToolTip(QString::fromLatin1(text));
     control->setProperty("instantHelpFromToolTip", true);
-}
-
-QString TimeText(int minutes)
-{
-    const int clamped = std::clamp(minutes, 0, 24 * 60 - 1);
-    return QLocale().toString(QTime(clamped / 60, clamped % 60), QLocale::ShortFormat);
 }
 
 } // namespace
@@ -129,7 +124,7 @@ void SpecialsPage::BuildControls()
         auto* slider = new SegmentSlider(this);
         slider->setObjectName(QStringLiteral("Availability%1").arg(day));
         slider->StepSize = 5;
-        slider->TimeForValue = TimeText;
+        slider->TimeForValue = ShortTime;
         slider->setFixedHeight(24);
         SetHelp(slider, "Use these sliders to set the times that this class is available or not available. Green "
                         "means that the class can be attended during that time, and red means that it cannot. Drag "
