@@ -1,18 +1,39 @@
 #!/usr/bin/env bash
-# Builds the document reader's fuzzer with clang and runs it.
-#   tools/fuzz.sh [SECONDS]     (default 30)
+# Builds a fuzzer with clang and runs it.
+#   tools/fuzz.sh [SECONDS] [TARGET]     (default 30 seconds, target "school")
+# TARGET: "school" (the document reader) or "container" (the container loader:
+# its reader and fixup binder). BELLTIDE_FUZZ_BUILD chooses another build folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
-build="$root/build-fuzz"
+target=${2:-school}
+build=${BELLTIDE_FUZZ_BUILD:-$root/build-fuzz}
+
+case "$target" in
+  school)
+    fuzzer=school_reader_fuzzer
+    corpus="$build/corpus"
+    inputs=("$root/tests/fuzz/corpus" "$root/examples")
+    dict="$root/tests/fuzz/school.dict"
+    ;;
+  container)
+    fuzzer=container_loader_fuzzer
+    corpus="$build/corpus-container"
+    inputs=("$root/tests/fuzz/container-corpus")
+    dict="$root/tests/fuzz/container.dict"
+    ;;
+  *)
+    echo "fuzz.sh: unknown target \"$target\" (school or container)" >&2
+    exit 2
+    ;;
+esac
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DBELLTIDE_FUZZ=ON -DBUILD_TESTING=OFF -DBELLTIDE_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target school_reader_fuzzer
+cmake --build "$build" --target "$fuzzer"
 
 # The working corpus grows between runs; the seeds in the tree stay small.
-corpus="$build/corpus"
 mkdir -p "$corpus"
-"$build/tests/fuzz/school_reader_fuzzer" "$corpus" "$root/tests/fuzz/corpus" "$root/examples" \
-  -dict="$root/tests/fuzz/school.dict" -max_total_time="$seconds" -max_len=65536 -timeout=20 \
+"$build/bin/$fuzzer" "$corpus" "${inputs[@]}" \
+  -dict="$dict" -max_total_time="$seconds" -max_len=65536 -timeout=20 \
   -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$build/" 2>&1 | tail -n 15

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the plain build, the
-# same suites under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
-# fuzzing run of the document reader. Ends with "N passed, N failed".
+# same suites under AddressSanitizer and UndefinedBehaviorSanitizer, and short
+# fuzzing runs of the document reader and the container loader. Ends with
+# "N passed, N failed".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -42,7 +43,14 @@ run_suite "tests under AddressSanitizer and UndefinedBehaviorSanitizer" "$root/b
   -DCMAKE_BUILD_TYPE=Debug -DBELLTIDE_SANITIZE=ON -DBELLTIDE_BENCHMARKS=OFF
 
 echo "== fuzzing the document reader for 30 seconds"
-if "$root/tools/fuzz.sh" 30; then
+if "$root/tools/fuzz.sh" 30 school; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+fi
+
+echo "== fuzzing the container loader for 30 seconds"
+if "$root/tools/fuzz.sh" 30 container; then
   passed=$((passed + 1))
 else
   failed=$((failed + 1))

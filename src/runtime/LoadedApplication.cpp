@@ -1,0 +1,18 @@
+#include "LoadedApplication.h"
+
+namespace belltide {
+
+std::optional<SymbolTable::Hit> LoadedApplication::LookupSymbol(std::uint64_t address) const
+{
+    return mSymbols.Lookup(address, mCode.Address(), mCodeSize);
+}
+
+int LoadedApplication::Run(Entry bareEntry)
+{
+    if (mCodeSize == 0)
+        return bareEntry(this);
+    const auto entry = reinterpret_cast<Entry>(std::uintptr_t(mCode.Address()));
+    return entry(this);
+}
+
+} // namespace belltide
