@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
   libexpat1-dev libpugixml-dev libpng-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcadical-dev
   clang libclang-rt-14-dev
   librsvg2-bin
   xvfb xauth x11-apps imagemagick poppler-utils fonts-dejavu-core

@@ -5,5 +5,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j "$(nproc)"
-# Until the window exists, show the school the example document holds.
-exec "$root/build/apps/cli/belltide-cli" info "$root/examples/maple-grove.psc"
+example="$root/examples/maple-grove.psc"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "run: no display to open the window on; here is the example school instead." >&2
+  exec "$root/build/bin/belltide-cli" info "$example"
+fi
+exec "$root/build/bin/belltide" "$example"

@@ -1,5 +1,7 @@
 #include "GenerateCommand.h"
 
+#include "PdfExport.h"
+
 #include "CliCommand.h"
 #include "engine/Schedule.h"
 #include "engine/ScheduleClassroom.h"
@@ -21,13 +23,18 @@ using namespace belltide;
 namespace {
 
 constexpr const char* kUsage = "belltide-cli generate: expected FILE.psc [--seed N] [--attempts N] "
-                               "[--json OUT|-] [--quiet]\n";
+                               "[--thorough] [--engine quick|thorough] [--json OUT|-] [--quiet]\n"
+                               "                             [--pdf OUT.pdf [--only LABEL]...]\n";
 
 struct GenerateArguments {
     QString File;
     GenerationOptions Options;
     std::optional<QString> JsonPath;
     bool Quiet = false;
+    bool ThoroughAfterQuick = false;
+    bool ThoroughOnly = false;
+    std::optional<QString> PdfPath;
+    QStringList Only;
 };
 
 // Accepts "--name value" and "--name=value".
@@ -52,6 +59,16 @@ std::optional<GenerateArguments> ParseArguments(const QStringList& arguments, QT
         };
         if (name == QStringLiteral("--quiet") && !value) {
             parsed.Quiet = true;
+        } else if (name == QStringLiteral("--thorough") && !value) {
+            parsed.ThoroughAfterQuick = true;
+        } else if (name == QStringLiteral("--engine")) {
+            const auto text = takeValue();
+            if (!text || (*text != QStringLiteral("quick") && *text != QStringLiteral("thorough"))) {
+                if (text)
+                    err << "belltide-cli generate: --engine takes quick or thorough, not \"" << *text << "\"\n";
+                return std::nullopt;
+            }
+            parsed.ThoroughOnly = *text == QStringLiteral("thorough");
         } else if (name == QStringLiteral("--seed")) {
             const auto text = takeValue();
             bool ok = false;
@@ -76,6 +93,15 @@ std::optional<GenerateArguments> ParseArguments(const QStringList& arguments, QT
             parsed.JsonPath = takeValue();
             if (!parsed.JsonPath)
                 return std::nullopt;
+        } else if (name == QStringLiteral("--pdf")) {
+            parsed.PdfPath = takeValue();
+            if (!parsed.PdfPath)
+                return std::nullopt;
+        } else if (name == QStringLiteral("--only")) {
+            const std::optional<QString> label = takeValue();
+            if (!label)
+                return std::nullopt;
+            parsed.Only << *label;
         } else if (name.startsWith(u'-') && name != QStringLiteral("-")) {
             err << "belltide-cli generate: unknown option " << name << '\n';
             return std::nullopt;
@@ -88,6 +114,9 @@ std::optional<GenerateArguments> ParseArguments(const QStringList& arguments, QT
         return std::nullopt;
     }
     parsed.File = files[0];
+    parsed.Options.Engine = parsed.ThoroughOnly ? SearchEngine::Thorough
+        : parsed.ThoroughAfterQuick             ? SearchEngine::QuickThenThorough
+                                                : SearchEngine::Quick;
     return parsed;
 }
 
@@ -226,11 +255,24 @@ int RunGenerateCommand(const QStringList& arguments, QTextStream& out, QTextStre
     }
     // Keep standard output for the schedule when it goes there.
     QTextStream& report = parsed->JsonPath == QStringLiteral("-") ? err : out;
-    if (!parsed->Quiet) {
+    if (!parsed->Quiet && result.Thorough) {
+        report << "Schedule found by the thorough search in " << QString::number(milliseconds, 'f', 1) << " ms";
+        if (result.AttemptsMade > 0)
+            report << " after " << result.AttemptsMade << " quick attempts";
+        report << ".\n";
+    } else if (!parsed->Quiet) {
         report << "Schedule found on attempt " << result.Attempt << " of " << parsed->Options.Attempts << " in "
                << QString::number(milliseconds, 'f', 1) << " ms (seed " << result.Seed << ").\n";
     }
     if (parsed->JsonPath && !WriteJson(*parsed->JsonPath, ScheduleJson(school, inputs.Value(), result), out, err))
         return cli::kExitBadInput;
+    if (parsed->PdfPath) {
+        school.Schedule = result.Schedule;
+        const Status printed = WriteSchedulePdf(school, parsed->Only, *parsed->PdfPath);
+        if (!printed) {
+            err << printed.Error() << '\n';
+            return cli::kExitBadInput;
+        }
+    }
     return cli::kExitOk;
 }

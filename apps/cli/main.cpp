@@ -26,8 +26,12 @@ constexpr Command kCommands[] = {
 constexpr const char* kUsage = "usage: belltide-cli COMMAND ARGUMENTS\n"
                                "  info FILE.psc [--json]     describe the school a document holds\n"
                                "  convert IN.psc OUT.psc     read a document and write it again\n"
-                               "  generate FILE.psc [--seed N] [--attempts N] [--json OUT|-] [--quiet]\n"
-                               "                             make a schedule, up to N attempts (10)\n";
+                               "  generate FILE.psc [--seed N] [--attempts N] [--thorough] [--engine quick|thorough]\n"
+                               "           [--json OUT|-] [--quiet] [--pdf OUT.pdf [--only LABEL]...]\n"
+                               "                             make a schedule, up to N attempts (10); --thorough\n"
+                               "                             searches thoroughly when they fail, --engine thorough\n"
+                               "                             only thoroughly; without a schedule, says why;\n"
+                               "                             --pdf prints the schedules, one page each\n";
 
 // Drawing PDF pages needs fonts, which need a GUI application; it runs on the
 // offscreen platform, so no display is ever needed.

@@ -3,8 +3,12 @@
 #include "app/App.h"
 #include "app/FileRegistry.h"
 #include "app/QtDocumentDialogs.h"
+#include "ui/AppVersion.h"
+#include "ui/Resources.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 using namespace belltide;
 
@@ -14,6 +18,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Belltide"));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setDesktopFileName(QStringLiteral("belltide"));
+    QApplication::setApplicationVersion(AppVersion::Current().DisplayText());
+    QApplication::setWindowIcon(QPixmap::fromImage(Resources::GetIcon(QStringLiteral("Application"))));
 
     App app(std::make_unique<FileRegistry>(FileRegistry::DefaultFolder()), std::make_unique<QtDocumentDialogs>());
     app.Launch(QApplication::arguments().mid(1));

@@ -1,13 +1,20 @@
 #include "App.h"
 
 #include "DocumentController.h"
+#include "QtMessagePresenter.h"
 #include "model/School.h"
 #include "model/SchoolDocument.h"
+#include "ui/AboutWindow.h"
+#include "ui/BuildConfig.h"
+#include "ui/DesktopUrlOpener.h"
 #include "ui/MainWindow.h"
+#include "ui/MenuBar.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenuBar>
+#include <QUrl>
 
 namespace belltide {
 
@@ -27,13 +34,20 @@ App::App(std::unique_ptr<Registry> registry, std::unique_ptr<DocumentDialogs> di
     : Prefs(*registry)
     , mRegistry(std::move(registry))
     , mDialogs(std::move(dialogs))
+    , mUrlOpener(std::make_unique<DesktopUrlOpener>())
+    , mMessages(std::make_unique<QtMessagePresenter>())
 {
+#ifdef Q_OS_MACOS
+    mMenuBar = std::make_unique<QMenuBar>();
+    (new MenuBar(mMenuBar.get(), nullptr))->SetApplicationCommands(this);
+#endif
 }
 
 App::~App()
 {
     for (const QPointer<MainWindow>& window : mWindows)
         delete window.data();
+    delete mAbout.data();
 }
 
 void App::Open()
@@ -117,6 +131,7 @@ MainWindow* App::ShowWindow(const QString& file, std::shared_ptr<School> school)
     auto* window = new MainWindow(file, std::move(school));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->SetDocumentHandler(std::make_unique<DocumentController>(*this, *window));
+    window->SetApplicationCommands(this);
     window->ShowInstantHelp = [this] { return ShowInstantHelp; };
     // Each new window a little below and right of the last, so none hides another.
     if (!open.isEmpty())
@@ -159,6 +174,50 @@ bool App::FileOpenSchedule()
     if (const std::optional<QString> file = mDialogs->ChooseOpenFile(FrontWindow()))
         OpenDoc(*file);
     return true;
+}
+
+bool App::HelpAboutBelltide()
+{
+    if (!mAbout) {
+        mAbout = new AboutWindow(Version, QUrl(QString::fromLatin1(BuildConfig::Website)), *mUrlOpener);
+        mAbout->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    mAbout->show();
+    mAbout->raise();
+    mAbout->activateWindow();
+    return true;
+}
+
+AboutWindow* App::About() const
+{
+    return mAbout;
+}
+
+bool App::HelpBelltideWebsite()
+{
+    mUrlOpener->OpenUrl(QUrl(QString::fromLatin1(BuildConfig::Website)));
+    return true;
+}
+
+bool App::HelpEmailCustomerService()
+{
+    mUrlOpener->OpenUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(BuildConfig::CustomerServiceEmail)));
+    return true;
+}
+
+bool App::HelpCheckforUpdates()
+{
+    return UpdateCheck(Updates, Version, *mMessages, *mUrlOpener).Run(QApplication::activeWindow());
+}
+
+void App::SetUrlOpener(std::unique_ptr<UrlOpener> opener)
+{
+    mUrlOpener = std::move(opener);
+}
+
+void App::SetMessages(std::unique_ptr<MessagePresenter> messages)
+{
+    mMessages = std::move(messages);
 }
 
 void App::DocumentWritten(const QString& file)

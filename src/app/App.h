@@ -3,7 +3,10 @@
 #include "DocumentDialogs.h"
 #include "Preferences.h"
 #include "Registry.h"
+#include "UpdateCheck.h"
 #include "model/Result.h"
+#include "ui/AppVersion.h"
+#include "ui/ApplicationCommands.h"
 
 #include <QList>
 #include <QPointer>
@@ -12,17 +15,23 @@
 
 #include <memory>
 
+class QMenuBar;
+
 namespace belltide {
 
+class AboutWindow;
 class MainWindow;
+class MessagePresenter;
 class School;
+class UrlOpener;
 
 // The application object: starts up, opens and creates documents, one window
-// each, and keeps the preferences for the whole run.
-class App {
+// each, keeps the preferences for the whole run, and answers the menu commands
+// that need no document.
+class App : public ApplicationCommands {
 public:
     App(std::unique_ptr<Registry> registry, std::unique_ptr<DocumentDialogs> dialogs);
-    ~App();
+    ~App() override;
 
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -31,6 +40,8 @@ public:
     // True from the end of start-up until the first document is opened or created.
     bool IsLaunching = false;
     bool ShowInstantHelp = true;
+    AppVersion Version = AppVersion::Current();
+    UpdateServer Updates = UpdateServer::Configured();
 
     // The platform's events: start-up; a request for a document when started
     // without one; a document handed over; shutdown.
@@ -55,13 +66,23 @@ public:
         const QString& extension, const QString& typeName, const QString& executablePath, const QString& iconPath);
 
     // Menu handlers for commands that need no document.
-    bool FileNewSchedule();
-    bool FileOpenSchedule();
+    bool FileNewSchedule() override;
+    bool FileOpenSchedule() override;
+    bool HelpAboutBelltide() override;
+    bool HelpBelltideWebsite() override;
+    bool HelpEmailCustomerService() override;
+    bool HelpCheckforUpdates() override;
 
     // Called by a window after its document was written.
     void DocumentWritten(const QString& file);
 
     DocumentDialogs& Dialogs() const { return *mDialogs; }
+    // The browser and mail program, and the message boxes; tests put their own
+    // before any window uses them.
+    void SetUrlOpener(std::unique_ptr<UrlOpener> opener);
+    void SetMessages(std::unique_ptr<MessagePresenter> messages);
+    // The about window while it is open.
+    AboutWindow* About() const;
     Registry& GetRegistry() const { return *mRegistry; }
     // The open document windows, oldest first.
     QList<MainWindow*> Windows() const;
@@ -72,7 +93,13 @@ private:
 
     std::unique_ptr<Registry> mRegistry;
     std::unique_ptr<DocumentDialogs> mDialogs;
+    std::unique_ptr<UrlOpener> mUrlOpener;
+    std::unique_ptr<MessagePresenter> mMessages;
     QList<QPointer<MainWindow>> mWindows;
+    QPointer<AboutWindow> mAbout;
+    // Shown by platforms that keep a program running with every window
+    // closed; elsewhere each document window carries its own.
+    std::unique_ptr<QMenuBar> mMenuBar;
 };
 
 } // namespace belltide

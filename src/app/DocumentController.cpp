@@ -73,16 +73,6 @@ bool DocumentController::CancelClose(bool)
     return true;
 }
 
-bool DocumentController::FileNewSchedule()
-{
-    return mApp.FileNewSchedule();
-}
-
-bool DocumentController::FileOpenSchedule()
-{
-    return mApp.FileOpenSchedule();
-}
-
 QString DocumentController::SuggestedFileName(const QString& schoolName)
 {
     QString name = schoolName.trimmed();

@@ -23,9 +23,6 @@ public:
     bool WriteToFile();
     bool CancelClose(bool appQuitting) override;
 
-    bool FileNewSchedule() override;
-    bool FileOpenSchedule() override;
-
     // A school's name with the schedule extension, fit to be a file name.
     static QString SuggestedFileName(const QString& schoolName);
 

@@ -20,8 +20,12 @@ public:
     ScheduleClassroom() = default;
 
     std::shared_ptr<Classroom> Tag;
-    // The class's grade at the time the inputs were built.
+    // The class's grade, teacher and own day (minutes after midnight) at the
+    // time the inputs were built.
     QString Grade;
+    QString Teacher;
+    std::int32_t DayStart = 0;
+    std::int32_t DayEnd = 0;
     std::int32_t NumberOfStudents = 0;
 
     std::int32_t SpecialAttendance(const QString& subject) const;

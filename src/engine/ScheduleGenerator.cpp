@@ -25,6 +25,8 @@ std::uint64_t DrawSeed()
 
 QString GenerationResult::FailureMessage() const
 {
+    if (!Reasons.isEmpty())
+        return Reasons.join(u'\n');
     return Error.isEmpty() ? ScheduleGenerator::GenericFailureText() : Error;
 }
 
@@ -52,12 +54,23 @@ Result<GenerationInputs> ScheduleGenerator::BuildInputs(School& school)
     GenerationInputs inputs;
     school.CreateSchedulingClasses(inputs.Classrooms, inputs.Specials);
     inputs.SlotsPerDay = static_cast<std::int32_t>(dayLength / 5);
+    inputs.DayStartAt = school.DayStartAt;
     return Result<GenerationInputs>::Ok(std::move(inputs));
 }
 
 GenerationResult ScheduleGenerator::Run(const GenerationInputs& inputs, const GenerationOptions& options)
 {
     GenerationResult result;
+    if (options.Engine != SearchEngine::Thorough)
+        RunQuick(inputs, options, result);
+    if (!result.Schedule && options.Engine != SearchEngine::Quick && !mAborted)
+        RunThorough(inputs, options, result);
+    result.Aborted = mAborted;
+    return result;
+}
+
+void ScheduleGenerator::RunQuick(const GenerationInputs& inputs, const GenerationOptions& options, GenerationResult& result)
+{
     for (std::int32_t attempt = 1; attempt <= options.Attempts; ++attempt) {
         const std::uint64_t seed = options.Seed ? *options.Seed + static_cast<std::uint64_t>(attempt - 1) : DrawSeed();
         RandomIdealScheduler scheduler(seed);
@@ -81,8 +94,26 @@ GenerationResult ScheduleGenerator::Run(const GenerationInputs& inputs, const Ge
             break;
         }
     }
-    result.Aborted = mAborted;
-    return result;
+}
+
+void ScheduleGenerator::RunThorough(
+    const GenerationInputs& inputs, const GenerationOptions& options, GenerationResult& result)
+{
+    ThoroughScheduler scheduler;
+    {
+        std::lock_guard lock(mCurrentMutex);
+        if (mAborted)
+            return;
+        mCurrentThorough = &scheduler;
+    }
+    ThoroughResult found = scheduler.Schedule(inputs, options.Progress);
+    {
+        std::lock_guard lock(mCurrentMutex);
+        mCurrentThorough = nullptr;
+    }
+    result.Schedule = std::move(found.Schedule);
+    result.Thorough = bool(result.Schedule);
+    result.Reasons = std::move(found.Reasons);
 }
 
 void ScheduleGenerator::Abort()
@@ -91,6 +122,8 @@ void ScheduleGenerator::Abort()
     mAborted = true;
     if (mCurrent)
         mCurrent->Abort = true;
+    if (mCurrentThorough)
+        mCurrentThorough->Abort = true;
 }
 
 } // namespace belltide

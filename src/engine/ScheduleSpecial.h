@@ -21,6 +21,8 @@ public:
     std::shared_ptr<SpecialClass> Tag;
     std::int32_t MaxNumberOfStudents = 0;
     QString Subject;
+    // Empty for lunch seats.
+    QString Teacher;
     std::int32_t Duration = 0;
     // For a special its passing time, only kept free; for a lunch seat the recess
     // written after each lunch in the class's row.

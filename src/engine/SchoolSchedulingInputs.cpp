@@ -66,6 +66,7 @@ void School::CreateSchedulingClasses(std::vector<std::shared_ptr<ScheduleClassro
         CopyAvailability(*special, *input, slotsPerDay, std::max(specialStart, 0));
         input->ReserveExtra = special->OverlapTime / 5;
         input->Subject = special->Title;
+        input->Teacher = special->Teacher;
         input->Duration = special->Duration / 5;
         input->MaxNumberOfStudents = special->MaxStudents;
     }
@@ -75,6 +76,9 @@ void School::CreateSchedulingClasses(std::vector<std::shared_ptr<ScheduleClassro
         auto input = std::make_shared<ScheduleClassroom>();
         input->Tag = classroom;
         input->Grade = classroom->Grade;
+        input->Teacher = classroom->Teacher;
+        input->DayStart = classroom->DayStart;
+        input->DayEnd = classroom->DayEnd;
         ScheduleClassMap[classroom] = input;
         input->SizeAvailability(weekSize);
         for (const auto& special : Specials) {

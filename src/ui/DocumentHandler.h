@@ -14,10 +14,6 @@ public:
     virtual bool PerformSaveAs() = 0;
     // Asked before the window closes; true keeps it open.
     virtual bool CancelClose(bool appQuitting) = 0;
-
-    // Commands that need no document, reached from the window's menu.
-    virtual bool FileNewSchedule() = 0;
-    virtual bool FileOpenSchedule() = 0;
 };
 
 } // namespace belltide

@@ -6,6 +6,7 @@
 #include "HeadingCanvas.h"
 #include "HelpCanvas.h"
 #include "HomePage.h"
+#include "MenuBar.h"
 #include "PrintChoicesWindow.h"
 #include "PrintServices.h"
 #include "SchedulePage.h"
@@ -89,8 +90,7 @@ MainWindow::MainWindow(const QString& file, std::shared_ptr<School> school, cons
     resize(800, 480);
     mPrintServices = PrintServices::Platform();
     BuildFrame();
-    BuildFileMenu();
-    BuildEditMenu();
+    BuildMenus();
     LoadFromSchool();
 }
 
@@ -110,8 +110,10 @@ void MainWindow::RedimensionAvailabilityGrid()
 
 MainWindow::~MainWindow()
 {
-    // The pages go first, while the undo host still exists: controls losing
-    // the focus as they die must not turn into edits.
+    // The menus and the pages go first, while the undo host still exists:
+    // controls losing the focus as they die must not turn into edits, nor ask
+    // a half-destroyed window for the state of its menus.
+    delete std::exchange(mMenus, nullptr);
     ++mInternalChange;
     delete takeCentralWidget();
 }
@@ -191,31 +193,26 @@ QWidget* MainWindow::BuildBottomRow()
     return bar;
 }
 
-void MainWindow::BuildFileMenu()
+void MainWindow::BuildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    const auto add = [&](const char* name, const QString& caption, const QKeySequence& shortcut, auto handler) {
-        QAction* action = file->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    add("FileNewSchedule", QStringLiteral("New Schedule"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-        if (mDocument)
-            mDocument->FileNewSchedule();
-    });
-    add("FileOpenSchedule", QStringLiteral("Open Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
-        if (mDocument)
-            mDocument->FileOpenSchedule();
-    });
-    add("FileClose", QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W), [this] { FileClose(); });
-    file->addSeparator();
-    add("FileSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { FileSave(); });
-    add("FileSaveAs", QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-        [this] { FileSaveAs(); });
-    file->addSeparator();
-    add("FilePageSetup", QStringLiteral("Page Setup..."), QKeySequence(), [this] { FilePageSetup(); });
-    add("FilePrint", QStringLiteral("Print..."), QKeySequence::Print, [this] { FilePrint(); });
+    mMenus = new belltide::MenuBar(menuBar(), this);
+    // A document window takes Ctrl+Y for redo, as Windows programs do.
+    RedoAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+}
+
+void MainWindow::SetApplicationCommands(ApplicationCommands* commands)
+{
+    mMenus->SetApplicationCommands(commands);
+}
+
+QAction* MainWindow::UndoAction() const
+{
+    return mMenus->Item(QStringLiteral("EditUndo"));
+}
+
+QAction* MainWindow::RedoAction() const
+{
+    return mMenus->Item(QStringLiteral("EditRedo"));
 }
 
 void MainWindow::SetPrintServices(std::unique_ptr<PrintServices> services)
@@ -317,30 +314,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::BuildEditMenu()
+void MainWindow::UpdateMenus()
 {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mUndoAction = edit->addAction(QStringLiteral("Can't Undo"));
-    mUndoAction->setObjectName(QStringLiteral("EditUndo"));
-    mUndoAction->setShortcut(QKeySequence::Undo);
-    mRedoAction = edit->addAction(QStringLiteral("Can't Redo"));
-    mRedoAction->setObjectName(QStringLiteral("EditRedo"));
-    mRedoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    connect(mUndoAction, &QAction::triggered, this, [this] { EditUndo(); });
-    connect(mRedoAction, &QAction::triggered, this, [this] { EditRedo(); });
-    connect(edit, &QMenu::aboutToShow, this, &MainWindow::UpdateEditMenu);
-    UpdateEditMenu();
-}
-
-void MainWindow::UpdateEditMenu()
-{
-    // A disabled action's shortcut does nothing, so the items must be right
-    // before any key is pressed, not only when the menu opens.
-    const EditMenuState state = EnableMenuItems({});
-    mUndoAction->setText(state.EditUndo.Text);
-    mUndoAction->setEnabled(state.EditUndo.Enabled);
-    mRedoAction->setText(state.EditRedo.Text);
-    mRedoAction->setEnabled(state.EditRedo.Enabled);
+    if (mMenus)
+        mMenus->Update();
 }
 
 void MainWindow::NotificationReceived(const QString& name, const ActionTag& tag)
@@ -348,7 +325,7 @@ void MainWindow::NotificationReceived(const QString& name, const ActionTag& tag)
     // Any change may invalidate the schedule; the Schedule step makes a new one.
     mSchool->Schedule.reset();
     mSchedulePage->Discard();
-    UpdateEditMenu();
+    UpdateMenus();
     if (mInternalChange > 0)
         return;
     InternalChange guard(*this);

@@ -16,12 +16,14 @@ class QStackedWidget;
 
 namespace belltide {
 
+class ApplicationCommands;
 class AttendancePage;
 class ClassesPage;
 class DocumentHandler;
 class HeadingCanvas;
 class HelpCanvas;
 class HomePage;
+class MenuBar;
 class PrintServices;
 class PrinterSettings;
 class SchedulePage;
@@ -52,6 +54,8 @@ public:
     // Saving and closing are the application's: it installs the handler.
     void SetDocumentHandler(std::unique_ptr<DocumentHandler> handler);
     DocumentHandler* Document() const { return mDocument.get(); }
+    // New, Open and the Help items; without them those items stay disabled.
+    void SetApplicationCommands(ApplicationCommands* commands);
     // Menu handlers; true: the command was handled.
     bool FileSave();
     bool FileSaveAs();
@@ -103,8 +107,9 @@ public:
     // True while the class or the special list is being rebuilt.
     bool ClassListDontEnable = false;
     void RedimensionAvailabilityGrid();
-    QAction* UndoAction() const { return mUndoAction; }
-    QAction* RedoAction() const { return mRedoAction; }
+    belltide::MenuBar& Menus() const { return *mMenus; }
+    QAction* UndoAction() const;
+    QAction* RedoAction() const;
 
     // Writes values into controls without the controls' events making edits.
     class InternalChange {
@@ -118,20 +123,19 @@ public:
         MainWindow& mWindow;
     };
 
-    // Brings the Edit menu's Undo and Redo up to date.
-    void UpdateEditMenu();
+    // Brings every menu item up to date, Undo and Redo with the undo manager.
+    void UpdateMenus();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void NotificationReceived(const QString& name, const ActionTag& tag) override;
-    void RefreshMenus() override { UpdateEditMenu(); }
+    void RefreshMenus() override { UpdateMenus(); }
 
 private:
     void BuildFrame();
-    void BuildFileMenu();
-    void BuildEditMenu();
+    void BuildMenus();
     void LoadFromSchool();
     void SchedulePage_GenerationEnded();
     PrinterSettings& PageSetup();
@@ -167,8 +171,7 @@ private:
     QPushButton* mBackButton = nullptr;
     QWidget* mGotoGroup = nullptr;
     std::array<StepPicture*, 6> mGotoCanvas{};
-    QAction* mUndoAction = nullptr;
-    QAction* mRedoAction = nullptr;
+    belltide::MenuBar* mMenus = nullptr;
 };
 
 } // namespace belltide

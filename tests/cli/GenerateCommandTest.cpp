@@ -141,6 +141,40 @@ TEST(CliGenerate, SchoolsWithoutAScheduleSayWhy)
     }
 }
 
+TEST(CliGenerate, ThoroughSearchSchedulesOrSaysWhy)
+{
+    const QString halfDays = QStringLiteral(BELLTIDE_EXAMPLES_DIR "/half-day-kindergarten.psc");
+    // Behind ten failed quick attempts, and alone.
+    for (const QStringList& engine : { QStringList { QS("--thorough") }, QStringList { QS("--engine=thorough") } }) {
+        const CliRun run = Generate(QStringList { halfDays, QS("--seed"), QS("3"), QS("--json"), QS("-") } + engine);
+        ASSERT_EQ(run.code, belltide::cli::kExitOk) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(QS("Schedule found by the thorough search in "))) << run.err.toStdString();
+        EXPECT_EQ(run.err.endsWith(QS(" ms after 10 quick attempts.\n")), engine[0] == QS("--thorough"))
+            << run.err.toStdString();
+        const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        EXPECT_EQ(root[QS("attempt")].toInt(-1), 0);
+        // The afternoon kindergarten's day starts at noon, slot 48.
+        const QJsonArray classes = root[QS("classes")].toArray();
+        ASSERT_EQ(classes[3].toObject()[QS("teacher")].toString(), QS("Ms. Fairley (PM)"));
+        int afternoon = 0;
+        for (const QJsonValue& value : root[QS("meetings")].toArray()) {
+            if (value.toObject()[QS("class")].toInt() == 3) {
+                EXPECT_GE(value.toObject()[QS("slot")].toInt(), 48);
+                ++afternoon;
+            }
+        }
+        EXPECT_EQ(afternoon, 13);
+    }
+
+    QTemporaryDir dir;
+    const CliRun none = Generate({ WriteSchool(dir, [](belltide::School& school) { school.LunchMaxClasses = 0; }),
+        QS("--thorough"), QS("--attempts"), QS("2") });
+    EXPECT_EQ(none.code, belltide::cli::kExitNoSchedule);
+    EXPECT_EQ(none.err,
+        QS("No class can have lunch: the lunchroom takes no classes at once. Let at least one class eat at a time.\n"));
+    EXPECT_TRUE(none.out.isEmpty());
+}
+
 TEST(CliGenerate, BadArgumentsAndInputExitWithTwo)
 {
     QTemporaryDir dir;
@@ -153,6 +187,8 @@ TEST(CliGenerate, BadArgumentsAndInputExitWithTwo)
         { kExample, QS("--seed") },
         { kExample, QS("--attempts"), QS("0") },
         { kExample, QS("--verbose") },
+        { kExample, QS("--engine"), QS("fast") },
+        { kExample, QS("--thorough=yes") },
         { kExample, QS("--json") },
         { dir.filePath(QS("missing.psc")) },
         { kExample, QS("--json"), dir.filePath(QS("no/such/folder/out.json")) },

@@ -35,10 +35,11 @@ struct Held {
 
 class Checker {
 public:
-    Checker(const School& school, const Schedule& schedule)
+    Checker(const School& school, const Schedule& schedule, ClassDay classDay)
         : mSchool(school)
         , mSchedule(schedule)
         , mDay((school.DayEndAt - school.DayStartAt) / 5)
+        , mClassDay(classDay)
     {
     }
 
@@ -81,8 +82,12 @@ private:
         const auto input = mSchool.ScheduleClassMap.find(classroom);
         if (input == mSchool.ScheduleClassMap.end())
             return Problem(index, QStringLiteral("has no row"));
-        // Every block and its passing time ends before the class's day and the school day do.
-        const std::int32_t dayEnd = std::min((classroom->DayEnd - classroom->DayStart) / 5, mDay - 1);
+        // Every block and its passing time ends before the class's day and the
+        // school day do, and starts no earlier than the class's day.
+        const bool ownDay = mClassDay == ClassDay::Own;
+        const std::int32_t dayEnd = std::min(
+            ownDay ? Slot(classroom->DayEnd) : (classroom->DayEnd - classroom->DayStart) / 5, mDay - 1);
+        const std::int32_t dayStart = ownDay ? (classroom->DayStart - mSchool.DayStartAt + 4) / 5 : 0;
         QHash<QString, std::int32_t> attended;
         std::vector<Block> lunches;
         std::vector<Held> own;
@@ -92,6 +97,8 @@ private:
             const std::int32_t day = block.Start / mDay;
             const std::int32_t slot = block.Start % mDay;
             const QString& subject = block.Item->Subject;
+            if (slot < dayStart)
+                Problem(index, QStringLiteral("has %1 before its day starts on day %2").arg(subject).arg(day));
             if (const SpecialClass* special = block.Item->Tag.get()) {
                 const std::int32_t duration = special->Duration / 5;
                 const std::int32_t passing = special->OverlapTime / 5;
@@ -181,6 +188,7 @@ private:
     const School& mSchool;
     const Schedule& mSchedule;
     const std::int32_t mDay;
+    const ClassDay mClassDay;
     QStringList mProblems;
     std::map<const void*, std::vector<Held>> mRows;
     std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> mEating;
@@ -188,9 +196,9 @@ private:
 
 } // namespace
 
-QStringList CheckSchedule(const School& school, const Schedule& schedule)
+QStringList CheckSchedule(const School& school, const Schedule& schedule, ClassDay classDay)
 {
-    return Checker(school, schedule).Run();
+    return Checker(school, schedule, classDay).Run();
 }
 
 } // namespace belltide::testing

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace belltide {
+
+class ThoroughProblem;
+struct ThoroughRequirement;
+
+// Reasons, in words, why a school has no schedule, found by counting before any
+// search: each one alone proves that none exists, and says what would have to
+// change. Finding none proves nothing.
+class CountingArguments {
+public:
+    explicit CountingArguments(const ThoroughProblem& problem);
+
+    QStringList Reasons();
+
+private:
+    void RequirementsWithoutOptions();
+    void ReportNoOptions(const std::vector<std::int32_t>& requirements);
+    void ClassTime();
+    void SubjectCapacity();
+    void LunchCapacity();
+
+    QString ClassNames(const std::vector<std::int32_t>& requirements) const;
+    QString ClassDay(std::int32_t classIndex) const;
+    // Bit d: the requirement meets on day d whichever of its possible patterns it takes.
+    std::uint32_t ForcedDays(const ThoroughRequirement& requirement) const;
+    std::int32_t ShortestClassLength(const ThoroughRequirement& requirement) const;
+
+    const ThoroughProblem& mProblem;
+    QStringList mReasons;
+    // Subjects and classes already explained; counting them again would repeat it.
+    std::vector<std::uint8_t> mSubjectExplained;
+    std::vector<std::uint8_t> mClassExplained;
+};
+
+} // namespace belltide

@@ -1,0 +1,592 @@
+#include "SatEncoding.h"
+
+#include "ThoroughProblem.h"
+
+#include <cadical.hpp>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+
+namespace belltide {
+
+namespace {
+
+class AbortTerminator : public CaDiCaL::Terminator {
+public:
+    explicit AbortTerminator(const std::atomic<bool>& abort)
+        : mAbort(abort)
+    {
+    }
+    bool terminate() override { return mAbort.load(std::memory_order_relaxed); }
+
+private:
+    const std::atomic<bool>& mAbort;
+};
+
+std::uint32_t DayMask(const DayPattern& pattern)
+{
+    std::uint32_t mask = 0;
+    for (std::int32_t day : pattern.MeetingDays())
+        mask |= 1u << day;
+    return mask;
+}
+
+} // namespace
+
+SatEncoding::SatEncoding(const ThoroughProblem& problem)
+    : mProblem(problem)
+    , mSolver(std::make_unique<CaDiCaL::Solver>())
+{
+    mTrue = NewVariable();
+    Clause({ mTrue });
+    // A meeting not yet chosen is taken as not held: most ways stay unused.
+    mSolver->set("phase", 0);
+}
+
+SatEncoding::~SatEncoding() = default;
+
+int SatEncoding::NewVariable()
+{
+    return mNextVariable++;
+}
+
+void SatEncoding::Clause(std::initializer_list<int> literals)
+{
+    mScratch.assign(literals.begin(), literals.end());
+    Clause(mScratch);
+}
+
+// Drops false constants and repeats; leaves out clauses that always hold.
+void SatEncoding::Clause(const std::vector<int>& literals)
+{
+    std::vector<int>& kept = mKept;
+    kept.clear();
+    for (int literal : literals) {
+        if (literal == mTrue)
+            return;
+        if (literal != -mTrue)
+            kept.push_back(literal);
+    }
+    std::sort(kept.begin(), kept.end(),
+        [](int a, int b) { return std::abs(a) < std::abs(b) || (std::abs(a) == std::abs(b) && a < b); });
+    kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
+    for (std::size_t i = 1; i < kept.size(); ++i) {
+        if (kept[i] == -kept[i - 1])
+            return;
+    }
+    if (kept.empty())
+        kept.push_back(-mTrue);
+    for (int literal : kept)
+        mSolver->add(literal);
+    mSolver->add(0);
+    ++mClauses;
+}
+
+// Pairwise when short, else the product form: each literal implies its row
+// and its column of a square, and at most one row and one column may hold.
+// Binary clauses only, and few new variables.
+void SatEncoding::AtMostOne(const std::vector<int>& literals)
+{
+    const std::size_t n = literals.size();
+    if (n <= 6) {
+        for (std::size_t i = 0; i < n; ++i) {
+            for (std::size_t j = i + 1; j < n; ++j)
+                Clause({ -literals[i], -literals[j] });
+        }
+        return;
+    }
+    const auto rows = static_cast<std::size_t>(std::ceil(std::sqrt(static_cast<double>(n))));
+    const std::size_t columns = (n + rows - 1) / rows;
+    std::vector<int> row(rows);
+    std::vector<int> column(columns);
+    for (int& literal : row)
+        literal = NewVariable();
+    for (int& literal : column)
+        literal = NewVariable();
+    for (std::size_t i = 0; i < n; ++i) {
+        Clause({ -literals[i], row[i / columns] });
+        Clause({ -literals[i], column[i % columns] });
+    }
+    AtMostOne(row);
+    AtMostOne(column);
+}
+
+// Sequential counter: count[i][j] holds when at least j + 1 of the first i + 1
+// literals hold.
+void SatEncoding::AtMostK(const std::vector<int>& literals, std::int32_t k)
+{
+    const auto n = static_cast<std::int32_t>(literals.size());
+    if (n <= k)
+        return;
+    if (k <= 0) {
+        for (int literal : literals)
+            Clause({ -literal });
+        return;
+    }
+    std::vector<int> previous(static_cast<std::size_t>(k), -mTrue);
+    std::vector<int> current(static_cast<std::size_t>(k));
+    for (std::int32_t i = 0; i < n; ++i) {
+        const int x = literals[static_cast<std::size_t>(i)];
+        Clause({ -x, -previous[static_cast<std::size_t>(k - 1)] });
+        if (i == n - 1)
+            break;
+        for (std::int32_t j = 0; j < k; ++j) {
+            current[static_cast<std::size_t>(j)] = NewVariable();
+            const int counted = current[static_cast<std::size_t>(j)];
+            Clause({ -previous[static_cast<std::size_t>(j)], counted });
+            if (j == 0)
+                Clause({ -x, counted });
+            else
+                Clause({ -x, -previous[static_cast<std::size_t>(j - 1)], counted });
+        }
+        std::swap(previous, current);
+    }
+}
+
+int SatEncoding::OrderLiteral(const RequirementVariables& variables, std::int32_t slot) const
+{
+    if (slot > variables.Hi)
+        return -mTrue;
+    return variables.Order[static_cast<std::size_t>(std::max(slot - variables.Lo, 0))];
+}
+
+bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void(double)>& progress)
+{
+    const auto& requirements = mProblem.Requirements();
+    mMeetings.assign(mProblem.Resources().size(), {});
+    for (auto& byStart : mMeetings)
+        byStart.assign(static_cast<std::size_t>(5 * mProblem.SlotsPerDay()), {});
+    mVariables.assign(requirements.size(), {});
+    const double steps = static_cast<double>(requirements.size() + mProblem.Resources().size() + mProblem.Classes().size());
+    double done = 0;
+    auto step = [&] {
+        done += 1;
+        if (progress)
+            progress(done / steps);
+        return !abort.load(std::memory_order_relaxed);
+    };
+    for (std::size_t r = 0; r < requirements.size(); ++r) {
+        EncodeRequirement(static_cast<std::int32_t>(r));
+        if (!step())
+            return false;
+    }
+    for (std::size_t k = 0; k < mProblem.Resources().size(); ++k) {
+        if (mProblem.Resources()[k].Capacity == 1)
+            EncodeSingleResource(static_cast<std::int32_t>(k));
+        else
+            EncodeSharedResource(static_cast<std::int32_t>(k));
+        if (!step())
+            return false;
+    }
+    mMeetings.clear();
+    for (std::size_t c = 0; c < mProblem.Classes().size(); ++c) {
+        EncodeClass(static_cast<std::int32_t>(c));
+        if (!step())
+            return false;
+    }
+    return true;
+}
+
+void SatEncoding::EncodeRequirement(std::int32_t index)
+{
+    const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(index)];
+    RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
+    if (requirement.Options.empty())
+        return;
+    variables.Lo = requirement.Options.front().Start;
+    variables.Hi = variables.Lo;
+    for (const ThoroughOption& option : requirement.Options) {
+        variables.Lo = std::min(variables.Lo, option.Start);
+        variables.Hi = std::max(variables.Hi, option.Start);
+        variables.AllowedPatterns |= option.PatternMask;
+        if (std::find(variables.Resources.begin(), variables.Resources.end(), option.Resource)
+            == variables.Resources.end())
+            variables.Resources.push_back(option.Resource);
+    }
+    const std::int32_t width = variables.Hi - variables.Lo + 1;
+    for (std::int32_t t = 0; t < width; ++t) {
+        variables.Order.push_back(NewVariable());
+        if (t > 0)
+            Clause({ -variables.Order[static_cast<std::size_t>(t)], variables.Order[static_cast<std::size_t>(t - 1)] });
+    }
+    for (std::int32_t t = 0; t < width; ++t) {
+        const int start = NewVariable();
+        const int atOrAfter = variables.Order[static_cast<std::size_t>(t)];
+        const int later = OrderLiteral(variables, variables.Lo + t + 1);
+        variables.Start.push_back(start);
+        Clause({ -start, atOrAfter });
+        Clause({ -start, -later });
+        Clause({ -atOrAfter, later, start });
+    }
+    EncodeDaysAndChoices(requirement, variables);
+    EncodeOptions(index, requirement, variables);
+}
+
+void SatEncoding::EncodeDaysAndChoices(const ThoroughRequirement& requirement, RequirementVariables& variables)
+{
+    const int placed = variables.Order[0];
+    std::vector<int> allowed;
+    for (std::size_t p = 0; p < requirement.Patterns.size(); ++p) {
+        const bool possible = variables.AllowedPatterns & (1u << p);
+        const bool only = possible && (variables.AllowedPatterns & ~(1u << p)) == 0;
+        variables.Pattern.push_back(!possible ? -mTrue : only ? mTrue : NewVariable());
+        if (possible && !only)
+            allowed.push_back(variables.Pattern.back());
+    }
+    if (!allowed.empty()) {
+        std::vector<int> some = allowed;
+        some.push_back(-placed);
+        Clause(some);
+        AtMostOne(allowed);
+    }
+    for (std::int32_t day = 0; day < 5; ++day) {
+        std::vector<int> with;
+        bool every = true;
+        for (std::size_t p = 0; p < requirement.Patterns.size(); ++p) {
+            if (!(variables.AllowedPatterns & (1u << p)))
+                continue;
+            if (DayMask(requirement.Patterns[p]) & (1u << day))
+                with.push_back(variables.Pattern[p]);
+            else
+                every = false;
+        }
+        int& literal = variables.Day[static_cast<std::size_t>(day)];
+        if (every)
+            literal = mTrue;
+        else if (with.empty())
+            literal = -mTrue;
+        else if (with.size() == 1)
+            literal = with[0];
+        else {
+            literal = NewVariable();
+            std::vector<int> implied { -literal };
+            for (int pattern : with) {
+                Clause({ -pattern, literal });
+                implied.push_back(pattern);
+            }
+            Clause(implied);
+        }
+    }
+    if (variables.Resources.size() == 1) {
+        variables.Choice = { mTrue };
+    } else {
+        std::vector<int> some { -placed };
+        for (std::size_t k = 0; k < variables.Resources.size(); ++k) {
+            variables.Choice.push_back(NewVariable());
+            some.push_back(variables.Choice.back());
+        }
+        Clause(some);
+        AtMostOne(variables.Choice);
+    }
+    std::vector<std::pair<std::int32_t, std::vector<int>>> byLength;
+    for (std::size_t k = 0; k < variables.Resources.size(); ++k) {
+        const std::int32_t length
+            = mProblem.Resources()[static_cast<std::size_t>(variables.Resources[k])].ClassLength;
+        auto known = std::find_if(
+            byLength.begin(), byLength.end(), [&](const auto& entry) { return entry.first == length; });
+        if (known == byLength.end())
+            byLength.emplace_back(length, std::vector<int> { variables.Choice[k] });
+        else
+            known->second.push_back(variables.Choice[k]);
+    }
+    for (const auto& [length, choices] : byLength) {
+        int literal = byLength.size() == 1 ? mTrue : choices.size() == 1 ? choices[0] : 0;
+        if (literal == 0) {
+            literal = NewVariable();
+            for (int choice : choices)
+                Clause({ -choice, literal });
+        }
+        variables.Lengths.emplace_back(length, literal);
+    }
+}
+
+// One variable for each way the options offer (resource, start, pattern),
+// tied to the choice of each: a meeting is then one variable, and a busy
+// special rules out each way that needs it directly.
+void SatEncoding::EncodeOptions(
+    std::int32_t index, const ThoroughRequirement& requirement, RequirementVariables& variables)
+{
+    const std::int32_t slotsPerDay = mProblem.SlotsPerDay();
+    const std::int32_t width = variables.Hi - variables.Lo + 1;
+    const bool onlyOneWay = variables.Resources.size() == 1 && std::popcount(variables.AllowedPatterns) == 1;
+    std::vector<std::uint32_t> masks(static_cast<std::size_t>(width));
+    std::vector<std::uint8_t> someWay(static_cast<std::size_t>(width), 0);
+    std::vector<int> ways { -variables.Order[0] };
+    for (std::size_t k = 0; k < variables.Resources.size(); ++k) {
+        std::fill(masks.begin(), masks.end(), 0u);
+        for (const ThoroughOption& option : requirement.Options) {
+            if (option.Resource == variables.Resources[k])
+                masks[static_cast<std::size_t>(option.Start - variables.Lo)] = option.PatternMask;
+        }
+        const int choice = variables.Choice[k];
+        auto& meetings = mMeetings[static_cast<std::size_t>(variables.Resources[k])];
+        for (std::int32_t t = 0; t < width; ++t) {
+            const int start = variables.Start[static_cast<std::size_t>(t)];
+            const std::uint32_t mask = masks[static_cast<std::size_t>(t)];
+            if (mask == 0) {
+                Clause({ -choice, -start });
+                continue;
+            }
+            someWay[static_cast<std::size_t>(t)] = 1;
+            for (std::size_t p = 0; p < requirement.Patterns.size(); ++p) {
+                if (!(mask & (1u << p)))
+                    continue;
+                int way = start;
+                if (!onlyOneWay) {
+                    way = NewVariable();
+                    Clause({ -way, start });
+                    Clause({ -way, choice });
+                    Clause({ -way, variables.Pattern[p] });
+                }
+                ways.push_back(way);
+                variables.Ways.push_back({ variables.Resources[k], variables.Lo + t, static_cast<std::int32_t>(p), way });
+                for (std::int32_t day : requirement.Patterns[p].MeetingDays())
+                    meetings[static_cast<std::size_t>(day * slotsPerDay + variables.Lo + t)].push_back({ index, way });
+            }
+        }
+    }
+    for (std::int32_t t = 0; t < width; ++t) {
+        if (!someWay[static_cast<std::size_t>(t)])
+            Clause({ -variables.Start[static_cast<std::size_t>(t)] });
+    }
+    Clause(ways);
+}
+
+// One meeting at a time: at most one start at each slot, and no two starts
+// closer than a meeting and its passing time.
+void SatEncoding::EncodeSingleResource(std::int32_t resource)
+{
+    const ThoroughResource& entry = mProblem.Resources()[static_cast<std::size_t>(resource)];
+    const std::int32_t slotsPerDay = mProblem.SlotsPerDay();
+    const auto& meetings = mMeetings[static_cast<std::size_t>(resource)];
+    std::vector<int> starts(static_cast<std::size_t>(slotsPerDay));
+    std::vector<int> literals;
+    for (std::int32_t day = 0; day < 5; ++day) {
+        for (std::int32_t t = 0; t < slotsPerDay; ++t) {
+            const auto& here = meetings[static_cast<std::size_t>(day * slotsPerDay + t)];
+            int& any = starts[static_cast<std::size_t>(t)];
+            if (here.empty()) {
+                any = -mTrue;
+            } else if (here.size() == 1) {
+                any = here[0].Literal;
+            } else {
+                literals.clear();
+                any = NewVariable();
+                for (const Meeting& meeting : here) {
+                    literals.push_back(meeting.Literal);
+                    Clause({ -meeting.Literal, any });
+                }
+                AtMostOne(literals);
+            }
+        }
+        for (std::int32_t t = 0; t < slotsPerDay; ++t) {
+            if (starts[static_cast<std::size_t>(t)] == -mTrue)
+                continue;
+            for (std::int32_t next = t + 1; next < std::min(t + entry.SpecialLength, slotsPerDay); ++next)
+                Clause({ -starts[static_cast<std::size_t>(t)], -starts[static_cast<std::size_t>(next)] });
+        }
+    }
+}
+
+// Seats alike: at every slot no more lunches than seats. The days are encoded
+// once when every day offers the same meetings, as lunch every day does.
+void SatEncoding::EncodeSharedResource(std::int32_t resource)
+{
+    const ThoroughResource& entry = mProblem.Resources()[static_cast<std::size_t>(resource)];
+    const std::int32_t slotsPerDay = mProblem.SlotsPerDay();
+    const auto& meetings = mMeetings[static_cast<std::size_t>(resource)];
+    auto sameAsMonday = [&](std::int32_t day) {
+        for (std::int32_t t = 0; t < slotsPerDay; ++t) {
+            const auto& monday = meetings[static_cast<std::size_t>(t)];
+            const auto& other = meetings[static_cast<std::size_t>(day * slotsPerDay + t)];
+            if (monday.size() != other.size()
+                || !std::equal(monday.begin(), monday.end(), other.begin(), [](const Meeting& a, const Meeting& b) {
+                       return a.Requirement == b.Requirement && a.Literal == b.Literal;
+                   }))
+                return false;
+        }
+        return true;
+    };
+    std::vector<std::pair<std::int32_t, std::vector<int>>> eating;
+    std::vector<int> occupied;
+    for (std::int32_t day = 0; day < 5; ++day) {
+        if (day > 0 && sameAsMonday(day))
+            continue;
+        for (std::int32_t slot = 0; slot < slotsPerDay; ++slot) {
+            eating.clear();
+            for (std::int32_t t = std::max(slot - entry.SpecialLength + 1, 0); t <= slot; ++t) {
+                for (const Meeting& meeting : meetings[static_cast<std::size_t>(day * slotsPerDay + t)]) {
+                    auto found = std::find_if(eating.begin(), eating.end(),
+                        [&](const auto& e) { return e.first == meeting.Requirement; });
+                    if (found == eating.end()) {
+                        eating.emplace_back(meeting.Requirement, std::vector<int> {});
+                        found = eating.end() - 1;
+                    }
+                    found->second.push_back(meeting.Literal);
+                }
+            }
+            if (static_cast<std::int32_t>(eating.size()) <= entry.Capacity)
+                continue;
+            occupied.clear();
+            for (const auto& [requirement, literals] : eating) {
+                if (literals.size() == 1) {
+                    occupied.push_back(literals[0]);
+                    continue;
+                }
+                occupied.push_back(NewVariable());
+                for (int literal : literals)
+                    Clause({ -literal, occupied.back() });
+            }
+            AtMostK(occupied, entry.Capacity);
+        }
+    }
+}
+
+void SatEncoding::EncodeClass(std::int32_t classIndex)
+{
+    const auto& requirements = mProblem.Classes()[static_cast<std::size_t>(classIndex)].Requirements;
+    for (std::size_t i = 0; i < requirements.size(); ++i) {
+        for (std::size_t j = i + 1; j < requirements.size(); ++j) {
+            const RequirementVariables& first = mVariables[static_cast<std::size_t>(requirements[i])];
+            const RequirementVariables& second = mVariables[static_cast<std::size_t>(requirements[j])];
+            if (first.Order.empty() || second.Order.empty())
+                continue;
+            auto longest = [](const RequirementVariables& v) {
+                std::int32_t length = 0;
+                for (const auto& entry : v.Lengths)
+                    length = std::max(length, entry.first);
+                return length;
+            };
+            // Blocks that can never meet need no order.
+            if (first.Hi + longest(first) <= second.Lo || second.Hi + longest(second) <= first.Lo)
+                continue;
+            const int share = ShareLiteral(first, second);
+            if (share == -mTrue)
+                continue;
+            const int order = NewVariable();
+            EncodeOrder(first, second, share, order);
+            EncodeOrder(second, first, share, -order);
+        }
+    }
+}
+
+// "Both meet on some day", when the patterns leave it open.
+int SatEncoding::ShareLiteral(const RequirementVariables& first, const RequirementVariables& second)
+{
+    bool possible = false;
+    for (std::int32_t day = 0; day < 5; ++day) {
+        const int a = first.Day[static_cast<std::size_t>(day)];
+        const int b = second.Day[static_cast<std::size_t>(day)];
+        if (a == mTrue && b == mTrue)
+            return mTrue;
+        possible = possible || (a != -mTrue && b != -mTrue);
+    }
+    if (!possible)
+        return -mTrue;
+    const int share = NewVariable();
+    for (std::int32_t day = 0; day < 5; ++day) {
+        const int a = first.Day[static_cast<std::size_t>(day)];
+        const int b = second.Day[static_cast<std::size_t>(day)];
+        if (a != -mTrue && b != -mTrue)
+            Clause({ -a, -b, share });
+    }
+    return share;
+}
+
+// When `order` holds and they share a day, `first` ends before `second` starts:
+// starting at t or later puts the other at t + length or later.
+void SatEncoding::EncodeOrder(
+    const RequirementVariables& first, const RequirementVariables& second, int share, int order)
+{
+    for (const auto& [length, hasLength] : first.Lengths) {
+        for (std::int32_t t = std::max(first.Lo, second.Lo - length + 1); t <= first.Hi; ++t)
+            Clause({ -share, -order, -hasLength, -OrderLiteral(first, t), OrderLiteral(second, t + length) });
+    }
+}
+
+SatEncoding::Outcome SatEncoding::Solve(const std::vector<std::int32_t>& active,
+    const std::vector<ThoroughPlacement>& fixed, std::int64_t conflictLimit, const std::atomic<bool>& abort)
+{
+    for (std::int32_t index : active) {
+        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
+        mSolver->assume(variables.Order.empty() ? -mTrue : variables.Order[0]);
+    }
+    for (const ThoroughPlacement& placement : fixed) {
+        if (const int literal = WayLiteral(placement))
+            mSolver->assume(literal);
+    }
+    if (conflictLimit >= 0)
+        mSolver->limit("conflicts", static_cast<int>(std::min<std::int64_t>(conflictLimit, 1 << 30)));
+    AbortTerminator terminator(abort);
+    mSolver->connect_terminator(&terminator);
+    const int result = mSolver->solve();
+    mSolver->disconnect_terminator();
+    if (result == 10)
+        return Outcome::Found;
+    if (result == 20)
+        return Outcome::None;
+    return Outcome::Unknown;
+}
+
+std::vector<ThoroughPlacement> SatEncoding::Placements(const std::vector<std::int32_t>& active) const
+{
+    std::vector<ThoroughPlacement> placements;
+    for (std::int32_t index : active) {
+        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
+        const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(index)];
+        ThoroughPlacement placement;
+        placement.Requirement = index;
+        for (std::size_t t = 0; t < variables.Start.size(); ++t) {
+            if (mSolver->val(variables.Start[t]) > 0)
+                placement.Start = variables.Lo + static_cast<std::int32_t>(t);
+        }
+        for (std::size_t k = 0; k < variables.Choice.size(); ++k) {
+            if (variables.Choice[k] == mTrue || mSolver->val(variables.Choice[k]) > 0)
+                placement.Resource = variables.Resources[k];
+        }
+        for (std::size_t p = 0; p < variables.Pattern.size(); ++p) {
+            const int literal = variables.Pattern[p];
+            if (literal == mTrue || (literal != -mTrue && mSolver->val(literal) > 0))
+                placement.Pattern = &requirement.Patterns[p];
+        }
+        placements.push_back(placement);
+    }
+    return placements;
+}
+
+std::vector<std::int32_t> SatEncoding::Failed(const std::vector<std::int32_t>& active) const
+{
+    std::vector<std::int32_t> failed;
+    for (std::int32_t index : active) {
+        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
+        if (variables.Order.empty() || mSolver->failed(variables.Order[0]))
+            failed.push_back(index);
+    }
+    return failed;
+}
+
+int SatEncoding::WayLiteral(const ThoroughPlacement& placement) const
+{
+    const RequirementVariables& variables = mVariables[static_cast<std::size_t>(placement.Requirement)];
+    const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(placement.Requirement)];
+    const auto pattern = placement.Pattern - requirement.Patterns.data();
+    const auto way = std::find_if(variables.Ways.begin(), variables.Ways.end(), [&](const auto& w) {
+        return w.Resource == placement.Resource && w.Start == placement.Start && w.Pattern == pattern;
+    });
+    return way == variables.Ways.end() ? 0 : way->Literal;
+}
+
+std::vector<ThoroughPlacement> SatEncoding::Failed(const std::vector<ThoroughPlacement>& fixed) const
+{
+    std::vector<ThoroughPlacement> failed;
+    for (const ThoroughPlacement& placement : fixed) {
+        const int literal = WayLiteral(placement);
+        if (literal != 0 && mSolver->failed(literal))
+            failed.push_back(placement);
+    }
+    return failed;
+}
+
+} // namespace belltide

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+namespace CaDiCaL {
+class Solver;
+}
+
+namespace belltide {
+
+class ThoroughProblem;
+struct DayPattern;
+struct ThoroughRequirement;
+
+// Where one requirement's meetings go.
+struct ThoroughPlacement {
+    std::int32_t Requirement = 0;
+    std::int32_t Resource = 0;
+    std::int32_t Start = 0;
+    const DayPattern* Pattern = nullptr;
+};
+
+// The school's requirements as clauses for a SAT solver. Each requirement
+// chooses one resource, one start slot (held both one-hot and in order form,
+// "starts at t or later") and one pattern; a meeting variable stands for "the
+// requirement meets on this resource on this day at this slot". A special holds
+// one meeting in any stretch as long as a meeting and its passing time; the
+// lunch seats hold at most as many lunches at a slot as there are seats; a
+// class's blocks that share a day keep one order on every day. Each
+// requirement is asked for through an assumption, so a failed proof names the
+// requirements it needed.
+class SatEncoding {
+public:
+    enum class Outcome { Found, None, Unknown };
+
+    explicit SatEncoding(const ThoroughProblem& problem);
+    ~SatEncoding();
+    SatEncoding(const SatEncoding&) = delete;
+    SatEncoding& operator=(const SatEncoding&) = delete;
+
+    // False when aborted part way; progress gets the share done.
+    bool Build(const std::atomic<bool>& abort, const std::function<void(double)>& progress);
+
+    // Asks for every requirement in `active`, and for each placement in
+    // `fixed` that the options offer; other requirements may stay unplaced.
+    // Unknown when aborted or past the conflict limit (negative: none).
+    Outcome Solve(const std::vector<std::int32_t>& active, const std::vector<ThoroughPlacement>& fixed,
+        std::int64_t conflictLimit, const std::atomic<bool>& abort);
+    // After Found: where every requirement asked for goes.
+    std::vector<ThoroughPlacement> Placements(const std::vector<std::int32_t>& active) const;
+    // After None: the requirements asked for that the proof used.
+    std::vector<std::int32_t> Failed(const std::vector<std::int32_t>& active) const;
+    // After None: the fixed placements that the proof used.
+    std::vector<ThoroughPlacement> Failed(const std::vector<ThoroughPlacement>& fixed) const;
+
+    std::int32_t VariableCount() const { return mNextVariable - 1; }
+    std::int64_t ClauseCount() const { return mClauses; }
+
+private:
+    struct RequirementVariables {
+        std::int32_t Lo = 0;
+        std::int32_t Hi = -1;
+        // Order[t - Lo]: starts at t or later; Order[0] is "placed" and the assumption.
+        std::vector<int> Order;
+        std::vector<int> Start;
+        std::vector<int> Pattern;
+        std::array<int, 5> Day {};
+        std::vector<std::int32_t> Resources;
+        std::vector<int> Choice;
+        // Class length and the literal "the chosen resource has it".
+        std::vector<std::pair<std::int32_t, int>> Lengths;
+        std::uint32_t AllowedPatterns = 0;
+        // Each way the options offer and its variable.
+        struct Way {
+            std::int32_t Resource;
+            std::int32_t Start;
+            std::int32_t Pattern;
+            int Literal;
+        };
+        std::vector<Way> Ways;
+    };
+    // A meeting that may start at a resource's day slot.
+    struct Meeting {
+        std::int32_t Requirement;
+        int Literal;
+    };
+
+    int NewVariable();
+    void Clause(std::initializer_list<int> literals);
+    void Clause(const std::vector<int>& literals);
+    void AtMostOne(const std::vector<int>& literals);
+    void AtMostK(const std::vector<int>& literals, std::int32_t k);
+    int OrderLiteral(const RequirementVariables& variables, std::int32_t slot) const;
+    // The variable of a placement, or 0 when the options do not offer it.
+    int WayLiteral(const ThoroughPlacement& placement) const;
+
+    void EncodeRequirement(std::int32_t index);
+    void EncodeDaysAndChoices(const ThoroughRequirement& requirement, RequirementVariables& variables);
+    void EncodeOptions(std::int32_t index, const ThoroughRequirement& requirement, RequirementVariables& variables);
+    void EncodeSingleResource(std::int32_t resource);
+    void EncodeSharedResource(std::int32_t resource);
+    void EncodeClass(std::int32_t classIndex);
+    void EncodeOrder(const RequirementVariables& first, const RequirementVariables& second, int share, int order);
+    int ShareLiteral(const RequirementVariables& first, const RequirementVariables& second);
+
+    const ThoroughProblem& mProblem;
+    std::unique_ptr<CaDiCaL::Solver> mSolver;
+    int mNextVariable = 1;
+    int mTrue = 0;
+    std::int64_t mClauses = 0;
+    std::vector<RequirementVariables> mVariables;
+    // [resource][day × slots per day + slot]
+    std::vector<std::vector<std::vector<Meeting>>> mMeetings;
+    std::vector<int> mScratch;
+    std::vector<int> mKept;
+};
+
+} // namespace belltide

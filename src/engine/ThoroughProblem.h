@@ -1,0 +1,124 @@
+#pragma once
+
+#include "engine/DayPattern.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace belltide {
+
+struct GenerationInputs;
+
+// A special, or all lunch seats taken together, as the thorough search sees
+// it. Lengths are in slots.
+struct ThoroughResource {
+    // "Music (Ms. Lee)"; "lunch" for the seats.
+    QString Name;
+    // Empty for lunch and for a special without one.
+    QString Teacher;
+    std::int32_t Subject = 0;
+    // Positions in the inputs' special list: the special, or every seat.
+    std::vector<std::int32_t> Inputs;
+    // Meetings it holds at once: 1 for a special, the number of seats for lunch.
+    std::int32_t Capacity = 1;
+    std::int32_t Duration = 0;
+    // Kept in its own row: the meeting and its passing time, or the lunch alone.
+    std::int32_t SpecialLength = 0;
+    // Kept in the class's row: the meeting and its passing time, or lunch and recess.
+    std::int32_t ClassLength = 0;
+    // [day × slots per day + slot]: 1 where a meeting may start as far as the
+    // resource goes, its own row free to the end of SpecialLength.
+    std::vector<std::uint8_t> CanStart;
+};
+
+struct ThoroughSubject {
+    QString Title;
+    bool Lunch = false;
+    std::vector<std::int32_t> Resources;
+};
+
+struct ThoroughClass {
+    // Position in the inputs' classroom list.
+    std::int32_t Input = 0;
+    // "3rd: Ms. Adams".
+    QString Name;
+    // The class's own day as entered, minutes after midnight.
+    std::int32_t DayStart = 0;
+    std::int32_t DayEnd = 0;
+    // Blocks start at FirstSlot or later and end by EndSlot: inside the class's
+    // own day and before the last slot of the school day.
+    std::int32_t FirstSlot = 0;
+    std::int32_t EndSlot = 0;
+    std::vector<std::int32_t> Requirements;
+};
+
+// Ways to hold one class's meetings of one subject: a resource, a start slot of
+// the day and, bit i, Patterns[i] when every day of it has room.
+struct ThoroughOption {
+    std::int32_t Resource = 0;
+    std::int32_t Start = 0;
+    std::uint32_t PatternMask = 0;
+};
+
+// One class's weekly meetings of one subject: all on one resource, at one slot
+// of the day, on the days of one pattern.
+struct ThoroughRequirement {
+    std::int32_t Class = 0;
+    std::int32_t Subject = 0;
+    std::int32_t Count = 0;
+    std::span<const DayPattern> Patterns;
+    std::vector<ThoroughOption> Options;
+};
+
+// The school in the form both the counting arguments and the solver work on:
+// every static rule (days, availability, lunch period, day ends) is already
+// folded into each requirement's options.
+class ThoroughProblem {
+public:
+    explicit ThoroughProblem(const GenerationInputs& inputs);
+
+    std::int32_t SlotsPerDay() const { return mSlotsPerDay; }
+    // The lunch period: the first slot a seat is open and the slot after its last.
+    std::int32_t LunchFirstSlot() const { return mLunchFirstSlot; }
+    std::int32_t LunchEndSlot() const { return mLunchEndSlot; }
+    const std::vector<ThoroughResource>& Resources() const { return mResources; }
+    const std::vector<ThoroughSubject>& Subjects() const { return mSubjects; }
+    const std::vector<ThoroughClass>& Classes() const { return mClasses; }
+    const std::vector<ThoroughRequirement>& Requirements() const { return mRequirements; }
+
+    bool CanStart(const ThoroughResource& resource, std::int32_t day, std::int32_t slot) const;
+    // Most meetings the resource can hold on the day with every one inside first..end.
+    std::int32_t MostMeetings(const ThoroughResource& resource, std::int32_t day, std::int32_t first,
+        std::int32_t end) const;
+
+    // Words for the reasons.
+    QString TimeOfSlot(std::int32_t slot) const;
+    static QString Minutes(std::int32_t length);
+    static QString Times(std::int32_t count);
+    // "1 meeting", "3 meetings".
+    static QString Quantity(std::int32_t count, const QString& one, const QString& many);
+    static QString JoinNames(const QStringList& names);
+
+private:
+    void AddResources(const GenerationInputs& inputs);
+    void AddLunchSeats(const GenerationInputs& inputs, const std::vector<std::int32_t>& seats);
+    std::int32_t SubjectId(const QString& title);
+    void FillCanStart(ThoroughResource& resource, const GenerationInputs& inputs) const;
+    void AddClasses(const GenerationInputs& inputs);
+    void AddOptions(ThoroughRequirement& requirement) const;
+
+    std::int32_t mSlotsPerDay = 0;
+    std::int32_t mDayStartAt = 0;
+    std::int32_t mLunchFirstSlot = 0;
+    std::int32_t mLunchEndSlot = 0;
+    std::vector<ThoroughResource> mResources;
+    std::vector<ThoroughSubject> mSubjects;
+    std::vector<ThoroughClass> mClasses;
+    std::vector<ThoroughRequirement> mRequirements;
+};
+
+} // namespace belltide

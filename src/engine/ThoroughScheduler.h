@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace belltide {
+
+class Schedule;
+class SatEncoding;
+class ThoroughProblem;
+struct GenerationInputs;
+struct ThoroughPlacement;
+
+struct ThoroughProgress {
+    // What is being done, in words for the window's caption.
+    QString Caption;
+    // Share done, 0 to 1; below 0 while the share cannot be told.
+    double Fraction = -1;
+};
+
+struct ThoroughResult {
+    // Empty when no schedule exists or the search was aborted.
+    std::shared_ptr<belltide::Schedule> Schedule;
+    // Why no schedule exists, one reason a line; empty otherwise.
+    QStringList Reasons;
+    bool Aborted = false;
+};
+
+// A complete search behind the quick one: it finds a schedule whenever one
+// exists, or proves that none does and says why. Its rules are the quick
+// search's with a class kept inside its own day and every special's passing
+// time kept free whatever the order of placement. The schedule is written the
+// way the quick search writes its own, so everything that shows one shows it.
+class ThoroughScheduler {
+public:
+    using ProgressCallback = std::function<void(const ThoroughProgress&)>;
+
+    ThoroughScheduler();
+    ~ThoroughScheduler();
+
+    // Blocks until done; run it on a worker thread. Progress is reported on
+    // that thread.
+    ThoroughResult Schedule(const GenerationInputs& inputs, const ProgressCallback& progress = {});
+
+    // Set from any thread to end the search; Schedule then returns Aborted.
+    std::atomic<bool> Abort { false };
+
+private:
+    std::vector<ThoroughPlacement> QuickHint(const GenerationInputs& inputs, const ThoroughProblem& problem);
+    QStringList Explain(SatEncoding& encoding, const ThoroughProblem& problem, const ProgressCallback& progress);
+    std::vector<std::int32_t> Shrink(SatEncoding& encoding, std::vector<std::int32_t> core, int& questions);
+    static QString Describe(const ThoroughProblem& problem, const std::vector<std::int32_t>& core);
+    static std::shared_ptr<belltide::Schedule> Write(const GenerationInputs& inputs, const ThoroughProblem& problem,
+        const std::vector<ThoroughPlacement>& placements);
+};
+
+} // namespace belltide

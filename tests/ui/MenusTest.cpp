@@ -1,0 +1,157 @@
+#include "model/School.h"
+#include "ui/AboutWindow.h"
+#include "ui/ApplicationCommands.h"
+#include "ui/ClassesPage.h"
+#include "ui/MainWindow.h"
+#include "ui/MenuBar.h"
+#include "ui/SchoolInfoPage.h"
+#include "ui/UrlOpener.h"
+#include "ui/controls/NiceEditField.h"
+#include "ui/controls/TimeControl.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+using namespace belltide;
+
+namespace {
+
+struct RecordingCommands : ApplicationCommands {
+    QStringList Received;
+    bool FileNewSchedule() override { return Record(u"FileNewSchedule"); }
+    bool FileOpenSchedule() override { return Record(u"FileOpenSchedule"); }
+    bool HelpAboutBelltide() override { return Record(u"HelpAboutBelltide"); }
+    bool HelpBelltideWebsite() override { return Record(u"HelpBelltideWebsite"); }
+    bool HelpEmailCustomerService() override { return Record(u"HelpEmailCustomerService"); }
+    bool HelpCheckforUpdates() override { return Record(u"HelpCheckforUpdates"); }
+    bool Record(QStringView name) { return Received << name.toString(), true; }
+};
+
+struct RecordingOpener : UrlOpener {
+    QList<QUrl> Opened;
+    bool OpenUrl(const QUrl& url) override { return Opened << url, true; }
+};
+
+const QString kApplicationItems = QStringLiteral("FileNewSchedule FileOpenSchedule HelpAboutBelltide "
+                                                 "HelpBelltideWebsite HelpEmailCustomerService HelpCheckforUpdates");
+const QString kDocumentItems = QStringLiteral("FileClose FileSave FileSaveAs FilePageSetup FilePrint");
+const QString kTextItems = QStringLiteral("EditCut EditCopy EditPaste EditClear EditSelectAll");
+
+bool AllEnabled(const MenuBar& menus, const QString& names, bool enabled)
+{
+    const QStringList list = names.split(QLatin1Char(' '));
+    return std::all_of(
+        list.begin(), list.end(), [&](const QString& name) { return menus.Item(name)->isEnabled() == enabled; });
+}
+
+void Trigger(const MenuBar& menus, const char* name)
+{
+    menus.Item(QString::fromLatin1(name))->trigger();
+}
+
+} // namespace
+
+class MenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void DocumentWindowAnswersItsCommandsAndPassesTheRestToTheApplication()
+    {
+        auto school = std::make_shared<School>();
+        MainWindow window(school);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const MenuBar& menus = window.Menus();
+        QVERIFY(AllEnabled(menus, kDocumentItems, true));
+        // A window on its own has no application behind it to answer these.
+        QVERIFY(AllEnabled(menus, kApplicationItems, false));
+        RecordingCommands commands;
+        window.SetApplicationCommands(&commands);
+        for (const QString& name : kApplicationItems.split(QLatin1Char(' ')))
+            menus.Item(name)->trigger();
+        QCOMPARE(commands.Received.join(QLatin1Char(' ')), kApplicationItems);
+
+        QCOMPARE(window.UndoAction()->text(), QStringLiteral("Can't Undo"));
+        QVERIFY(!window.UndoAction()->isEnabled());
+        window.GoToStep(1);
+        window.SchoolInfo().SchoolNameField->setText(QStringLiteral("Oak"));
+        QVERIFY(window.UndoAction()->isEnabled());
+
+        // The keys as a user presses them, away from any text field.
+        window.GoToStep(2);
+        QTest::keyClick(window.Classes().ClassList, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(school->Name, QStringLiteral("My School"));
+        window.GoToStep(2);
+        QTest::keyClick(window.Classes().ClassList, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(school->Name, QStringLiteral("Oak"));
+    }
+
+    void EditingCommandsActOnTheFocusedTextFieldOnly()
+    {
+        auto school = std::make_shared<School>();
+        MainWindow window(school);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const MenuBar& menus = window.Menus();
+        QVERIFY(AllEnabled(menus, kTextItems, false));
+        window.GoToStep(1);
+        NiceEditField* name = window.SchoolInfo().SchoolNameField;
+        QTRY_VERIFY(name->hasFocus());
+        QVERIFY(AllEnabled(menus, kTextItems, true));
+
+        name->deselect();
+        Trigger(menus, "EditSelectAll");
+        Trigger(menus, "EditCopy");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("My School"));
+        Trigger(menus, "EditCut");
+        QCOMPARE(name->text(), QString());
+        QGuiApplication::clipboard()->setText(QStringLiteral("Oak Elementary"));
+        Trigger(menus, "EditPaste");
+        // An edit like typing: it reaches the school.
+        QCOMPARE(school->Name, QStringLiteral("Oak Elementary"));
+        name->setCursorPosition(3);
+        Trigger(menus, "EditClear");
+        QCOMPARE(name->text(), QStringLiteral("Oak Elementary"));
+        name->setSelection(3, 11);
+        Trigger(menus, "EditClear");
+        QCOMPARE(name->text(), QStringLiteral("Oak"));
+
+        window.SchoolInfo().SchoolDayStart->setFocus();
+        QTRY_VERIFY(AllEnabled(menus, kTextItems, false));
+        window.GoToStep(2);
+        QTRY_VERIFY(window.Classes().ClassList->hasFocus());
+        QVERIFY(AllEnabled(menus, kTextItems, false));
+    }
+
+    void AboutWindowShowsTheVersionAndOpensTheWebsite_data()
+    {
+        QTest::addColumn<int>("bug");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("1.2.0") << 0 << QStringLiteral("Belltide 1.2");
+        QTest::newRow("1.2.3") << 3 << QStringLiteral("Belltide 1.2.3");
+    }
+    void AboutWindowShowsTheVersionAndOpensTheWebsite()
+    {
+        QFETCH(int, bug);
+        QFETCH(QString, title);
+        RecordingOpener opener;
+        const QUrl website(QStringLiteral("http://belltide.test/"));
+        AboutWindow about({ 1, 2, bug }, website, opener);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Belltide"));
+        QCOMPARE(about.StaticText1->text(), title);
+        QCOMPARE(about.Canvas1->pixmap().size(), QSize(64, 64));
+        QVERIFY(!about.isModal());
+        QTest::mousePress(about.StaticText2, Qt::LeftButton);
+        QCOMPARE(opener.Opened, QList<QUrl> { website });
+        QTest::keyClick(&about, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!about.isVisible());
+    }
+};
+
+QTEST_MAIN(MenusTest)
+#include "MenusTest.moc"
