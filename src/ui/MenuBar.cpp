@@ -72,11 +72,11 @@ MenuBar::MenuBar(QMenuBar* bar, MainWindow* window)
     : QObject(bar)
     , mWindow(window)
 {
-    for (const MenuSpec& spec : MenuBarSpec()) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(spec.Caption));
-        menu->setObjectName(QString::fromLatin1(spec.Name));
+    for (const MenuDefinition& definition : MenuBarDefinition()) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(definition.Caption));
+        menu->setObjectName(QString::fromLatin1(definition.Name));
         mMenus.insert(menu->objectName(), menu);
-        for (const MenuItemSpec& item : spec.Items)
+        for (const MenuItemDefinition& item : definition.Items)
             AddItem(menu, item);
         connect(menu, &QMenu::aboutToShow, this, &MenuBar::Update);
     }
@@ -84,16 +84,16 @@ MenuBar::MenuBar(QMenuBar* bar, MainWindow* window)
     Update();
 }
 
-QAction* MenuBar::AddItem(QMenu* menu, const MenuItemSpec& spec)
+QAction* MenuBar::AddItem(QMenu* menu, const MenuItemDefinition& definition)
 {
     QAction* action
-        = spec.Handler == MenuHandler::None ? menu->addSeparator() : menu->addAction(QString::fromLatin1(spec.Caption));
-    action->setObjectName(QString::fromLatin1(spec.Name));
-    if (spec.Handler == MenuHandler::None)
+        = definition.Handler == MenuHandler::None ? menu->addSeparator() : menu->addAction(QString::fromLatin1(definition.Caption));
+    action->setObjectName(QString::fromLatin1(definition.Name));
+    if (definition.Handler == MenuHandler::None)
         return action;
-    action->setShortcut(QKeySequence(QString::fromLatin1(spec.Shortcut)));
-    action->setMenuRole(RoleFor(spec.Placement));
-    connect(action, &QAction::triggered, this, [this, &spec] { Perform(spec); });
+    action->setShortcut(QKeySequence(QString::fromLatin1(definition.Shortcut)));
+    action->setMenuRole(RoleFor(definition.Placement));
+    connect(action, &QAction::triggered, this, [this, &definition] { Perform(definition); });
     mItems.insert(action->objectName(), action);
     return action;
 }
@@ -104,24 +104,24 @@ void MenuBar::SetApplicationCommands(ApplicationCommands* commands)
     Update();
 }
 
-void MenuBar::Perform(const MenuItemSpec& spec)
+void MenuBar::Perform(const MenuItemDefinition& definition)
 {
-    switch (spec.Handler) {
+    switch (definition.Handler) {
     case MenuHandler::Application:
-        Dispatch(kApplicationHandlers, mCommands, spec.Name);
+        Dispatch(kApplicationHandlers, mCommands, definition.Name);
         break;
     case MenuHandler::Document:
     case MenuHandler::UndoHost:
-        Dispatch(kDocumentHandlers, mWindow, spec.Name);
+        Dispatch(kDocumentHandlers, mWindow, definition.Name);
         break;
     case MenuHandler::DocumentOrAbout:
-        if (!Dispatch(kDocumentHandlers, mWindow, spec.Name)) {
+        if (!Dispatch(kDocumentHandlers, mWindow, definition.Name)) {
             if (auto* about = qobject_cast<AboutWindow*>(QApplication::activeWindow()))
                 about->close();
         }
         break;
     case MenuHandler::TextField:
-        PerformTextCommand(QString::fromLatin1(spec.Name));
+        PerformTextCommand(QString::fromLatin1(definition.Name));
         break;
     case MenuHandler::Platform:
         // Each document window asks about unsaved changes; a cancel stops the quit.
@@ -182,8 +182,8 @@ MenuContext MenuBar::Context() const
 void MenuBar::Update()
 {
     const MenuContext context = Context();
-    for (const MenuSpec& menu : MenuBarSpec()) {
-        for (const MenuItemSpec& item : menu.Items) {
+    for (const MenuDefinition& menu : MenuBarDefinition()) {
+        for (const MenuItemDefinition& item : menu.Items) {
             QAction* action = Item(QString::fromLatin1(item.Name));
             if (!action)
                 continue;

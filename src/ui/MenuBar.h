@@ -38,8 +38,8 @@ public:
     void Update();
 
 private:
-    QAction* AddItem(QMenu* menu, const MenuItemSpec& spec);
-    void Perform(const MenuItemSpec& spec);
+    QAction* AddItem(QMenu* menu, const MenuItemDefinition& definition);
+    void Perform(const MenuItemDefinition& definition);
     bool PerformTextCommand(const QString& name);
     QLineEdit* FocusedTextField() const;
 

@@ -2,11 +2,11 @@
 
 namespace belltide {
 
-const std::vector<MenuSpec>& MenuBarSpec()
+const std::vector<MenuDefinition>& MenuBarDefinition()
 {
     using H = MenuHandler;
     using P = MenuPlacement;
-    static const std::vector<MenuSpec> menus = {
+    static const std::vector<MenuDefinition> menus = {
         { "FileMenu", "&File",
             {
                 { "FileNewSchedule", "New Schedule", "Ctrl+N", H::Application },
@@ -44,7 +44,7 @@ const std::vector<MenuSpec>& MenuBarSpec()
     return menus;
 }
 
-MenuItemState MenuItemStateIn(const MenuItemSpec& item, const MenuContext& context)
+MenuItemState MenuItemStateIn(const MenuItemDefinition& item, const MenuContext& context)
 {
     const QString caption = QString::fromLatin1(item.Caption);
     const QString name = QString::fromLatin1(item.Name);

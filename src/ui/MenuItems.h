@@ -21,7 +21,7 @@ enum class MenuHandler {
 // Where an item goes on platforms that have an application menu.
 enum class MenuPlacement { Menu, ApplicationAbout, ApplicationMenu, ApplicationQuit };
 
-struct MenuItemSpec {
+struct MenuItemDefinition {
     const char* Name;
     const char* Caption; // "-": a separator; "&" marks the accelerator letter
     const char* Shortcut; // portable key text; empty for none
@@ -29,14 +29,14 @@ struct MenuItemSpec {
     MenuPlacement Placement = MenuPlacement::Menu;
 };
 
-struct MenuSpec {
+struct MenuDefinition {
     const char* Name;
     const char* Caption;
-    std::vector<MenuItemSpec> Items;
+    std::vector<MenuItemDefinition> Items;
 };
 
 // The menu bar: its menus and their items, in order.
-const std::vector<MenuSpec>& MenuBarSpec();
+const std::vector<MenuDefinition>& MenuBarDefinition();
 
 // What is in front of the user when the menus are brought up to date.
 struct MenuContext {
@@ -51,6 +51,6 @@ struct MenuContext {
 };
 
 // The enabled state and text of `item` in `context`.
-MenuItemState MenuItemStateIn(const MenuItemSpec& item, const MenuContext& context);
+MenuItemState MenuItemStateIn(const MenuItemDefinition& item, const MenuContext& context);
 
 } // namespace belltide

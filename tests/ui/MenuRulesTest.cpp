@@ -12,8 +12,8 @@ namespace {
 QSet<QString> EnabledIn(const MenuContext& context)
 {
     QSet<QString> names;
-    for (const MenuSpec& menu : MenuBarSpec()) {
-        for (const MenuItemSpec& item : menu.Items) {
+    for (const MenuDefinition& menu : MenuBarDefinition()) {
+        for (const MenuItemDefinition& item : menu.Items) {
             if (MenuItemStateIn(item, context).Enabled)
                 names.insert(QString::fromLatin1(item.Name));
         }
