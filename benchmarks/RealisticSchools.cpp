@@ -50,7 +50,8 @@ void AddClass(School& school, const QString& grade, std::int32_t start, std::int
     classroom->DayStart = start;
     classroom->DayEnd = end;
     classroom->NumberOfStudents = halfDay ? 18 : 24;
-    const bool younger = grade == QStringLiteral("K") || grade == QStringLiteral("1st") || grade == QStringLiteral("2nd");
+    const bool younger
+        = grade == QStringLiteral("K") || grade == QStringLiteral("1st") || grade == QStringLiteral("2nd");
     for (const SubjectPlan& subject : kSubjects) {
         const std::int32_t count = halfDay ? (subject.Younger > 0 && subject.Duration > 30 ? 1 : 0)
                                            : (younger ? subject.Younger : subject.Older);
@@ -116,6 +117,27 @@ void OverbookMusic(School& school)
     }
 }
 
+// A drama and a chess teacher who both come only on Mondays from 9:00 to
+// 9:50, and a class that attends both: each alone would fit.
+void AddVisitors(School& school)
+{
+    for (const char* title : { "Drama", "Chess" }) {
+        auto special = std::make_shared<SpecialClass>();
+        special->Title = QString::fromLatin1(title);
+        special->Teacher = TeacherName(static_cast<std::int32_t>(school.Specials.size()) * 5 + 1);
+        special->Duration = 45;
+        special->OverlapTime = 5;
+        for (std::int32_t day = 0; day < 5; ++day) {
+            for (std::int32_t time = school.DayStartAt; time < school.DayEndAt; time += 5) {
+                if (day != 0 || time < 540 || time >= 590)
+                    special->IsAvailable(day, (time - school.DayStartAt) / 5, false);
+            }
+        }
+        school.Specials.push_back(special);
+        school.Classes.back()->AttendCount(special->Title, 1);
+    }
+}
+
 } // namespace
 
 QString VariantName(SchoolVariant variant)
@@ -123,10 +145,14 @@ QString VariantName(SchoolVariant variant)
     switch (variant) {
     case SchoolVariant::Feasible:
         return QStringLiteral("feasible");
+    case SchoolVariant::FullDays:
+        return QStringLiteral("full-days");
     case SchoolVariant::MusicShort:
         return QStringLiteral("music-short");
     case SchoolVariant::LunchShort:
         return QStringLiteral("lunch-short");
+    case SchoolVariant::VisitorsClash:
+        return QStringLiteral("visitors-clash");
     }
     return {};
 }
@@ -142,7 +168,7 @@ std::shared_ptr<School> RealisticSchool(std::int32_t classes, SchoolVariant vari
     school->LunchEndAt = 780;
     school->LunchTime = kLunchLength;
     school->LunchRecessTime = 20;
-    const std::int32_t halfDays = std::max(1, classes / 40);
+    const std::int32_t halfDays = variant == SchoolVariant::FullDays ? 0 : std::max(1, classes / 40);
     for (std::int32_t i = 0; i < halfDays; ++i) {
         AddClass(*school, QStringLiteral("K"), 480, 705, true);
         AddClass(*school, QStringLiteral("K"), 720, 900, true);
@@ -161,6 +187,8 @@ std::shared_ptr<School> RealisticSchool(std::int32_t classes, SchoolVariant vari
     school->LunchMaxClasses = variant == SchoolVariant::LunchShort ? seats - 1 : seats + 1;
     if (variant == SchoolVariant::MusicShort)
         OverbookMusic(*school);
+    if (variant == SchoolVariant::VisitorsClash)
+        AddVisitors(*school);
     return school;
 }
 

@@ -58,6 +58,13 @@ CountingArguments::CountingArguments(const ThoroughProblem& problem)
 QStringList CountingArguments::Reasons()
 {
     mReasons.clear();
+    // Every block ends before the day's last slot, so a day of one slot holds none.
+    if (mProblem.SlotsPerDay() < 2 && !mProblem.Requirements().empty()) {
+        mReasons << QStringLiteral("The school day from %1 to %2 has no room for lunch or specials. A longer school "
+                                   "day would make room.")
+                        .arg(mProblem.TimeOfSlot(0), mProblem.TimeOfSlot(mProblem.SlotsPerDay()));
+        return mReasons;
+    }
     RequirementsWithoutOptions();
     ClassTime();
     SubjectCapacity();
@@ -131,76 +138,101 @@ void CountingArguments::ReportNoOptions(const std::vector<std::int32_t>& require
     const ThoroughRequirement& first = mProblem.Requirements()[static_cast<std::size_t>(requirements[0])];
     const ThoroughSubject& subject = mProblem.Subjects()[static_cast<std::size_t>(first.Subject)];
     auto& explained = mSubjectExplained[static_cast<std::size_t>(first.Subject)];
-    const bool several = requirements.size() > 1;
     const QString classes = ClassNames(requirements);
+    const bool several = requirements.size() > 1;
+    const QString attend = several ? QStringLiteral("attend") : QStringLiteral("attends");
     if (subject.Resources.empty() && subject.Lunch) {
         if (!explained)
             mReasons << QStringLiteral("No class can have lunch: the lunchroom takes no classes at once. Let at "
                                        "least one class eat at a time.");
         explained = 1;
-        return;
-    }
-    if (subject.Resources.empty()) {
+    } else if (subject.Resources.empty()) {
         mReasons << QStringLiteral("%1 %2 %3 %4 a week, but no special class teaches %3. Add a %3 special class or "
                                    "take %3 off the attendance.")
-                        .arg(classes, several ? QStringLiteral("attend") : QStringLiteral("attends"), subject.Title,
-                            ThoroughProblem::Times(first.Count));
+                        .arg(classes, attend, subject.Title, ThoroughProblem::Times(first.Count));
         explained = 1;
-        return;
-    }
-    if (first.Patterns.empty()) {
+    } else if (first.Patterns.empty()) {
         mReasons << QStringLiteral("%1 %2 %3 %4 times a week, but a class meets a special at most once a day, five "
                                    "times a week.")
-                        .arg(classes, several ? QStringLiteral("attend") : QStringLiteral("attends"), subject.Title)
+                        .arg(classes, attend, subject.Title)
                         .arg(first.Count);
-        return;
+    } else if (NeverStarts(mProblem, subject.Resources)) {
+        if (!explained)
+            ReportNeverFree(subject);
+        explained = 1;
+    } else {
+        const QString day = ClassDay(first.Class);
+        const QString are = several ? QStringLiteral("are") : QStringLiteral("is");
+        mReasons << (subject.Lunch ? NoTimeForLunch(classes, are, day)
+                                   : NoTimeForMeetings(subject, first, classes, are, day));
     }
+}
+
+QString CountingArguments::LunchPeriod() const
+{
+    // The period as entered: its last slot is open for lunch too.
+    return QStringLiteral("between %1 and %2")
+        .arg(mProblem.TimeOfSlot(mProblem.LunchFirstSlot()), mProblem.TimeOfSlot(mProblem.LunchEndSlot() - 1));
+}
+
+QString CountingArguments::MeetingLength(const ThoroughResource& resource)
+{
+    const std::int32_t passing = resource.ClassLength - resource.Duration;
+    return QStringLiteral("a meeting of %1").arg(ThoroughProblem::Minutes(resource.Duration))
+        + (passing > 0 ? QStringLiteral(" and %1 of passing time").arg(ThoroughProblem::Minutes(passing)) : QString());
+}
+
+// No class at all could hold the subject, whatever its day.
+void CountingArguments::ReportNeverFree(const ThoroughSubject& subject)
+{
     const ThoroughResource& resource = mProblem.Resources()[static_cast<std::size_t>(subject.Resources[0])];
-    if (subject.Lunch) {
-        // The period as entered: its last slot is open for lunch too.
-        const QString period = QStringLiteral("between %1 and %2")
-                                   .arg(mProblem.TimeOfSlot(mProblem.LunchFirstSlot()),
-                                       mProblem.TimeOfSlot(mProblem.LunchEndSlot() - 1));
-        if (NeverStarts(mProblem, subject.Resources)) {
-            if (!explained)
-                mReasons << QStringLiteral("Lunch %1 has no room for a lunch of %2 before the school day ends. A "
-                                           "longer lunch period or a shorter lunch would make room.")
-                                .arg(period, ThoroughProblem::Minutes(resource.Duration));
-            explained = 1;
-            return;
-        }
-        const std::int32_t recess = resource.ClassLength - resource.Duration;
-        mReasons << QStringLiteral("%1 %2 at school %3, which leaves no time for lunch %4%5. A longer day or "
-                                   "another lunch period would make room.")
-                        .arg(classes, several ? QStringLiteral("are") : QStringLiteral("is"),
-                            ClassDay(first.Class), period,
-                            recess > 0 ? QStringLiteral(" followed by %1 of recess").arg(ThoroughProblem::Minutes(recess))
-                                       : QString());
+    // A meeting shorter than a slot is never counted as held.
+    if (resource.Duration < 1) {
+        mReasons << QStringLiteral("%1 lasts less than 5 minutes, too short to be held. Make it last 5 minutes or "
+                                   "more.")
+                        .arg(subject.Lunch ? QStringLiteral("Lunch") : resource.Name);
         return;
     }
-    const QString lengths = QStringLiteral("a meeting of %1%2")
-                                .arg(ThoroughProblem::Minutes(resource.Duration),
-                                    resource.ClassLength > resource.Duration
-                                        ? QStringLiteral(" and %1 of passing time")
-                                              .arg(ThoroughProblem::Minutes(resource.ClassLength - resource.Duration))
-                                        : QString());
+    if (subject.Lunch && mProblem.LunchEndSlot() <= mProblem.LunchFirstSlot()) {
+        mReasons << QStringLiteral("The lunch period lies outside the school day. A lunch period inside the school "
+                                   "day would make room.");
+        return;
+    }
+    if (subject.Lunch) {
+        mReasons << QStringLiteral("Lunch %1 has no room for a lunch of %2 before the school day ends. A longer lunch "
+                                   "period or a shorter lunch would make room.")
+                        .arg(LunchPeriod(), ThoroughProblem::Minutes(resource.Duration));
+        return;
+    }
+    const bool one = subject.Resources.size() == 1;
+    mReasons << QStringLiteral("%1 %2 never free long enough for %3 before the school day ends. More available time "
+                               "or shorter meetings would make room.")
+                    .arg(one ? resource.Name : subject.Title,
+                        one ? QStringLiteral("is") : QStringLiteral("specials are"), MeetingLength(resource));
+}
+
+QString CountingArguments::NoTimeForLunch(const QString& classes, const QString& are, const QString& day) const
+{
+    const auto lunch = std::find_if(mProblem.Subjects().begin(), mProblem.Subjects().end(),
+        [](const ThoroughSubject& subject) { return subject.Lunch; });
+    const ThoroughResource& seats = mProblem.Resources()[static_cast<std::size_t>(lunch->Resources[0])];
+    const std::int32_t recess = seats.ClassLength - seats.Duration;
+    return QStringLiteral("%1 %2 at school %3, which leaves no time for lunch %4%5. A longer day or another lunch "
+                          "period would make room.")
+        .arg(classes, are, day, LunchPeriod(),
+            recess > 0 ? QStringLiteral(" followed by %1 of recess").arg(ThoroughProblem::Minutes(recess)) : QString());
+}
+
+QString CountingArguments::NoTimeForMeetings(const ThoroughSubject& subject, const ThoroughRequirement& requirement,
+    const QString& classes, const QString& are, const QString& day) const
+{
+    const ThoroughResource& resource = mProblem.Resources()[static_cast<std::size_t>(subject.Resources[0])];
     const QString who = subject.Resources.size() == 1
         ? resource.Name + QStringLiteral(" is never free")
         : QStringLiteral("no %1 special class is free").arg(subject.Title);
-    if (NeverStarts(mProblem, subject.Resources)) {
-        if (!explained)
-            mReasons << QStringLiteral("%1 %2 never free long enough for %3 before the school day ends. More available "
-                                       "time or shorter meetings would make room.")
-                            .arg(subject.Resources.size() == 1 ? resource.Name : subject.Title,
-                                subject.Resources.size() == 1 ? QStringLiteral("is") : QStringLiteral("specials are"),
-                                lengths);
-        explained = 1;
-        return;
-    }
-    mReasons << QStringLiteral("%1 %2 at school %3, but %4 then for %5 %6. A longer day, more available time for %7 "
-                               "or fewer meetings a week would make room.")
-                    .arg(classes, several ? QStringLiteral("are") : QStringLiteral("is"), ClassDay(first.Class), who,
-                        lengths, PatternWords(first.Count), subject.Title);
+    return QStringLiteral("%1 %2 at school %3, but %4 then for %5 %6. A longer day, more available time for %7 or "
+                          "fewer meetings a week would make room.")
+        .arg(classes, are, day, who, MeetingLength(resource), PatternWords(requirement.Count), subject.Title);
 }
 
 // A class's blocks never overlap, so they must fit, passing times included, into
@@ -304,9 +336,8 @@ void CountingArguments::SubjectCapacity()
         auto consider = [&](Shortfall candidate) {
             const std::int32_t lack = candidate.Need - candidate.Room;
             // Whole weeks before single days, then the biggest lack, then the widest stretch.
-            const auto rank = [](const Shortfall& s) {
-                return std::make_tuple(s.Day < 0, s.Need - s.Room, s.End - s.First);
-            };
+            const auto rank
+                = [](const Shortfall& s) { return std::make_tuple(s.Day < 0, s.Need - s.Room, s.End - s.First); };
             if (lack > 0 && (!worst || rank(candidate) > rank(*worst)))
                 worst = std::move(candidate);
         };
@@ -337,8 +368,8 @@ void CountingArguments::SubjectCapacity()
                         if (ForcedDays(requirements[static_cast<std::size_t>(index)]) & (1u << d))
                             forced.push_back(index);
                     }
-                    consider({ static_cast<std::int32_t>(forced.size()), room[static_cast<std::size_t>(d)], first,
-                        end, d, forced });
+                    consider({ static_cast<std::int32_t>(forced.size()), room[static_cast<std::size_t>(d)], first, end,
+                        d, forced });
                 }
             }
         }
@@ -360,14 +391,15 @@ void CountingArguments::SubjectCapacity()
                        .arg(worst->Need);
         } else {
             text = QStringLiteral("%1 can hold at most %2 a week %3, when %4 %5 at school, but %6 %7.")
-                       .arg(name, ThoroughProblem::Quantity(worst->Room, QStringLiteral("meeting"), meetings),
-                           stretch, ClassNames(worst->Classes),
+                       .arg(name, ThoroughProblem::Quantity(worst->Room, QStringLiteral("meeting"), meetings), stretch,
+                           ClassNames(worst->Classes),
                            worst->Classes.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"),
                            worst->Classes.size() > 1 ? QStringLiteral("they need") : QStringLiteral("it needs"))
                        .arg(worst->Need);
         }
         mReasons << text
-                + QStringLiteral(" More available time for %1, another %1 teacher or fewer %1 meetings would make room.")
+                + QStringLiteral(
+                    " More available time for %1, another %1 teacher or fewer %1 meetings would make room.")
                       .arg(subject.Title);
         mSubjectExplained[u] = 1;
     }
@@ -396,8 +428,8 @@ void CountingArguments::LunchCapacity()
             continue;
         if (requirement.Options.empty())
             return;
-        eaters.push_back({ static_cast<std::int32_t>(i), requirement.Options.front().Start,
-            requirement.Options.back().Start });
+        eaters.push_back(
+            { static_cast<std::int32_t>(i), requirement.Options.front().Start, requirement.Options.back().Start });
     }
     std::optional<std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t>> worst;
     std::vector<std::int32_t> worstClasses;
@@ -424,11 +456,12 @@ void CountingArguments::LunchCapacity()
     if (!worst)
         return;
     [[maybe_unused]] const auto [lack, width, room, first] = *worst;
-    const QString text = QStringLiteral("At most %1 can eat between %2 and %3 with %4 and lunches of %5, ")
-                             .arg(ThoroughProblem::Quantity(room, QStringLiteral("class"), QStringLiteral("classes")),
-                                 mProblem.TimeOfSlot(first), mProblem.TimeOfSlot(first + width + seats.Duration),
-                                 ThoroughProblem::Quantity(seats.Capacity, QStringLiteral("seat"), QStringLiteral("seats")),
-                                 ThoroughProblem::Minutes(seats.Duration));
+    const QString text
+        = QStringLiteral("At most %1 can eat between %2 and %3 with %4 and lunches of %5, ")
+              .arg(ThoroughProblem::Quantity(room, QStringLiteral("class"), QStringLiteral("classes")),
+                  mProblem.TimeOfSlot(first), mProblem.TimeOfSlot(first + width + seats.Duration),
+                  ThoroughProblem::Quantity(seats.Capacity, QStringLiteral("seat"), QStringLiteral("seats")),
+                  ThoroughProblem::Minutes(seats.Duration));
     mReasons << text
             + (worstClasses.size() == eaters.size()
                     ? QStringLiteral("but there are %1 classes.").arg(eaters.size())

@@ -9,6 +9,8 @@ namespace belltide {
 
 class ThoroughProblem;
 struct ThoroughRequirement;
+struct ThoroughResource;
+struct ThoroughSubject;
 
 // Reasons, in words, why a school has no schedule, found by counting before any
 // search: each one alone proves that none exists, and says what would have to
@@ -22,6 +24,12 @@ public:
 private:
     void RequirementsWithoutOptions();
     void ReportNoOptions(const std::vector<std::int32_t>& requirements);
+    void ReportNeverFree(const ThoroughSubject& subject);
+    QString NoTimeForLunch(const QString& classes, const QString& are, const QString& day) const;
+    QString NoTimeForMeetings(const ThoroughSubject& subject, const ThoroughRequirement& requirement,
+        const QString& classes, const QString& are, const QString& day) const;
+    QString LunchPeriod() const;
+    static QString MeetingLength(const ThoroughResource& resource);
     void ClassTime();
     void SubjectCapacity();
     void LunchCapacity();

@@ -6,8 +6,7 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
-#include <cstdlib>
+#include <map>
 
 namespace belltide {
 
@@ -37,113 +36,13 @@ std::uint32_t DayMask(const DayPattern& pattern)
 
 SatEncoding::SatEncoding(const ThoroughProblem& problem)
     : mProblem(problem)
-    , mSolver(std::make_unique<CaDiCaL::Solver>())
+    , mTrue(mCnf.True())
 {
-    mTrue = NewVariable();
-    Clause({ mTrue });
     // A meeting not yet chosen is taken as not held: most ways stay unused.
-    mSolver->set("phase", 0);
+    mCnf.Solver().set("phase", 0);
 }
 
 SatEncoding::~SatEncoding() = default;
-
-int SatEncoding::NewVariable()
-{
-    return mNextVariable++;
-}
-
-void SatEncoding::Clause(std::initializer_list<int> literals)
-{
-    mScratch.assign(literals.begin(), literals.end());
-    Clause(mScratch);
-}
-
-// Drops false constants and repeats; leaves out clauses that always hold.
-void SatEncoding::Clause(const std::vector<int>& literals)
-{
-    std::vector<int>& kept = mKept;
-    kept.clear();
-    for (int literal : literals) {
-        if (literal == mTrue)
-            return;
-        if (literal != -mTrue)
-            kept.push_back(literal);
-    }
-    std::sort(kept.begin(), kept.end(),
-        [](int a, int b) { return std::abs(a) < std::abs(b) || (std::abs(a) == std::abs(b) && a < b); });
-    kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
-    for (std::size_t i = 1; i < kept.size(); ++i) {
-        if (kept[i] == -kept[i - 1])
-            return;
-    }
-    if (kept.empty())
-        kept.push_back(-mTrue);
-    for (int literal : kept)
-        mSolver->add(literal);
-    mSolver->add(0);
-    ++mClauses;
-}
-
-// Pairwise when short, else the product form: each literal implies its row
-// and its column of a square, and at most one row and one column may hold.
-// Binary clauses only, and few new variables.
-void SatEncoding::AtMostOne(const std::vector<int>& literals)
-{
-    const std::size_t n = literals.size();
-    if (n <= 6) {
-        for (std::size_t i = 0; i < n; ++i) {
-            for (std::size_t j = i + 1; j < n; ++j)
-                Clause({ -literals[i], -literals[j] });
-        }
-        return;
-    }
-    const auto rows = static_cast<std::size_t>(std::ceil(std::sqrt(static_cast<double>(n))));
-    const std::size_t columns = (n + rows - 1) / rows;
-    std::vector<int> row(rows);
-    std::vector<int> column(columns);
-    for (int& literal : row)
-        literal = NewVariable();
-    for (int& literal : column)
-        literal = NewVariable();
-    for (std::size_t i = 0; i < n; ++i) {
-        Clause({ -literals[i], row[i / columns] });
-        Clause({ -literals[i], column[i % columns] });
-    }
-    AtMostOne(row);
-    AtMostOne(column);
-}
-
-// Sequential counter: count[i][j] holds when at least j + 1 of the first i + 1
-// literals hold.
-void SatEncoding::AtMostK(const std::vector<int>& literals, std::int32_t k)
-{
-    const auto n = static_cast<std::int32_t>(literals.size());
-    if (n <= k)
-        return;
-    if (k <= 0) {
-        for (int literal : literals)
-            Clause({ -literal });
-        return;
-    }
-    std::vector<int> previous(static_cast<std::size_t>(k), -mTrue);
-    std::vector<int> current(static_cast<std::size_t>(k));
-    for (std::int32_t i = 0; i < n; ++i) {
-        const int x = literals[static_cast<std::size_t>(i)];
-        Clause({ -x, -previous[static_cast<std::size_t>(k - 1)] });
-        if (i == n - 1)
-            break;
-        for (std::int32_t j = 0; j < k; ++j) {
-            current[static_cast<std::size_t>(j)] = NewVariable();
-            const int counted = current[static_cast<std::size_t>(j)];
-            Clause({ -previous[static_cast<std::size_t>(j)], counted });
-            if (j == 0)
-                Clause({ -x, counted });
-            else
-                Clause({ -x, -previous[static_cast<std::size_t>(j - 1)], counted });
-        }
-        std::swap(previous, current);
-    }
-}
 
 int SatEncoding::OrderLiteral(const RequirementVariables& variables, std::int32_t slot) const
 {
@@ -159,12 +58,17 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
     for (auto& byStart : mMeetings)
         byStart.assign(static_cast<std::size_t>(5 * mProblem.SlotsPerDay()), {});
     mVariables.assign(requirements.size(), {});
-    const double steps = static_cast<double>(requirements.size() + mProblem.Resources().size() + mProblem.Classes().size());
+    const double steps
+        = static_cast<double>(requirements.size() + mProblem.Resources().size() + mProblem.Classes().size());
     double done = 0;
+    int percent = -1;
+    // Whole percents only: the window need not hear of every class.
     auto step = [&] {
         done += 1;
-        if (progress)
+        if (progress && static_cast<int>(100 * done / steps) != percent) {
+            percent = static_cast<int>(100 * done / steps);
             progress(done / steps);
+        }
         return !abort.load(std::memory_order_relaxed);
     };
     for (std::size_t r = 0; r < requirements.size(); ++r) {
@@ -186,6 +90,7 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
         if (!step())
             return false;
     }
+    EncodeTwins();
     return true;
 }
 
@@ -207,18 +112,19 @@ void SatEncoding::EncodeRequirement(std::int32_t index)
     }
     const std::int32_t width = variables.Hi - variables.Lo + 1;
     for (std::int32_t t = 0; t < width; ++t) {
-        variables.Order.push_back(NewVariable());
+        variables.Order.push_back(mCnf.NewVariable());
         if (t > 0)
-            Clause({ -variables.Order[static_cast<std::size_t>(t)], variables.Order[static_cast<std::size_t>(t - 1)] });
+            mCnf.Clause(
+                { -variables.Order[static_cast<std::size_t>(t)], variables.Order[static_cast<std::size_t>(t - 1)] });
     }
     for (std::int32_t t = 0; t < width; ++t) {
-        const int start = NewVariable();
+        const int start = mCnf.NewVariable();
         const int atOrAfter = variables.Order[static_cast<std::size_t>(t)];
         const int later = OrderLiteral(variables, variables.Lo + t + 1);
         variables.Start.push_back(start);
-        Clause({ -start, atOrAfter });
-        Clause({ -start, -later });
-        Clause({ -atOrAfter, later, start });
+        mCnf.Clause({ -start, atOrAfter });
+        mCnf.Clause({ -start, -later });
+        mCnf.Clause({ -atOrAfter, later, start });
     }
     EncodeDaysAndChoices(requirement, variables);
     EncodeOptions(index, requirement, variables);
@@ -231,15 +137,15 @@ void SatEncoding::EncodeDaysAndChoices(const ThoroughRequirement& requirement, R
     for (std::size_t p = 0; p < requirement.Patterns.size(); ++p) {
         const bool possible = variables.AllowedPatterns & (1u << p);
         const bool only = possible && (variables.AllowedPatterns & ~(1u << p)) == 0;
-        variables.Pattern.push_back(!possible ? -mTrue : only ? mTrue : NewVariable());
+        variables.Pattern.push_back(!possible ? -mTrue : only ? mTrue : mCnf.NewVariable());
         if (possible && !only)
             allowed.push_back(variables.Pattern.back());
     }
     if (!allowed.empty()) {
         std::vector<int> some = allowed;
         some.push_back(-placed);
-        Clause(some);
-        AtMostOne(allowed);
+        mCnf.Clause(some);
+        mCnf.AtMostOne(allowed);
     }
     for (std::int32_t day = 0; day < 5; ++day) {
         std::vector<int> with;
@@ -260,13 +166,13 @@ void SatEncoding::EncodeDaysAndChoices(const ThoroughRequirement& requirement, R
         else if (with.size() == 1)
             literal = with[0];
         else {
-            literal = NewVariable();
+            literal = mCnf.NewVariable();
             std::vector<int> implied { -literal };
             for (int pattern : with) {
-                Clause({ -pattern, literal });
+                mCnf.Clause({ -pattern, literal });
                 implied.push_back(pattern);
             }
-            Clause(implied);
+            mCnf.Clause(implied);
         }
     }
     if (variables.Resources.size() == 1) {
@@ -274,18 +180,17 @@ void SatEncoding::EncodeDaysAndChoices(const ThoroughRequirement& requirement, R
     } else {
         std::vector<int> some { -placed };
         for (std::size_t k = 0; k < variables.Resources.size(); ++k) {
-            variables.Choice.push_back(NewVariable());
+            variables.Choice.push_back(mCnf.NewVariable());
             some.push_back(variables.Choice.back());
         }
-        Clause(some);
-        AtMostOne(variables.Choice);
+        mCnf.Clause(some);
+        mCnf.AtMostOne(variables.Choice);
     }
     std::vector<std::pair<std::int32_t, std::vector<int>>> byLength;
     for (std::size_t k = 0; k < variables.Resources.size(); ++k) {
-        const std::int32_t length
-            = mProblem.Resources()[static_cast<std::size_t>(variables.Resources[k])].ClassLength;
-        auto known = std::find_if(
-            byLength.begin(), byLength.end(), [&](const auto& entry) { return entry.first == length; });
+        const std::int32_t length = mProblem.Resources()[static_cast<std::size_t>(variables.Resources[k])].ClassLength;
+        auto known
+            = std::find_if(byLength.begin(), byLength.end(), [&](const auto& entry) { return entry.first == length; });
         if (known == byLength.end())
             byLength.emplace_back(length, std::vector<int> { variables.Choice[k] });
         else
@@ -294,9 +199,9 @@ void SatEncoding::EncodeDaysAndChoices(const ThoroughRequirement& requirement, R
     for (const auto& [length, choices] : byLength) {
         int literal = byLength.size() == 1 ? mTrue : choices.size() == 1 ? choices[0] : 0;
         if (literal == 0) {
-            literal = NewVariable();
+            literal = mCnf.NewVariable();
             for (int choice : choices)
-                Clause({ -choice, literal });
+                mCnf.Clause({ -choice, literal });
         }
         variables.Lengths.emplace_back(length, literal);
     }
@@ -326,7 +231,7 @@ void SatEncoding::EncodeOptions(
             const int start = variables.Start[static_cast<std::size_t>(t)];
             const std::uint32_t mask = masks[static_cast<std::size_t>(t)];
             if (mask == 0) {
-                Clause({ -choice, -start });
+                mCnf.Clause({ -choice, -start });
                 continue;
             }
             someWay[static_cast<std::size_t>(t)] = 1;
@@ -335,13 +240,14 @@ void SatEncoding::EncodeOptions(
                     continue;
                 int way = start;
                 if (!onlyOneWay) {
-                    way = NewVariable();
-                    Clause({ -way, start });
-                    Clause({ -way, choice });
-                    Clause({ -way, variables.Pattern[p] });
+                    way = mCnf.NewVariable();
+                    mCnf.Clause({ -way, start });
+                    mCnf.Clause({ -way, choice });
+                    mCnf.Clause({ -way, variables.Pattern[p] });
                 }
                 ways.push_back(way);
-                variables.Ways.push_back({ variables.Resources[k], variables.Lo + t, static_cast<std::int32_t>(p), way });
+                variables.Ways.push_back(
+                    { variables.Resources[k], variables.Lo + t, static_cast<std::int32_t>(p), way });
                 for (std::int32_t day : requirement.Patterns[p].MeetingDays())
                     meetings[static_cast<std::size_t>(day * slotsPerDay + variables.Lo + t)].push_back({ index, way });
             }
@@ -349,9 +255,9 @@ void SatEncoding::EncodeOptions(
     }
     for (std::int32_t t = 0; t < width; ++t) {
         if (!someWay[static_cast<std::size_t>(t)])
-            Clause({ -variables.Start[static_cast<std::size_t>(t)] });
+            mCnf.Clause({ -variables.Start[static_cast<std::size_t>(t)] });
     }
-    Clause(ways);
+    mCnf.Clause(ways);
 }
 
 // One meeting at a time: at most one start at each slot, and no two starts
@@ -373,19 +279,19 @@ void SatEncoding::EncodeSingleResource(std::int32_t resource)
                 any = here[0].Literal;
             } else {
                 literals.clear();
-                any = NewVariable();
+                any = mCnf.NewVariable();
                 for (const Meeting& meeting : here) {
                     literals.push_back(meeting.Literal);
-                    Clause({ -meeting.Literal, any });
+                    mCnf.Clause({ -meeting.Literal, any });
                 }
-                AtMostOne(literals);
+                mCnf.AtMostOne(literals);
             }
         }
         for (std::int32_t t = 0; t < slotsPerDay; ++t) {
             if (starts[static_cast<std::size_t>(t)] == -mTrue)
                 continue;
             for (std::int32_t next = t + 1; next < std::min(t + entry.SpecialLength, slotsPerDay); ++next)
-                Clause({ -starts[static_cast<std::size_t>(t)], -starts[static_cast<std::size_t>(next)] });
+                mCnf.Clause({ -starts[static_cast<std::size_t>(t)], -starts[static_cast<std::size_t>(next)] });
         }
     }
 }
@@ -418,8 +324,8 @@ void SatEncoding::EncodeSharedResource(std::int32_t resource)
             eating.clear();
             for (std::int32_t t = std::max(slot - entry.SpecialLength + 1, 0); t <= slot; ++t) {
                 for (const Meeting& meeting : meetings[static_cast<std::size_t>(day * slotsPerDay + t)]) {
-                    auto found = std::find_if(eating.begin(), eating.end(),
-                        [&](const auto& e) { return e.first == meeting.Requirement; });
+                    auto found = std::find_if(
+                        eating.begin(), eating.end(), [&](const auto& e) { return e.first == meeting.Requirement; });
                     if (found == eating.end()) {
                         eating.emplace_back(meeting.Requirement, std::vector<int> {});
                         found = eating.end() - 1;
@@ -435,11 +341,11 @@ void SatEncoding::EncodeSharedResource(std::int32_t resource)
                     occupied.push_back(literals[0]);
                     continue;
                 }
-                occupied.push_back(NewVariable());
+                occupied.push_back(mCnf.NewVariable());
                 for (int literal : literals)
-                    Clause({ -literal, occupied.back() });
+                    mCnf.Clause({ -literal, occupied.back() });
             }
-            AtMostK(occupied, entry.Capacity);
+            mCnf.AtMostK(occupied, entry.Capacity);
         }
     }
 }
@@ -465,11 +371,98 @@ void SatEncoding::EncodeClass(std::int32_t classIndex)
             const int share = ShareLiteral(first, second);
             if (share == -mTrue)
                 continue;
-            const int order = NewVariable();
+            const int order = mCnf.NewVariable();
             EncodeOrder(first, second, share, order);
             EncodeOrder(second, first, share, -order);
         }
     }
+}
+
+// Classes alike in their day and in everything they attend can trade all their
+// placements, so one order among them is enough: each eats no earlier than the
+// one before it. Only while every requirement of both is asked for, since the
+// trade needs them all.
+void SatEncoding::EncodeTwins()
+{
+    const auto& classes = mProblem.Classes();
+    const auto& requirements = mProblem.Requirements();
+    auto signature = [&](const ThoroughClass& entry) {
+        std::vector<std::int32_t> key { entry.FirstSlot, entry.EndSlot };
+        for (std::int32_t index : entry.Requirements) {
+            key.push_back(requirements[static_cast<std::size_t>(index)].Subject);
+            key.push_back(requirements[static_cast<std::size_t>(index)].Count);
+        }
+        return key;
+    };
+    std::map<std::vector<std::int32_t>, std::size_t> groups;
+    for (std::size_t c = 0; c < classes.size(); ++c) {
+        const ThoroughClass& entry = classes[c];
+        if (entry.Requirements.empty())
+            continue;
+        const auto [found, first] = groups.try_emplace(signature(entry), mTwins.size());
+        if (first) {
+            // The lunch, or else the first requirement, sets the order.
+            std::size_t position = 0;
+            for (std::size_t k = 0; k < entry.Requirements.size(); ++k) {
+                const auto& requirement = requirements[static_cast<std::size_t>(entry.Requirements[k])];
+                if (mProblem.Subjects()[static_cast<std::size_t>(requirement.Subject)].Lunch)
+                    position = k;
+            }
+            mTwins.push_back({ {}, position });
+        }
+        mTwins[found->second].first.push_back(static_cast<std::int32_t>(c));
+    }
+    std::erase_if(mTwins, [](const auto& group) { return group.first.size() < 2; });
+    std::vector<int> clause;
+    for (const auto& [twins, position] : mTwins) {
+        for (std::size_t i = 1; i < twins.size(); ++i) {
+            const ThoroughClass& earlier = classes[static_cast<std::size_t>(twins[i - 1])];
+            const ThoroughClass& later = classes[static_cast<std::size_t>(twins[i])];
+            const RequirementVariables& before = mVariables[static_cast<std::size_t>(earlier.Requirements[position])];
+            const RequirementVariables& after = mVariables[static_cast<std::size_t>(later.Requirements[position])];
+            for (std::int32_t t = before.Lo + 1; t <= before.Hi; ++t) {
+                clause.clear();
+                for (const ThoroughClass* twin : { &earlier, &later }) {
+                    for (std::int32_t index : twin->Requirements) {
+                        const auto& order = mVariables[static_cast<std::size_t>(index)].Order;
+                        clause.push_back(order.empty() ? mTrue : -order[0]);
+                    }
+                }
+                clause.push_back(-OrderLiteral(before, t));
+                clause.push_back(OrderLiteral(after, t));
+                mCnf.Clause(clause);
+            }
+        }
+    }
+}
+
+std::vector<ThoroughPlacement> SatEncoding::InTwinOrder(std::vector<ThoroughPlacement> placements) const
+{
+    const auto& classes = mProblem.Classes();
+    for (const auto& [twins, position] : mTwins) {
+        // Each twin's placements by requirement position, and the start that orders them.
+        std::vector<std::pair<std::int32_t, std::vector<ThoroughPlacement*>>> byTwin;
+        for (std::int32_t twin : twins) {
+            const auto& own = classes[static_cast<std::size_t>(twin)].Requirements;
+            std::vector<ThoroughPlacement*> byPosition(own.size(), nullptr);
+            for (ThoroughPlacement& placement : placements) {
+                const auto found = std::find(own.begin(), own.end(), placement.Requirement);
+                if (found != own.end())
+                    byPosition[static_cast<std::size_t>(found - own.begin())] = &placement;
+            }
+            const std::int32_t start = byPosition[position] ? byPosition[position]->Start : mProblem.SlotsPerDay();
+            byTwin.emplace_back(start, std::move(byPosition));
+        }
+        std::stable_sort(byTwin.begin(), byTwin.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t i = 0; i < twins.size(); ++i) {
+            const auto& target = classes[static_cast<std::size_t>(twins[i])].Requirements;
+            for (std::size_t k = 0; k < target.size(); ++k) {
+                if (ThoroughPlacement* placement = byTwin[i].second[k])
+                    placement->Requirement = target[k];
+            }
+        }
+    }
+    return placements;
 }
 
 // "Both meet on some day", when the patterns leave it open.
@@ -485,12 +478,12 @@ int SatEncoding::ShareLiteral(const RequirementVariables& first, const Requireme
     }
     if (!possible)
         return -mTrue;
-    const int share = NewVariable();
+    const int share = mCnf.NewVariable();
     for (std::int32_t day = 0; day < 5; ++day) {
         const int a = first.Day[static_cast<std::size_t>(day)];
         const int b = second.Day[static_cast<std::size_t>(day)];
         if (a != -mTrue && b != -mTrue)
-            Clause({ -a, -b, share });
+            mCnf.Clause({ -a, -b, share });
     }
     return share;
 }
@@ -502,7 +495,7 @@ void SatEncoding::EncodeOrder(
 {
     for (const auto& [length, hasLength] : first.Lengths) {
         for (std::int32_t t = std::max(first.Lo, second.Lo - length + 1); t <= first.Hi; ++t)
-            Clause({ -share, -order, -hasLength, -OrderLiteral(first, t), OrderLiteral(second, t + length) });
+            mCnf.Clause({ -share, -order, -hasLength, -OrderLiteral(first, t), OrderLiteral(second, t + length) });
     }
 }
 
@@ -511,18 +504,18 @@ SatEncoding::Outcome SatEncoding::Solve(const std::vector<std::int32_t>& active,
 {
     for (std::int32_t index : active) {
         const RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
-        mSolver->assume(variables.Order.empty() ? -mTrue : variables.Order[0]);
+        mCnf.Solver().assume(variables.Order.empty() ? -mTrue : variables.Order[0]);
     }
     for (const ThoroughPlacement& placement : fixed) {
         if (const int literal = WayLiteral(placement))
-            mSolver->assume(literal);
+            mCnf.Solver().assume(literal);
     }
     if (conflictLimit >= 0)
-        mSolver->limit("conflicts", static_cast<int>(std::min<std::int64_t>(conflictLimit, 1 << 30)));
+        mCnf.Solver().limit("conflicts", static_cast<int>(std::min<std::int64_t>(conflictLimit, 1 << 30)));
     AbortTerminator terminator(abort);
-    mSolver->connect_terminator(&terminator);
-    const int result = mSolver->solve();
-    mSolver->disconnect_terminator();
+    mCnf.Solver().connect_terminator(&terminator);
+    const int result = mCnf.Solver().solve();
+    mCnf.Solver().disconnect_terminator();
     if (result == 10)
         return Outcome::Found;
     if (result == 20)
@@ -539,16 +532,16 @@ std::vector<ThoroughPlacement> SatEncoding::Placements(const std::vector<std::in
         ThoroughPlacement placement;
         placement.Requirement = index;
         for (std::size_t t = 0; t < variables.Start.size(); ++t) {
-            if (mSolver->val(variables.Start[t]) > 0)
+            if (mCnf.Solver().val(variables.Start[t]) > 0)
                 placement.Start = variables.Lo + static_cast<std::int32_t>(t);
         }
         for (std::size_t k = 0; k < variables.Choice.size(); ++k) {
-            if (variables.Choice[k] == mTrue || mSolver->val(variables.Choice[k]) > 0)
+            if (variables.Choice[k] == mTrue || mCnf.Solver().val(variables.Choice[k]) > 0)
                 placement.Resource = variables.Resources[k];
         }
         for (std::size_t p = 0; p < variables.Pattern.size(); ++p) {
             const int literal = variables.Pattern[p];
-            if (literal == mTrue || (literal != -mTrue && mSolver->val(literal) > 0))
+            if (literal == mTrue || (literal != -mTrue && mCnf.Solver().val(literal) > 0))
                 placement.Pattern = &requirement.Patterns[p];
         }
         placements.push_back(placement);
@@ -561,7 +554,7 @@ std::vector<std::int32_t> SatEncoding::Failed(const std::vector<std::int32_t>& a
     std::vector<std::int32_t> failed;
     for (std::int32_t index : active) {
         const RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
-        if (variables.Order.empty() || mSolver->failed(variables.Order[0]))
+        if (variables.Order.empty() || mCnf.Solver().failed(variables.Order[0]))
             failed.push_back(index);
     }
     return failed;
@@ -583,7 +576,7 @@ std::vector<ThoroughPlacement> SatEncoding::Failed(const std::vector<ThoroughPla
     std::vector<ThoroughPlacement> failed;
     for (const ThoroughPlacement& placement : fixed) {
         const int literal = WayLiteral(placement);
-        if (literal != 0 && mSolver->failed(literal))
+        if (literal != 0 && mCnf.Solver().failed(literal))
             failed.push_back(placement);
     }
     return failed;

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "engine/CnfWriter.h"
+
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
-#include <memory>
 #include <vector>
-
-namespace CaDiCaL {
-class Solver;
-}
 
 namespace belltide {
 
@@ -26,15 +22,14 @@ struct ThoroughPlacement {
     const DayPattern* Pattern = nullptr;
 };
 
-// The school's requirements as clauses for a SAT solver. Each requirement
-// chooses one resource, one start slot (held both one-hot and in order form,
-// "starts at t or later") and one pattern; a meeting variable stands for "the
-// requirement meets on this resource on this day at this slot". A special holds
-// one meeting in any stretch as long as a meeting and its passing time; the
-// lunch seats hold at most as many lunches at a slot as there are seats; a
-// class's blocks that share a day keep one order on every day. Each
-// requirement is asked for through an assumption, so a failed proof names the
-// requirements it needed.
+// The school's requirements as clauses for a SAT solver. Each requirement takes
+// one way its options offer (a resource, a start slot and a pattern), its start
+// also held in order form ("starts at t or later"). A special holds one meeting
+// in any stretch as long as a meeting and its passing time; the lunch seats
+// hold at most as many lunches at a slot as there are seats; a class's blocks
+// that share a day keep one order on every day; classes alike keep one order
+// among themselves. Each requirement is asked for through an assumption, so a
+// failed proof names the requirements it needed.
 class SatEncoding {
 public:
     enum class Outcome { Found, None, Unknown };
@@ -54,13 +49,16 @@ public:
         std::int64_t conflictLimit, const std::atomic<bool>& abort);
     // After Found: where every requirement asked for goes.
     std::vector<ThoroughPlacement> Placements(const std::vector<std::int32_t>& active) const;
+    // The same placements with classes alike traded so that they keep the
+    // order the encoding sets among them.
+    std::vector<ThoroughPlacement> InTwinOrder(std::vector<ThoroughPlacement> placements) const;
     // After None: the requirements asked for that the proof used.
     std::vector<std::int32_t> Failed(const std::vector<std::int32_t>& active) const;
     // After None: the fixed placements that the proof used.
     std::vector<ThoroughPlacement> Failed(const std::vector<ThoroughPlacement>& fixed) const;
 
-    std::int32_t VariableCount() const { return mNextVariable - 1; }
-    std::int64_t ClauseCount() const { return mClauses; }
+    std::int32_t VariableCount() const { return mCnf.VariableCount(); }
+    std::int64_t ClauseCount() const { return mCnf.ClauseCount(); }
 
 private:
     struct RequirementVariables {
@@ -91,11 +89,6 @@ private:
         int Literal;
     };
 
-    int NewVariable();
-    void Clause(std::initializer_list<int> literals);
-    void Clause(const std::vector<int>& literals);
-    void AtMostOne(const std::vector<int>& literals);
-    void AtMostK(const std::vector<int>& literals, std::int32_t k);
     int OrderLiteral(const RequirementVariables& variables, std::int32_t slot) const;
     // The variable of a placement, or 0 when the options do not offer it.
     int WayLiteral(const ThoroughPlacement& placement) const;
@@ -106,19 +99,18 @@ private:
     void EncodeSingleResource(std::int32_t resource);
     void EncodeSharedResource(std::int32_t resource);
     void EncodeClass(std::int32_t classIndex);
+    void EncodeTwins();
     void EncodeOrder(const RequirementVariables& first, const RequirementVariables& second, int share, int order);
     int ShareLiteral(const RequirementVariables& first, const RequirementVariables& second);
 
     const ThoroughProblem& mProblem;
-    std::unique_ptr<CaDiCaL::Solver> mSolver;
-    int mNextVariable = 1;
-    int mTrue = 0;
-    std::int64_t mClauses = 0;
+    CnfWriter mCnf;
+    const int mTrue;
     std::vector<RequirementVariables> mVariables;
     // [resource][day × slots per day + slot]
     std::vector<std::vector<std::vector<Meeting>>> mMeetings;
-    std::vector<int> mScratch;
-    std::vector<int> mKept;
+    // Classes alike, in class order, and the position of the requirement that orders them.
+    std::vector<std::pair<std::vector<std::int32_t>, std::size_t>> mTwins;
 };
 
 } // namespace belltide

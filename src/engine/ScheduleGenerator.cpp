@@ -69,7 +69,8 @@ GenerationResult ScheduleGenerator::Run(const GenerationInputs& inputs, const Ge
     return result;
 }
 
-void ScheduleGenerator::RunQuick(const GenerationInputs& inputs, const GenerationOptions& options, GenerationResult& result)
+void ScheduleGenerator::RunQuick(
+    const GenerationInputs& inputs, const GenerationOptions& options, GenerationResult& result)
 {
     for (std::int32_t attempt = 1; attempt <= options.Attempts; ++attempt) {
         const std::uint64_t seed = options.Seed ? *options.Seed + static_cast<std::uint64_t>(attempt - 1) : DrawSeed();

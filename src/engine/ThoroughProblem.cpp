@@ -24,7 +24,8 @@ std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
 
 QString SpecialName(const ScheduleSpecial& special)
 {
-    return special.Teacher.isEmpty() ? special.Subject : special.Subject + QStringLiteral(" (") + special.Teacher + u')';
+    return special.Teacher.isEmpty() ? special.Subject
+                                     : special.Subject + QStringLiteral(" (") + special.Teacher + u')';
 }
 
 QString ClassName(const ScheduleClassroom& classroom, std::size_t index)
@@ -102,8 +103,9 @@ void ThoroughProblem::AddLunchSeats(const GenerationInputs& inputs, const std::v
     const std::int32_t lunch = SubjectId(LunchSubject());
     const std::int32_t weekSlots = 5 * mSlotsPerDay;
     const auto& first = seats.empty() ? nullptr : inputs.Specials[static_cast<std::size_t>(seats[0])];
-    const bool alike = std::all_of(seats.begin(), seats.end(),
-        [&](std::int32_t seat) { return SameSeat(*first, *inputs.Specials[static_cast<std::size_t>(seat)], weekSlots); });
+    const bool alike = std::all_of(seats.begin(), seats.end(), [&](std::int32_t seat) {
+        return SameSeat(*first, *inputs.Specials[static_cast<std::size_t>(seat)], weekSlots);
+    });
     if (first) {
         mLunchFirstSlot = mSlotsPerDay;
         for (std::int32_t minute = 0; minute < weekSlots; ++minute) {
@@ -122,8 +124,8 @@ void ThoroughProblem::AddLunchSeats(const GenerationInputs& inputs, const std::v
     for (std::vector<std::int32_t>& group : groups) {
         const ScheduleSpecial& seat = *inputs.Specials[static_cast<std::size_t>(group[0])];
         ThoroughResource resource;
-        resource.Name = groups.size() == 1 ? QStringLiteral("lunch")
-                                           : QStringLiteral("lunch seat %1").arg(mResources.size() + 1);
+        resource.Name
+            = groups.size() == 1 ? QStringLiteral("lunch") : QStringLiteral("lunch seat %1").arg(mResources.size() + 1);
         resource.Subject = lunch;
         resource.Capacity = static_cast<std::int32_t>(group.size());
         resource.Inputs = std::move(group);
@@ -194,7 +196,8 @@ void ThoroughProblem::AddOptions(ThoroughRequirement& requirement) const
             std::uint32_t mask = 0;
             for (std::size_t p = 0; p < requirement.Patterns.size(); ++p) {
                 const auto days = requirement.Patterns[p].MeetingDays();
-                if (std::all_of(days.begin(), days.end(), [&](std::int32_t day) { return CanStart(resource, day, start); }))
+                if (std::all_of(
+                        days.begin(), days.end(), [&](std::int32_t day) { return CanStart(resource, day, start); }))
                     mask |= 1u << p;
             }
             if (mask != 0)

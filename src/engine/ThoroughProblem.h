@@ -92,8 +92,8 @@ public:
 
     bool CanStart(const ThoroughResource& resource, std::int32_t day, std::int32_t slot) const;
     // Most meetings the resource can hold on the day with every one inside first..end.
-    std::int32_t MostMeetings(const ThoroughResource& resource, std::int32_t day, std::int32_t first,
-        std::int32_t end) const;
+    std::int32_t MostMeetings(
+        const ThoroughResource& resource, std::int32_t day, std::int32_t first, std::int32_t end) const;
 
     // Words for the reasons.
     QString TimeOfSlot(std::int32_t slot) const;

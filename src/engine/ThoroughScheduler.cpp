@@ -1,6 +1,7 @@
 #include "ThoroughScheduler.h"
 
 #include "CountingArguments.h"
+#include "EngineLog.h"
 #include "RandomIdealScheduler.h"
 #include "SatEncoding.h"
 #include "Schedule.h"
@@ -68,24 +69,8 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
     std::vector<std::int32_t> all(problem.Requirements().size());
     std::iota(all.begin(), all.end(), 0);
     report(QStringLiteral("Searching thoroughly..."), -1);
-    std::vector<ThoroughPlacement> hint = QuickHint(inputs, problem);
-    SatEncoding::Outcome outcome = SatEncoding::Outcome::Unknown;
-    for (int round = 0; round < kHintRounds && !hint.empty() && !Abort; ++round) {
-        outcome = encoding.Solve(all, hint, kHintConflicts, Abort);
-        if (outcome != SatEncoding::Outcome::None)
-            break;
-        // A proof that needs none of the fixed placements holds without them.
-        const std::vector<ThoroughPlacement> failed = encoding.Failed(hint);
-        if (failed.empty())
-            break;
-        std::erase_if(hint, [&](const ThoroughPlacement& placement) {
-            return std::any_of(failed.begin(), failed.end(),
-                [&](const ThoroughPlacement& f) { return f.Requirement == placement.Requirement; });
-        });
-        outcome = SatEncoding::Outcome::Unknown;
-    }
-    if (outcome == SatEncoding::Outcome::Unknown)
-        outcome = encoding.Solve(all, {}, -1, Abort);
+    std::vector<ThoroughPlacement> hint = encoding.InTwinOrder(QuickHint(inputs, problem));
+    const SatEncoding::Outcome outcome = Search(encoding, all, hint);
     switch (outcome) {
     case SatEncoding::Outcome::Found:
         result.Schedule = Write(inputs, problem, encoding.Placements(all));
@@ -94,7 +79,7 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
                                              "this school to us.");
         break;
     case SatEncoding::Outcome::None:
-        result.Reasons = Explain(encoding, problem, progress);
+        result.Reasons = Explain(encoding, problem, hint, progress);
         break;
     case SatEncoding::Outcome::Unknown:
         break;
@@ -107,9 +92,36 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
     return result;
 }
 
+// First with the hint's placements fixed, giving back those that stand in the
+// way, then with nothing fixed. The hint that is left is kept for the reasons.
+SatEncoding::Outcome ThoroughScheduler::Search(
+    SatEncoding& encoding, const std::vector<std::int32_t>& all, std::vector<ThoroughPlacement>& hint)
+{
+    qCDebug(lcEngine) << "thorough search:" << all.size() << "requirements," << encoding.VariableCount() << "variables,"
+                      << encoding.ClauseCount() << "clauses," << hint.size() << "placements from the quick search";
+    for (int round = 0; round < kHintRounds && !hint.empty() && !Abort; ++round) {
+        const SatEncoding::Outcome outcome = encoding.Solve(all, hint, kHintConflicts, Abort);
+        qCDebug(lcEngine) << "with" << hint.size() << "fixed placements:" << static_cast<int>(outcome);
+        if (outcome == SatEncoding::Outcome::Found)
+            return outcome;
+        if (outcome == SatEncoding::Outcome::Unknown)
+            break;
+        // A proof that needs none of the fixed placements holds without them.
+        const std::vector<ThoroughPlacement> failed = encoding.Failed(hint);
+        if (failed.empty())
+            return outcome;
+        std::erase_if(hint, [&](const ThoroughPlacement& placement) {
+            return std::any_of(failed.begin(), failed.end(),
+                [&](const ThoroughPlacement& f) { return f.Requirement == placement.Requirement; });
+        });
+    }
+    return encoding.Solve(all, {}, -1, Abort);
+}
+
 // Placements of the quick search's attempt that got furthest, as far as they
 // are ways the thorough search knows.
-std::vector<ThoroughPlacement> ThoroughScheduler::QuickHint(const GenerationInputs& inputs, const ThoroughProblem& problem)
+std::vector<ThoroughPlacement> ThoroughScheduler::QuickHint(
+    const GenerationInputs& inputs, const ThoroughProblem& problem)
 {
     std::map<const ScheduleObject*, std::int32_t> resourceOf;
     for (std::size_t k = 0; k < problem.Resources().size(); ++k) {
@@ -157,9 +169,11 @@ std::vector<ThoroughPlacement> ThoroughScheduler::QuickHint(const GenerationInpu
 }
 
 // One reason per set of requirements that cannot all be met, each cut down to
-// the requirements that matter; the next set is sought among the others.
-QStringList ThoroughScheduler::Explain(
-    SatEncoding& encoding, const ThoroughProblem& problem, const ProgressCallback& progress)
+// the requirements that matter; the next set is sought among the others. The
+// fixed placements make each question quick; an answer that needed them
+// proves nothing and keeps the requirement.
+QStringList ThoroughScheduler::Explain(SatEncoding& encoding, const ThoroughProblem& problem,
+    const std::vector<ThoroughPlacement>& hint, const ProgressCallback& progress)
 {
     std::vector<std::int32_t> active(problem.Requirements().size());
     std::iota(active.begin(), active.end(), 0);
@@ -170,26 +184,33 @@ QStringList ThoroughScheduler::Explain(
         if (progress)
             progress({ QStringLiteral("Looking for the reason..."),
                 static_cast<double>(reasons.size()) / static_cast<double>(kMostSolverReasons) });
-        core = Shrink(encoding, std::move(core), questions);
+        core = Shrink(encoding, std::move(core), hint, questions);
         reasons << Describe(problem, core);
         std::erase_if(active, [&](std::int32_t r) { return std::find(core.begin(), core.end(), r) != core.end(); });
-        if (encoding.Solve(active, {}, kShrinkConflicts, Abort) != SatEncoding::Outcome::None)
+        if (!CannotAllBeMet(encoding, active, hint))
             break;
         core = encoding.Failed(active);
     }
     return reasons;
 }
 
+bool ThoroughScheduler::CannotAllBeMet(
+    SatEncoding& encoding, const std::vector<std::int32_t>& requirements, const std::vector<ThoroughPlacement>& hint)
+{
+    return encoding.Solve(requirements, hint, kShrinkConflicts, Abort) == SatEncoding::Outcome::None
+        && encoding.Failed(hint).empty();
+}
+
 // Drops each requirement in turn and keeps the drop when the rest still cannot
 // be met; the solver's own proof may drop more at once. Each question to the
 // solver spends one of `questions`.
 std::vector<std::int32_t> ThoroughScheduler::Shrink(
-    SatEncoding& encoding, std::vector<std::int32_t> core, int& questions)
+    SatEncoding& encoding, std::vector<std::int32_t> core, const std::vector<ThoroughPlacement>& hint, int& questions)
 {
     for (std::size_t i = 0; i < core.size() && core.size() > 1 && questions-- > 0 && !Abort;) {
         std::vector<std::int32_t> rest = core;
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i));
-        if (encoding.Solve(rest, {}, kShrinkConflicts, Abort) != SatEncoding::Outcome::None) {
+        if (!CannotAllBeMet(encoding, rest, hint)) {
             ++i;
             continue;
         }
@@ -277,7 +298,8 @@ std::shared_ptr<Schedule> ThoroughScheduler::Write(
         [](const ThoroughPlacement* a, const ThoroughPlacement* b) { return a->Start < b->Start; });
     std::map<std::int32_t, std::vector<std::int32_t>> seatFreeAt;
     for (const ThoroughPlacement* placement : ordered) {
-        const ThoroughRequirement& requirement = problem.Requirements()[static_cast<std::size_t>(placement->Requirement)];
+        const ThoroughRequirement& requirement
+            = problem.Requirements()[static_cast<std::size_t>(placement->Requirement)];
         const ThoroughResource& resource = problem.Resources()[static_cast<std::size_t>(placement->Resource)];
         std::vector<std::int32_t>& freeAt = seatFreeAt[placement->Resource];
         freeAt.resize(resource.Inputs.size(), 0);
@@ -296,7 +318,8 @@ std::shared_ptr<Schedule> ThoroughScheduler::Write(
             minutes.push_back(day * problem.SlotsPerDay() + placement->Start);
         const auto& room = inputs.Classrooms[static_cast<std::size_t>(
             problem.Classes()[static_cast<std::size_t>(requirement.Class)].Input)];
-        const auto& special = inputs.Specials[static_cast<std::size_t>(resource.Inputs[static_cast<std::size_t>(seat - freeAt.begin())])];
+        const std::int32_t input = resource.Inputs[static_cast<std::size_t>(seat - freeAt.begin())];
+        const auto& special = inputs.Specials[static_cast<std::size_t>(input)];
         writer.SchedulePair(ScheduleClassSpecial(room, special, std::move(minutes)));
     }
     if (!writer.ValidateSchedule())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/SatEncoding.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,10 +14,8 @@
 namespace belltide {
 
 class Schedule;
-class SatEncoding;
 class ThoroughProblem;
 struct GenerationInputs;
-struct ThoroughPlacement;
 
 struct ThoroughProgress {
     // What is being done, in words for the window's caption.
@@ -52,9 +52,15 @@ public:
     std::atomic<bool> Abort { false };
 
 private:
+    SatEncoding::Outcome Search(
+        SatEncoding& encoding, const std::vector<std::int32_t>& all, std::vector<ThoroughPlacement>& hint);
     std::vector<ThoroughPlacement> QuickHint(const GenerationInputs& inputs, const ThoroughProblem& problem);
-    QStringList Explain(SatEncoding& encoding, const ThoroughProblem& problem, const ProgressCallback& progress);
-    std::vector<std::int32_t> Shrink(SatEncoding& encoding, std::vector<std::int32_t> core, int& questions);
+    QStringList Explain(SatEncoding& encoding, const ThoroughProblem& problem,
+        const std::vector<ThoroughPlacement>& hint, const ProgressCallback& progress);
+    bool CannotAllBeMet(SatEncoding& encoding, const std::vector<std::int32_t>& requirements,
+        const std::vector<ThoroughPlacement>& hint);
+    std::vector<std::int32_t> Shrink(SatEncoding& encoding, std::vector<std::int32_t> core,
+        const std::vector<ThoroughPlacement>& hint, int& questions);
     static QString Describe(const ThoroughProblem& problem, const std::vector<std::int32_t>& core);
     static std::shared_ptr<belltide::Schedule> Write(const GenerationInputs& inputs, const ThoroughProblem& problem,
         const std::vector<ThoroughPlacement>& placements);

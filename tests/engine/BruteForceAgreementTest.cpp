@@ -111,8 +111,8 @@ private:
         for (std::int32_t day : option.Days) {
             if (Clashes(mClassBusy[static_cast<std::size_t>(requirement.Class)], day, option.Start,
                     option.Start + option.ClassLength)
-                || Clashes(mRowBusy[static_cast<std::size_t>(option.Row)], day, option.Start,
-                    option.Start + option.RowLength))
+                || Clashes(
+                    mRowBusy[static_cast<std::size_t>(option.Row)], day, option.Start, option.Start + option.RowLength))
                 return false;
         }
         return true;
@@ -230,7 +230,8 @@ TEST(BruteForceAgreementTest, ThoroughSearchFindsASchedulePreciselyWhenOneExists
         ASSERT_TRUE(inputs.IsOk());
         ThoroughScheduler scheduler;
         const ThoroughResult result = scheduler.Schedule(inputs.Value());
-        ASSERT_EQ(bool(result.Schedule), exists) << "round " << round << ": " << result.Reasons.join(u'\n').toStdString();
+        ASSERT_EQ(bool(result.Schedule), exists)
+            << "round " << round << ": " << result.Reasons.join(u'\n').toStdString();
         EXPECT_EQ(result.Reasons.isEmpty(), exists) << "round " << round;
         if (result.Schedule) {
             EXPECT_EQ(CheckSchedule(*school, *result.Schedule, ClassDay::Own), QStringList()) << "round " << round;

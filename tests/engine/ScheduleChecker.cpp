@@ -85,8 +85,8 @@ private:
         // Every block and its passing time ends before the class's day and the
         // school day do, and starts no earlier than the class's day.
         const bool ownDay = mClassDay == ClassDay::Own;
-        const std::int32_t dayEnd = std::min(
-            ownDay ? Slot(classroom->DayEnd) : (classroom->DayEnd - classroom->DayStart) / 5, mDay - 1);
+        const std::int32_t dayEnd
+            = std::min(ownDay ? Slot(classroom->DayEnd) : (classroom->DayEnd - classroom->DayStart) / 5, mDay - 1);
         const std::int32_t dayStart = ownDay ? (classroom->DayStart - mSchool.DayStartAt + 4) / 5 : 0;
         QHash<QString, std::int32_t> attended;
         std::vector<Block> lunches;

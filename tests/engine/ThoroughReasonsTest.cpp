@@ -33,7 +33,8 @@ std::string Lines(const QStringList& lines)
 
 // Art and Music by the book; the default day 8:00-15:00, specials from 8:10,
 // lunch 11:00-13:00 on three seats, 20 minutes with 20 of recess.
-std::shared_ptr<School> SmallSchool(std::int32_t classes, std::initializer_list<std::pair<QString, std::int32_t>> attendance)
+std::shared_ptr<School> SmallSchool(
+    std::int32_t classes, std::initializer_list<std::pair<QString, std::int32_t>> attendance)
 {
     auto school = EmptySchool();
     AddSpecial(*school, QStringLiteral("Art"), 45, 5);
@@ -63,7 +64,9 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
     };
     const Case cases[] = {
         { "six times a week",
-            [&] { return SmallSchool(2, { { music, 6 } }); },
+            [&] {
+                return SmallSchool(2, { { music, 6 } });
+            },
             { QStringLiteral("1st: Teacher 1 and 1st: Teacher 2 attend Music 6 times a week, but a class meets a "
                              "special at most once a day, five times a week.") } },
         { "six times a week, and no lunch seats",
@@ -76,6 +79,48 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                              "day, five times a week."),
                 QStringLiteral("No class can have lunch: the lunchroom takes no classes at once. Let at least one "
                                "class eat at a time.") } },
+        { "a lunch period shorter than lunch",
+            [&] {
+                auto school = SmallSchool(2, { { art, 1 } });
+                school->LunchEndAt = school->LunchStartAt + 10;
+                return school;
+            },
+            { QStringLiteral("Lunch between 11:00 and 11:10 has no room for a lunch of 20 minutes before the school "
+                             "day ends. A longer lunch period or a shorter lunch would make room.") } },
+        { "a special never free for a whole meeting",
+            [&] {
+                auto school = SmallSchool(2, { { music, 1 } });
+                KeepOnly(*school, *school->Specials[1], 0, 540, 570);
+                return school;
+            },
+            { QStringLiteral("Music (Ms. Music) is never free long enough for a meeting of 45 minutes and 5 minutes "
+                             "of passing time before the school day ends. More available time or shorter meetings "
+                             "would make room.") } },
+        { "a school day with no time in it",
+            [&] {
+                auto school = SmallSchool(1, { { art, 1 } });
+                school->DayEndAt = school->DayStartAt;
+                return school;
+            },
+            { QStringLiteral("The school day from 8:00 to 8:00 has no room for lunch or specials. A longer school "
+                             "day would make room.") } },
+        { "a lunch of no length",
+            [&] {
+                auto school = SmallSchool(1, { { art, 1 } });
+                school->LunchTime = 4;
+                return school;
+            },
+            { QStringLiteral("Lunch lasts less than 5 minutes, too short to be held. Make it last 5 minutes or "
+                             "more.") } },
+        { "a lunch period after school",
+            [&] {
+                auto school = SmallSchool(1, { { art, 1 } });
+                school->LunchStartAt = 960;
+                school->LunchEndAt = 1020;
+                return school;
+            },
+            { QStringLiteral("The lunch period lies outside the school day. A lunch period inside the school day "
+                             "would make room.") } },
         { "home before lunch and recess",
             [&] {
                 auto school = SmallSchool(1, { { art, 1 } });
@@ -162,10 +207,9 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
 TEST(ThoroughReasonsTest, ASubjectNobodyTeaches)
 {
     auto school = SmallSchool(1, { { QStringLiteral("Art"), 1 } });
-    EXPECT_EQ(Reasons(*school,
-                  [](GenerationInputs& inputs) {
-                      inputs.Classrooms[0]->SpecialAttendance(QStringLiteral("Drama"), 2);
-                  }),
+    EXPECT_EQ(
+        Reasons(*school,
+            [](GenerationInputs& inputs) { inputs.Classrooms[0]->SpecialAttendance(QStringLiteral("Drama"), 2); }),
         "1st: Teacher 1 attends Drama twice a week, but no special class teaches Drama. Add a Drama special class "
         "or take Drama off the attendance.");
 }
@@ -178,9 +222,9 @@ TEST(ThoroughReasonsTest, TheSolverNamesTheRequirementsThatClash)
         KeepOnly(*oneClass, *oneClass->Specials[s], 0, 540, 590);
     EXPECT_EQ(Reasons(*oneClass),
         Lines({ QStringLiteral("1st: Teacher 1 cannot fit Art and Music into its day (8:00-15:00) at times "
-                                     "when Art (Ms. Art) and Music (Ms. Music) can take it. More available time for "
-                                     "Art (Ms. Art) and Music (Ms. Music), a longer day or fewer meetings would make "
-                                     "room.") }));
+                               "when Art (Ms. Art) and Music (Ms. Music) can take it. More available time for "
+                               "Art (Ms. Art) and Music (Ms. Music), a longer day or fewer meetings would make "
+                               "room.") }));
 
     // Two such clashes, one on Monday for the first class and one on Tuesday
     // for the second, give one reason each.

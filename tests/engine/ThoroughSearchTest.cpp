@@ -142,8 +142,8 @@ TEST(ThoroughSearchTest, AbortEndsTheSearchAtEveryStage)
 {
     auto school = Example("half-day-kindergarten.psc");
     const GenerationInputs inputs = Inputs(*school);
-    for (const QString& stage : { QString(), QStringLiteral("Preparing the thorough search..."),
-             QStringLiteral("Searching thoroughly...") }) {
+    for (const QString& stage :
+        { QString(), QStringLiteral("Preparing the thorough search..."), QStringLiteral("Searching thoroughly...") }) {
         ThoroughScheduler scheduler;
         scheduler.Abort = stage.isEmpty();
         const ThoroughResult result = scheduler.Schedule(inputs, [&](const ThoroughProgress& progress) {
@@ -162,14 +162,17 @@ TEST(ThoroughSearchTest, ProgressMovesForwardThroughTheStages)
     QStringList captions;
     double preparing = 0;
     ThoroughScheduler scheduler;
-    const auto schedule = scheduler.Schedule(Inputs(*school), [&](const ThoroughProgress& progress) {
-        if (captions.isEmpty() || captions.back() != progress.Caption)
-            captions << progress.Caption;
-        if (progress.Caption.startsWith(QStringLiteral("Preparing"))) {
-            EXPECT_GE(progress.Fraction, preparing);
-            preparing = progress.Fraction;
-        }
-    }).Schedule;
+    const auto schedule = scheduler
+                              .Schedule(Inputs(*school),
+                                  [&](const ThoroughProgress& progress) {
+                                      if (captions.isEmpty() || captions.back() != progress.Caption)
+                                          captions << progress.Caption;
+                                      if (progress.Caption.startsWith(QStringLiteral("Preparing"))) {
+                                          EXPECT_GE(progress.Fraction, preparing);
+                                          preparing = progress.Fraction;
+                                      }
+                                  })
+                              .Schedule;
     EXPECT_TRUE(schedule);
     EXPECT_EQ(captions,
         QStringList({ QStringLiteral("Counting what the school needs..."),
@@ -196,8 +199,7 @@ TEST(ThoroughSearchTest, GeneratorRunsTheEnginesAskedFor)
         { "quick alone fails", WithoutAfternoonKindergarten, SearchEngine::Quick, false, false, 4 },
         { "thorough behind quick", WithoutAfternoonKindergarten, SearchEngine::QuickThenThorough, true, true, 4 },
         { "thorough alone", WithoutAfternoonKindergarten, SearchEngine::Thorough, true, true, 0 },
-        { "quick succeeds first", [] { return ElementarySchool(2); }, SearchEngine::QuickThenThorough, true, false,
-            1 },
+        { "quick succeeds first", [] { return ElementarySchool(2); }, SearchEngine::QuickThenThorough, true, false, 1 },
         { "thorough proves there is none", noSeats, SearchEngine::QuickThenThorough, false, false, 4 },
     };
     for (const Case& c : cases) {

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+namespace CaDiCaL {
+class Solver;
+}
+
+namespace belltide {
+
+// Clauses for a SAT solver, with one variable fixed true so that literals can
+// stand for constants: True() and -True(). Clauses that always hold are left
+// out, false constants and repeats dropped.
+class CnfWriter {
+public:
+    CnfWriter();
+    ~CnfWriter();
+    CnfWriter(const CnfWriter&) = delete;
+    CnfWriter& operator=(const CnfWriter&) = delete;
+
+    int True() const { return mTrue; }
+    int NewVariable();
+    void Clause(std::initializer_list<int> literals);
+    void Clause(const std::vector<int>& literals);
+    void AtMostOne(const std::vector<int>& literals);
+    void AtMostK(const std::vector<int>& literals, std::int32_t k);
+
+    // Reading answers does not change the clauses, though the solver's
+    // interface has no const for it.
+    CaDiCaL::Solver& Solver() const { return *mSolver; }
+    std::int32_t VariableCount() const { return mNextVariable - 1; }
+    std::int64_t ClauseCount() const { return mClauses; }
+
+private:
+    std::unique_ptr<CaDiCaL::Solver> mSolver;
+    int mNextVariable = 1;
+    int mTrue = 0;
+    std::int64_t mClauses = 0;
+    std::vector<int> mScratch;
+    std::vector<int> mKept;
+};
+
+} // namespace belltide
