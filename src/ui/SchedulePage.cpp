@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -23,7 +24,9 @@ namespace {
 
 class ContentPane : public QWidget {
 public:
-    explicit ContentPane(SchedulePage& page) : QWidget(&page), mPage(page)
+    explicit ContentPane(SchedulePage& page)
+        : QWidget(&page)
+        , mPage(page)
     {
         setObjectName(QStringLiteral("ScheduleContentPane"));
         setCursor(Qt::ArrowCursor);
@@ -35,7 +38,7 @@ public:
         QFont font = this->font();
         font.setPointSize(12);
         const int line = QFontMetrics(font).height() + 2;
-        return {400, line + 5 * line * 3 + 2};
+        return { 400, line + 5 * line * 3 + 2 };
     }
     QSize sizeHint() const override { return minimumSizeHint(); }
 
@@ -74,13 +77,27 @@ SchedulePage::SchedulePage(MainWindow& window, QWidget* parent)
     ScheduleGenerationPane->setObjectName(QStringLiteral("ScheduleGenerationPane"));
     auto* generating = new QVBoxLayout(ScheduleGenerationPane);
     generating->addStretch(1);
-    generating->addWidget(new QLabel(QStringLiteral("Creating a schedule..."), ScheduleGenerationPane), 0,
-                          Qt::AlignHCenter);
+    GenerationCaption = new QLabel(QStringLiteral("Creating a schedule..."), ScheduleGenerationPane);
+    GenerationCaption->setObjectName(QStringLiteral("GenerationCaption"));
+    generating->addWidget(GenerationCaption, 0, Qt::AlignHCenter);
     GenerationProgress = new QProgressBar(ScheduleGenerationPane);
+    GenerationProgress->setObjectName(QStringLiteral("GenerationProgress"));
     GenerationProgress->setRange(0, 0); // busy: how long it takes is not known
     GenerationProgress->setFixedWidth(260);
     generating->addWidget(GenerationProgress, 0, Qt::AlignHCenter);
+    CancelSearch = new QPushButton(QStringLiteral("Cancel"), ScheduleGenerationPane);
+    CancelSearch->setObjectName(QStringLiteral("CancelSearch"));
+    CancelSearch->setShortcut(QKeySequence(Qt::Key_Escape));
+    CancelSearch->hide();
+    generating->addWidget(CancelSearch, 0, Qt::AlignHCenter);
     generating->addStretch(1);
+
+    SearchThoroughly = new QPushButton(QStringLiteral("Search Thoroughly"), this);
+    SearchThoroughly->setObjectName(QStringLiteral("SearchThoroughly"));
+    SearchThoroughly->setToolTip(
+        QStringLiteral("Look through every possible schedule. This finds one whenever one exists, or tells why "
+                       "none does; it can take a minute for a large school."));
+    SearchThoroughly->hide();
 
     auto* scroller = new QScrollArea(this);
     scroller->setWidget(ScheduleContentPane);
@@ -98,12 +115,20 @@ SchedulePage::SchedulePage(MainWindow& window, QWidget* parent)
     top->addStretch(1);
     page->addLayout(top);
     page->addWidget(mPanes, 1);
+    page->addWidget(SearchThoroughly, 0, Qt::AlignHCenter);
 
     connect(SchedulePreview, &QComboBox::currentIndexChanged, ScheduleContentPane, qOverload<>(&QWidget::update));
     connect(mScheduler, &SchedulerThread::Finished, this, &SchedulePage::SchedulerThread_Finished);
+    connect(SearchThoroughly, &QPushButton::clicked, this, &SchedulePage::SearchThoroughly_Click);
+    connect(CancelSearch, &QPushButton::clicked, this, &SchedulePage::CancelSearch_Click);
 }
 
-SchedulePage::~SchedulePage() = default;
+SchedulePage::~SchedulePage()
+{
+    // The worker posts progress to this page: it must be gone before the page is.
+    mScheduler->Abort();
+    mScheduler->Join();
+}
 
 bool SchedulePage::IsGenerating() const
 {
@@ -138,11 +163,23 @@ void SchedulePage::Leave()
 void SchedulePage::Discard()
 {
     Leave();
+    // What was found out belongs to the school as it was.
+    ForgetFailure();
+}
+
+void SchedulePage::ForgetFailure()
+{
+    mQuickFailed = false;
+    mReasons.clear();
+    SearchThoroughly->hide();
 }
 
 void SchedulePage::StartGeneration()
 {
     mResultIsStale = false;
+    mThorough = false;
+    ++mRun;
+    ForgetFailure();
     if (!mScheduler->Start(mWindow.GetSchool())) {
         // A school the engine cannot even hold: its reason is the failure text.
         mLastError = mScheduler->LastResult().Error;
@@ -154,6 +191,59 @@ void SchedulePage::StartGeneration()
     ShowGenerating(true);
 }
 
+void SchedulePage::SearchThoroughly_Click()
+{
+    if (mScheduler->IsRunning() || mWindow.GetSchool().Schedule || !mQuickFailed)
+        return;
+    mResultIsStale = false;
+    mThorough = true;
+    const int run = ++mRun;
+    GenerationOptions options;
+    options.Engine = SearchEngine::Thorough;
+    // Reported on the worker thread, often: only a new caption or a new
+    // percent is worth a trip to the interface thread.
+    options.Progress = [this, run, caption = QString(), percent = -2](const ThoroughProgress& progress) mutable {
+        const int now = progress.Fraction < 0 ? -1 : int(progress.Fraction * 100);
+        if (progress.Caption == caption && now == percent)
+            return;
+        caption = progress.Caption;
+        percent = now;
+        QMetaObject::invokeMethod(
+            this,
+            [this, run, progress] {
+                if (run == mRun)
+                    ShowProgress(progress);
+            },
+            Qt::QueuedConnection);
+    };
+    if (!mScheduler->Start(mWindow.GetSchool(), options)) {
+        mLastError = mScheduler->LastResult().Error;
+        mThorough = false;
+        ForgetFailure();
+        ShowGenerating(false);
+        return;
+    }
+    ShowProgress({ QStringLiteral("Searching thoroughly..."), -1 });
+    ShowGenerating(true);
+}
+
+void SchedulePage::CancelSearch_Click()
+{
+    if (IsSearchingThoroughly())
+        mScheduler->Abort();
+}
+
+void SchedulePage::ShowProgress(const ThoroughProgress& progress)
+{
+    GenerationCaption->setText(progress.Caption);
+    if (progress.Fraction < 0) {
+        GenerationProgress->setRange(0, 0);
+    } else {
+        GenerationProgress->setRange(0, 100);
+        GenerationProgress->setValue(int(progress.Fraction * 100));
+    }
+}
+
 void SchedulePage::SchedulerThread_Finished(const GenerationResult& result)
 {
     if (mRestartWhenDone) {
@@ -163,21 +253,39 @@ void SchedulePage::SchedulerThread_Finished(const GenerationResult& result)
     }
     if (!mResultIsStale) {
         mWindow.GetSchool().Schedule = result.Schedule;
-        mLastError = result.Error;
         mHasGenerated = true;
+        if (!mThorough) {
+            mLastError = result.Error;
+            mQuickFailed = !result.Schedule && !result.Aborted;
+        } else if (!result.Aborted) {
+            // Proved either way: there is nothing more to search.
+            mReasons = result.Reasons;
+            mQuickFailed = false;
+        }
     }
+    mThorough = false;
     ShowGenerating(false);
     emit GenerationEnded();
 }
 
 void SchedulePage::ShowGenerating(bool generating)
 {
+    if (!generating || !mThorough) {
+        GenerationCaption->setText(QStringLiteral("Creating a schedule..."));
+        GenerationProgress->setRange(0, 0);
+    }
+    CancelSearch->setVisible(generating && mThorough);
+    SearchThoroughly->setVisible(!generating && mQuickFailed && !mWindow.GetSchool().Schedule);
     mPanes->setCurrentIndex(generating ? 1 : 0);
+    if (generating && mThorough)
+        CancelSearch->setFocus(Qt::OtherFocusReason);
     ScheduleContentPane->update();
 }
 
 QString SchedulePage::FailureText() const
 {
+    if (!mReasons.isEmpty())
+        return mReasons.join(QStringLiteral("\n\n"));
     return mLastError.isEmpty() ? ScheduleGenerator::GenericFailureText() : mLastError;
 }
 
@@ -217,7 +325,9 @@ void SchedulePage::PaintContent(QPainter& painter, int width, int height) const
     if (!school.Schedule) {
         g.SetTextSize(16);
         g.SetColor(QColor(0xFF, 0x80, 0x80));
-        g.DrawString(FailureText(), 15, height / 2, width - 30);
+        // Several reasons need the room from the top down.
+        const int baseline = mReasons.isEmpty() ? height / 2 : 15 + g.TextAscent();
+        g.DrawString(FailureText(), 15, baseline, width - 30);
         return;
     }
     const ScheduleContent selected = SelectedObject();

@@ -12,9 +12,12 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -61,9 +64,9 @@ struct FakePrintServices : PrintServices {
     QStringList messages;
 };
 
-std::shared_ptr<School> ExampleSchool(int copies = 1)
+std::shared_ptr<School> ExampleSchool(int copies = 1, const char* file = "maple-grove.psc")
 {
-    auto school = SchoolDocument::Read(QStringLiteral(BELLTIDE_EXAMPLES_DIR "/maple-grove.psc")).Value();
+    auto school = SchoolDocument::Read(QStringLiteral(BELLTIDE_EXAMPLES_DIR "/") + QString::fromLatin1(file)).Value();
     const auto classes = school->Classes;
     const auto specials = school->Specials;
     for (int k = 1; k < copies; ++k) {
@@ -161,8 +164,8 @@ private slots:
         Open(school);
         SchedulePage& page = mWindow->SchedulePage();
         QCOMPARE(page.FailureText(),
-                 QStringLiteral("A valid schedule could not be found. Consider shortening special class lengths or "
-                                "cutting back on how many times each class attends them."));
+            QStringLiteral("A valid schedule could not be found. Consider shortening special class lengths or "
+                           "cutting back on how many times each class attends them."));
         mWindow->GoToStep(5);
         QTRY_VERIFY(!page.IsGenerating());
         QVERIFY(!mSchool->Schedule);
@@ -176,6 +179,68 @@ private slots:
             for (int y = 120; y < 160 && !red; ++y)
                 red = image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).green() < 220;
         QVERIFY(red);
+    }
+
+    void TheThoroughSearchFindsWhatTheQuickOneMissesAndCanBeStopped()
+    {
+        // Large enough that the thorough search is still at work when cancelled.
+        Open(ExampleSchool(3, "half-day-kindergarten.psc"));
+        SchedulePage& page = mWindow->SchedulePage();
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(!page.IsGenerating());
+        QVERIFY(!mSchool->Schedule);
+        const QString quickFailure = page.FailureText();
+        QVERIFY(page.SearchThoroughly->isVisible());
+
+        // Cancel: back to the quick search's failure, and the button again.
+        QTest::mouseClick(page.SearchThoroughly, Qt::LeftButton);
+        QVERIFY(page.IsSearchingThoroughly());
+        QVERIFY(page.CancelSearch->isVisible());
+        QVERIFY(!page.SearchThoroughly->isVisible());
+        QVERIFY(page.GenerationCaption->text() != QStringLiteral("Creating a schedule..."));
+        QTest::keyClick(page.CancelSearch, Qt::Key_Escape);
+        QTRY_VERIFY(!page.IsGenerating());
+        QVERIFY(!mSchool->Schedule);
+        QCOMPARE(page.FailureText(), quickFailure);
+        QVERIFY(page.SearchThoroughly->isVisible());
+
+        // An edit stops it and forgets the quick failure.
+        page.SearchThoroughly_Click();
+        mWindow->GoToStep(2);
+        mWindow->Classes().AddRemoveClass->PushAdd();
+        QTRY_VERIFY(!page.IsGenerating());
+        QVERIFY(!mSchool->Schedule);
+        mWindow->EditUndo();
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(!page.IsGenerating());
+        QVERIFY(page.SearchThoroughly->isVisible());
+
+        // Left alone, it schedules the school; the next generation is quick again.
+        page.SearchThoroughly_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(mSchool->Schedule, 60000);
+        QVERIFY(!page.IsGenerating());
+        QVERIFY(page.ScheduleContentPane->isVisible());
+        QVERIFY(!page.SearchThoroughly->isVisible());
+        QVERIFY(!page.CancelSearch->isVisible());
+        QCOMPARE(page.GenerationCaption->text(), QStringLiteral("Creating a schedule..."));
+    }
+
+    void TheThoroughSearchSaysWhyNoScheduleExists()
+    {
+        auto school = ExampleSchool();
+        for (const auto& c : school->Classes)
+            c->AttendCount(QStringLiteral("Music"), 5);
+        Open(school);
+        SchedulePage& page = mWindow->SchedulePage();
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(!page.IsGenerating());
+        QVERIFY(page.SearchThoroughly->isVisible());
+        page.SearchThoroughly_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.IsGenerating(), 60000);
+        QVERIFY(!mSchool->Schedule);
+        QVERIFY(page.FailureText().contains(QStringLiteral("Music")));
+        QVERIFY(!page.FailureText().contains(QStringLiteral("too many classes")));
+        QVERIFY(!page.SearchThoroughly->isVisible());
     }
 
     void ThePopupListsClassesAndSpecialsByLabelAndKeepsTheChoice()
@@ -204,8 +269,8 @@ private slots:
         QStringList labels;
         for (int i = 0; i < page.SchedulePreview->count(); ++i)
             labels << page.SchedulePreview->itemText(i);
-        QCOMPARE(labels, QStringList({QStringLiteral("1st: Cole"), QStringLiteral("2nd: Adams"),
-                                      QStringLiteral("Art: Baker")}));
+        QCOMPARE(labels,
+            QStringList({ QStringLiteral("1st: Cole"), QStringLiteral("2nd: Adams"), QStringLiteral("Art: Baker") }));
         page.SchedulePreview->setCurrentIndex(2);
         add("1st", "Able");
         page.RebuildPreviewList();
@@ -256,8 +321,9 @@ private slots:
         QVERIFY(!QFile::exists(mPrint->pdf));
 
         mWindow->FilePageSetup();
-        QCOMPARE(mPrint->messages, QStringList({QStringLiteral(
-                                       "Belltide only supports printing in landscape.\n\nThis setting has been reverted.")}));
+        QCOMPARE(mPrint->messages,
+            QStringList({ QStringLiteral(
+                "Belltide only supports printing in landscape.\n\nThis setting has been reverted.") }));
         mPrint->acceptSetup = false;
         mWindow->FilePageSetup();
         QCOMPARE(mPrint->messages.size(), 1);
