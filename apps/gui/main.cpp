@@ -1,29 +1,96 @@
 // belltide: the school office's window onto its special-class schedule.
+//
+// The executable is the runtime with the application's container appended by
+// the build. main() loads the container; its entry routine calls RuntimeMain,
+// which starts the application as the program always has.
 
 #include "app/App.h"
+#include "app/ContainerPictures.h"
 #include "app/FileRegistry.h"
+#include "app/MessageBoxErrorPresenter.h"
 #include "app/QtDocumentDialogs.h"
+#include "runtime/EntryPointTable.h"
+#include "runtime/EntryRoutine.h"
+#include "runtime/LoadedApplication.h"
+#include "runtime/Loader.h"
+#include "runtime/StderrErrorPresenter.h"
 #include "ui/AppVersion.h"
 #include "ui/Resources.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QIcon>
 #include <QPixmap>
+#include <QProcessEnvironment>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
 
 using namespace belltide;
 
-int main(int argc, char* argv[])
+namespace {
+
+// With BELLTIDE_STARTUP_REPORT set, the program prints each carried picture as
+// the window got it, once the window is up, and quits: a way to check a built
+// or installed program with nobody at the screen. A picture's line is its
+// name, its size and a SHA-256 of its pixels as premultiplied 32-bit ARGB.
+void ReportPicturesAndQuit()
 {
-    QApplication application(argc, argv);
+    for (const char* name : ContainerPictures::kNames) {
+        const QImage picture
+            = Resources::GetIcon(QString::fromLatin1(name)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QByteArrayView pixels(picture.constBits(), picture.sizeInBytes());
+        std::printf("%s %dx%d %s\n", name, picture.width(), picture.height(),
+            QCryptographicHash::hash(pixels, QCryptographicHash::Sha256).toHex().constData());
+    }
+    std::fflush(stdout);
+    QCoreApplication::quit();
+}
+
+int RuntimeMain(LoadedApplication* loaded)
+{
+    // main() has made the application object where a message box can be
+    // shown; offscreen, or with no screen at all, it is made here, and Qt says
+    // why if it cannot start.
+    std::optional<QApplication> ownApplication;
+    if (!QCoreApplication::instance())
+        ownApplication.emplace(loaded->ArgumentCount(), loaded->Arguments());
     QApplication::setApplicationName(QStringLiteral("Belltide"));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setDesktopFileName(QStringLiteral("belltide"));
     QApplication::setApplicationVersion(AppVersion::Current().DisplayText());
+    Resources::SetCarriedPictures(
+        [pictures = ContainerPictures(loaded->Resources())](const QString& name) { return pictures.Get(name); });
     QApplication::setWindowIcon(QPixmap::fromImage(Resources::GetIcon(QStringLiteral("Application"))));
 
     App app(std::make_unique<FileRegistry>(FileRegistry::DefaultFolder()), std::make_unique<QtDocumentDialogs>());
     app.Launch(QApplication::arguments().mid(1));
+    if (qEnvironmentVariableIsSet("BELLTIDE_STARTUP_REPORT"))
+        QTimer::singleShot(0, qApp, &ReportPicturesAndQuit);
     const int status = QApplication::exec();
     app.Close();
     return status;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    EntryPointTable entries;
+    entries.Add(EntryRoutine::kRuntimeEntry, &RuntimeMain);
+    // A fault while loading is shown in a message box, which needs the
+    // application object first; without a screen it goes to stderr.
+    std::optional<QApplication> application;
+    std::unique_ptr<ErrorReportPresenter> presenter;
+    if (MessageBoxErrorPresenter::CanShow(QProcessEnvironment::systemEnvironment())) {
+        application.emplace(argc, argv);
+        presenter = std::make_unique<MessageBoxErrorPresenter>();
+    } else {
+        presenter = std::make_unique<StderrErrorPresenter>();
+    }
+    // Where the packer could not write an entry routine the program is a bare
+    // runtime, which calls the same entry itself.
+    return Loader::LoadAndRun(argc, argv, entries, *presenter, &RuntimeMain);
 }

@@ -14,10 +14,18 @@ QImage IconStore::Get(const QString& name)
     if (cached != mCache.constEnd())
         return *cached;
     QImage icon;
-    if (!mFolder.isEmpty())
+    if (mCarried)
+        icon = mCarried(name);
+    if (icon.isNull() && !mFolder.isEmpty())
         icon = ReadPng(QDir(mFolder).filePath(name + QStringLiteral(".png")));
     mCache.insert(name, icon);
     return icon;
+}
+
+void IconStore::SetCarried(Source carried)
+{
+    mCarried = std::move(carried);
+    mCache.clear();
 }
 
 QString IconStore::FindFolder(const QString& executableFolder, const QString& currentFolder)
@@ -37,10 +45,24 @@ QString IconStore::FindFolder(const QString& executableFolder, const QString& cu
 
 namespace Resources {
 
-QImage GetIcon(const QString& name)
+namespace {
+
+IconStore& Store()
 {
     static IconStore store(IconStore::FindFolder(QCoreApplication::applicationDirPath(), QDir::currentPath()));
-    return store.Get(name);
+    return store;
+}
+
+} // namespace
+
+QImage GetIcon(const QString& name)
+{
+    return Store().Get(name);
+}
+
+void SetCarriedPictures(IconStore::Source carried)
+{
+    Store().SetCarried(std::move(carried));
 }
 
 } // namespace Resources

@@ -4,18 +4,29 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace belltide {
 
-// Icons are PNG files named after the icon, read once and kept by name.
+// Icons are the pictures the program carries inside itself, else PNG files
+// named after the icon; each is read once and kept by name.
 class IconStore {
 public:
-    // An empty folder means there is none: every icon is then a null image.
-    explicit IconStore(QString folder) : mFolder(std::move(folder)) {}
+    // The picture the program carries under a name; a null image when it has none.
+    using Source = std::function<QImage(const QString& name)>;
+
+    // An empty folder means there is none: an icon not carried is then a null image.
+    explicit IconStore(QString folder, Source carried = {})
+        : mFolder(std::move(folder))
+        , mCarried(std::move(carried))
+    {
+    }
 
     QImage Get(const QString& name);
     const QString& Folder() const { return mFolder; }
+    // Forgets what was read, so that every icon is looked for again.
+    void SetCarried(Source carried);
 
     // The folder the program uses: "Resources" beside the executable's folder
     // when started from elsewhere, else "Resources" in the current folder.
@@ -23,6 +34,7 @@ public:
 
 private:
     QString mFolder;
+    Source mCarried;
     QHash<QString, QImage> mCache;
 };
 
@@ -31,6 +43,10 @@ namespace Resources {
 // The program's icons; the folder is chosen on the first request and the
 // pictures live as long as the program. Interface thread only.
 QImage GetIcon(const QString& name);
+
+// Where a packed program finds the pictures of its container; asked before the
+// folder. The source must answer until the last icon has been asked for.
+void SetCarriedPictures(IconStore::Source carried);
 
 } // namespace Resources
 } // namespace belltide
