@@ -45,18 +45,6 @@ TEST(SearchTest, ReturnedSchedulesKeepEveryRule)
         AddClass(*school, QStringLiteral("Pre-K"), { { QStringLiteral("Art"), 2 }, { QStringLiteral("Music"), 3 } });
         return school;
     };
-    const auto mixedDays = [] {
-        auto school = ElementarySchool(3);
-        school->Classes[0]->DayEnd = 750;
-        school->Classes[4]->DayStart = 510;
-        school->Classes[4]->DayEnd = 870;
-        school->Classes[7]->AttendCount(QStringLiteral("Music"), 4);
-        MarkUnavailable(*school, *school->Specials[0], 0, 480, 600);
-        MarkUnavailable(*school, *school->Specials[1], 3, 600, 780);
-        school->SpecialStartAt = 520;
-        school->LunchTime = 25;
-        return school;
-    };
     struct Case {
         const char* name;
         std::function<std::shared_ptr<School>()> make;
@@ -67,7 +55,7 @@ TEST(SearchTest, ReturnedSchedulesKeepEveryRule)
         { "the example school", ExampleSchool, 10 },
         { "K-5, four classes a grade", [] { return ElementarySchool(4); }, 10 },
         { "a grade of one class", loneClass, 10 },
-        { "short days, late starts, busy specials", mixedDays, 3 },
+        { "short days, late starts, busy specials", MixedDaysSchool, 3 },
         { "one grade of three", ThreeClassesThreeSpecials, 10 },
     };
     for (const Case& c : cases) {

@@ -60,4 +60,18 @@ std::shared_ptr<School> ElementarySchool(std::int32_t perGrade)
     return school;
 }
 
+std::shared_ptr<School> MixedDaysSchool()
+{
+    auto school = ElementarySchool(3);
+    school->Classes[0]->DayEnd = 750;
+    school->Classes[4]->DayStart = 510;
+    school->Classes[4]->DayEnd = 870;
+    school->Classes[7]->AttendCount(QStringLiteral("Music"), 4);
+    MarkUnavailable(*school, *school->Specials[0], 0, 480, 600);
+    MarkUnavailable(*school, *school->Specials[1], 3, 600, 780);
+    school->SpecialStartAt = 520;
+    school->LunchTime = 25;
+    return school;
+}
+
 } // namespace belltide::testing

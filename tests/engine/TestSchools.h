@@ -30,4 +30,8 @@ void MarkUnavailable(const School& school, SpecialClass& special, std::int32_t d
 // and Computers once a week; one teacher of each per three classes a grade.
 std::shared_ptr<School> ElementarySchool(std::int32_t perGrade);
 
+// ElementarySchool(3) with a short day, a late start, a class attending Music
+// four times, specials away for part of a day and a late special start.
+std::shared_ptr<School> MixedDaysSchool();
+
 } // namespace belltide::testing

@@ -67,18 +67,6 @@ std::shared_ptr<School> WithoutAfternoonKindergarten()
 
 TEST(ThoroughSearchTest, SchedulesKeepTheStricterRules)
 {
-    const auto mixedDays = [] {
-        auto school = ElementarySchool(3);
-        school->Classes[0]->DayEnd = 750;
-        school->Classes[4]->DayStart = 510;
-        school->Classes[4]->DayEnd = 870;
-        school->Classes[7]->AttendCount(QStringLiteral("Music"), 4);
-        MarkUnavailable(*school, *school->Specials[0], 0, 480, 600);
-        MarkUnavailable(*school, *school->Specials[1], 3, 600, 780);
-        school->SpecialStartAt = 520;
-        school->LunchTime = 25;
-        return school;
-    };
     // Long passing times and one lunch seat: every meeting's passing time and
     // every lunch must be kept apart.
     const auto crowded = [] {
@@ -99,7 +87,7 @@ TEST(ThoroughSearchTest, SchedulesKeepTheStricterRules)
         { "the example school", [] { return Example("maple-grove.psc"); } },
         { "half-day kindergartens", [] { return Example("half-day-kindergarten.psc"); } },
         { "K-5, four classes a grade", [] { return ElementarySchool(4); } },
-        { "short days, late starts, busy specials", mixedDays },
+        { "short days, late starts, busy specials", MixedDaysSchool },
         { "long passing times, one seat", crowded },
     };
     for (const Case& c : cases) {
