@@ -65,8 +65,8 @@ void PrintText(const School& school, QTextStream& out)
     out << "\nClasses (" << school.Classes.size() << "):\n";
     for (const auto& classroom : school.Classes) {
         out << "  " << WhoTeaches(classroom->Grade, classroom->Teacher) << ": "
-            << Range(classroom->DayStart, classroom->DayEnd) << ", " << classroom->NumberOfStudents
-            << " students; " << AttendanceText(*classroom) << '\n';
+            << Range(classroom->DayStart, classroom->DayEnd) << ", " << classroom->NumberOfStudents << " students; "
+            << AttendanceText(*classroom) << '\n';
     }
 }
 
@@ -74,15 +74,11 @@ QJsonObject SpecialJson(const SpecialClass& special, std::int32_t dayStartAt)
 {
     QJsonArray unavailable;
     for (const UnavailableRange& range : UnavailableRanges(special, dayStartAt))
-        unavailable.append(QJsonObject{{QStringLiteral("day"), range.Day},
-                                       {QStringLiteral("from"), range.FromMinute},
-                                       {QStringLiteral("to"), range.ToMinute}});
-    return {{QStringLiteral("title"), special.Title},
-            {QStringLiteral("teacher"), special.Teacher},
-            {QStringLiteral("duration"), special.Duration},
-            {QStringLiteral("passingTime"), special.OverlapTime},
-            {QStringLiteral("maxStudents"), special.MaxStudents},
-            {QStringLiteral("unavailable"), unavailable}};
+        unavailable.append(QJsonObject { { QStringLiteral("day"), range.Day },
+            { QStringLiteral("from"), range.FromMinute }, { QStringLiteral("to"), range.ToMinute } });
+    return { { QStringLiteral("title"), special.Title }, { QStringLiteral("teacher"), special.Teacher },
+        { QStringLiteral("duration"), special.Duration }, { QStringLiteral("passingTime"), special.OverlapTime },
+        { QStringLiteral("maxStudents"), special.MaxStudents }, { QStringLiteral("unavailable"), unavailable } };
 }
 
 QJsonObject ClassJson(const Classroom& classroom)
@@ -90,13 +86,10 @@ QJsonObject ClassJson(const Classroom& classroom)
     // An array rather than an object keeps the document's order of subjects.
     QJsonArray attendance;
     for (const auto& [title, count] : classroom.SpecialAttendance().Entries())
-        attendance.append(QJsonObject{{QStringLiteral("subject"), title}, {QStringLiteral("count"), count}});
-    return {{QStringLiteral("grade"), classroom.Grade},
-            {QStringLiteral("teacher"), classroom.Teacher},
-            {QStringLiteral("dayStart"), classroom.DayStart},
-            {QStringLiteral("dayEnd"), classroom.DayEnd},
-            {QStringLiteral("students"), classroom.NumberOfStudents},
-            {QStringLiteral("attendance"), attendance}};
+        attendance.append(QJsonObject { { QStringLiteral("subject"), title }, { QStringLiteral("count"), count } });
+    return { { QStringLiteral("grade"), classroom.Grade }, { QStringLiteral("teacher"), classroom.Teacher },
+        { QStringLiteral("dayStart"), classroom.DayStart }, { QStringLiteral("dayEnd"), classroom.DayEnd },
+        { QStringLiteral("students"), classroom.NumberOfStudents }, { QStringLiteral("attendance"), attendance } };
 }
 
 void PrintJson(const School& school, QTextStream& out)
@@ -107,18 +100,15 @@ void PrintJson(const School& school, QTextStream& out)
     QJsonArray classes;
     for (const auto& classroom : school.Classes)
         classes.append(ClassJson(*classroom));
-    const QJsonObject root{{QStringLiteral("name"), school.Name},
-                           {QStringLiteral("dayStartAt"), school.DayStartAt},
-                           {QStringLiteral("dayEndAt"), school.DayEndAt},
-                           {QStringLiteral("specialStartAt"), school.SpecialStartAt},
-                           {QStringLiteral("lunchStartAt"), school.LunchStartAt},
-                           {QStringLiteral("lunchEndAt"), school.LunchEndAt},
-                           {QStringLiteral("lunchTime"), school.LunchTime},
-                           {QStringLiteral("lunchRecessTime"), school.LunchRecessTime},
-                           {QStringLiteral("lunchMaxClasses"), school.LunchMaxClasses},
-                           {QStringLiteral("interruptFreeTime"), school.InterruptFreeTime},
-                           {QStringLiteral("specials"), specials},
-                           {QStringLiteral("classes"), classes}};
+    const QJsonObject root { { QStringLiteral("name"), school.Name },
+        { QStringLiteral("dayStartAt"), school.DayStartAt }, { QStringLiteral("dayEndAt"), school.DayEndAt },
+        { QStringLiteral("specialStartAt"), school.SpecialStartAt },
+        { QStringLiteral("lunchStartAt"), school.LunchStartAt }, { QStringLiteral("lunchEndAt"), school.LunchEndAt },
+        { QStringLiteral("lunchTime"), school.LunchTime },
+        { QStringLiteral("lunchRecessTime"), school.LunchRecessTime },
+        { QStringLiteral("lunchMaxClasses"), school.LunchMaxClasses },
+        { QStringLiteral("interruptFreeTime"), school.InterruptFreeTime }, { QStringLiteral("specials"), specials },
+        { QStringLiteral("classes"), classes } };
     out << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 

@@ -26,8 +26,8 @@ Status WriteSchedulePdf(const School& school, const QStringList& only, const QSt
     pdf.setTitle(school.Name);
     // Points, as printers measure, so the page header's sizes read as on paper.
     pdf.setResolution(72);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(36, 36, 36, 36),
-                                  QPageLayout::Point));
+    pdf.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(36, 36, 36, 36), QPageLayout::Point));
     if (!PrintSchedules(school, chosen, pdf))
         return Status::Fail(QStringLiteral("Could not write \"%1\".").arg(path));
     return Status::Ok({});

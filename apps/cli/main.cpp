@@ -18,9 +18,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", &RunInfoCommand},
-    {"convert", &RunConvertCommand},
-    {"generate", &RunGenerateCommand},
+    { "info", &RunInfoCommand },
+    { "convert", &RunConvertCommand },
+    { "generate", &RunGenerateCommand },
 };
 
 constexpr const char* kUsage = "usage: belltide-cli COMMAND ARGUMENTS\n"

@@ -154,9 +154,9 @@ Status App::AssociateFileType(
     };
     const QString quote = QStringLiteral("\"");
     const QString command = quote + executablePath + QStringLiteral("\" \"%1\"");
-    for (const Status& status : {setDefault(extension, typeName), setDefault(typeName, std::nullopt),
+    for (const Status& status : { setDefault(extension, typeName), setDefault(typeName, std::nullopt),
              setDefault(typeName + QStringLiteral("\\DefaultIcon"), iconPath),
-             setDefault(typeName + QStringLiteral("\\shell\\open\\command"), command)}) {
+             setDefault(typeName + QStringLiteral("\\shell\\open\\command"), command) }) {
         if (!status)
             return status;
     }

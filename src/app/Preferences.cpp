@@ -154,7 +154,7 @@ void Preferences::Load()
     Data = QVariantMap();
     mDirty = false;
     const std::shared_ptr<RegistryKey> root = mRegistry.Open(Root());
-    const QStringList path {QStringLiteral("Software"), CompanyName, ApplicationName};
+    const QStringList path { QStringLiteral("Software"), CompanyName, ApplicationName };
     const std::shared_ptr<RegistryKey> application = root->Subkey(path.join(u'\\'));
     if (!application)
         return;
@@ -166,7 +166,7 @@ void Preferences::Load()
 Status Preferences::Save()
 {
     const std::shared_ptr<RegistryKey> root = mRegistry.Open(Root());
-    const QStringList path {QStringLiteral("Software"), CompanyName, ApplicationName};
+    const QStringList path { QStringLiteral("Software"), CompanyName, ApplicationName };
     auto application = root->AddSubkey(path.join(u'\\'));
     if (!application)
         return Status::Fail(application.Error());

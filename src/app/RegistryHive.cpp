@@ -33,15 +33,15 @@ QJsonObject KeyToJson(const RegistryNode& node)
 {
     QJsonArray values;
     for (const auto& [name, value] : node.Values) {
-        values.append(QJsonObject {{QStringLiteral("name"), name},
-            {QStringLiteral("type"), RegistryValue::TypeName(value.Type())},
-            {QStringLiteral("data"), DataToJson(value)}});
+        values.append(QJsonObject { { QStringLiteral("name"), name },
+            { QStringLiteral("type"), RegistryValue::TypeName(value.Type()) },
+            { QStringLiteral("data"), DataToJson(value) } });
     }
     QJsonArray subkeys;
     for (const auto& child : node.Subkeys)
         subkeys.append(KeyToJson(*child));
-    return QJsonObject {
-        {QStringLiteral("name"), node.Name}, {QStringLiteral("values"), values}, {QStringLiteral("subkeys"), subkeys}};
+    return QJsonObject { { QStringLiteral("name"), node.Name }, { QStringLiteral("values"), values },
+        { QStringLiteral("subkeys"), subkeys } };
 }
 
 std::optional<RegistryValue> ValueFromJson(const QJsonObject& entry)
@@ -144,7 +144,7 @@ Status RegistryHive::Write()
 
 QByteArray RegistryHive::ToJson(const RegistryNode& root)
 {
-    const QJsonObject document {{QStringLiteral("format"), kFormat}, {QStringLiteral("key"), KeyToJson(root)}};
+    const QJsonObject document { { QStringLiteral("format"), kFormat }, { QStringLiteral("key"), KeyToJson(root) } };
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 

@@ -35,7 +35,7 @@ QString RegistryValue::TypeName(RegistryType type)
 
 std::optional<RegistryType> RegistryValue::TypeNamed(const QString& name)
 {
-    for (RegistryType type : {RegistryType::RegSz, RegistryType::RegDword, RegistryType::RegBinary}) {
+    for (RegistryType type : { RegistryType::RegSz, RegistryType::RegDword, RegistryType::RegBinary }) {
         if (name == TypeName(type))
             return type;
     }

@@ -24,9 +24,10 @@ std::vector<UnavailableRange> UnavailableRanges(const SpecialClass& special, std
     std::vector<UnavailableRange> ranges;
     for (std::size_t i = 0; i < marks.size();) {
         std::size_t j = i;
-        while (j + 1 < marks.size() && marks[j + 1].first == marks[i].first && marks[j + 1].second == marks[j].second + 1)
+        while (
+            j + 1 < marks.size() && marks[j + 1].first == marks[i].first && marks[j + 1].second == marks[j].second + 1)
             ++j;
-        ranges.push_back({std::int32_t(marks[i].first), minuteOf(marks[i].second), minuteOf(marks[j].second + 1)});
+        ranges.push_back({ std::int32_t(marks[i].first), minuteOf(marks[i].second), minuteOf(marks[j].second + 1) });
         i = j + 1;
     }
     return ranges;

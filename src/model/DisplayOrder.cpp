@@ -32,7 +32,7 @@ std::vector<std::size_t> DisplayOrder(const QStringList& texts)
     std::vector<std::size_t> order(std::size_t(texts.size()));
     std::iota(order.begin(), order.end(), std::size_t(0));
     std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return ComesBefore(texts[qsizetype(a)], texts[qsizetype(b)]); });
+        [&](std::size_t a, std::size_t b) { return ComesBefore(texts[qsizetype(a)], texts[qsizetype(b)]); });
     return order;
 }
 
@@ -40,9 +40,8 @@ QStringList DistinctSorted(const QStringList& texts)
 {
     QStringList distinct;
     for (const QString& text : texts) {
-        const bool seen = std::any_of(distinct.begin(), distinct.end(), [&](const QString& known) {
-            return known.compare(text, Qt::CaseInsensitive) == 0;
-        });
+        const bool seen = std::any_of(distinct.begin(), distinct.end(),
+            [&](const QString& known) { return known.compare(text, Qt::CaseInsensitive) == 0; });
         if (!seen)
             distinct.push_back(text);
     }

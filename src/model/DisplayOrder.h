@@ -19,8 +19,7 @@ std::vector<std::size_t> DisplayOrder(const QStringList& texts);
 QStringList DistinctSorted(const QStringList& texts);
 
 // Reorders `items` as the texts sort, carrying each item along with its text.
-template <typename T>
-void SortAlong(std::vector<T>& items, QStringList& texts)
+template <typename T> void SortAlong(std::vector<T>& items, QStringList& texts)
 {
     const std::vector<std::size_t> order = DisplayOrder(texts);
     std::vector<T> sortedItems;

@@ -12,8 +12,7 @@ namespace belltide {
 // scheduling inputs come out the same on every run. Keys compare without regard
 // to letter case, as every string comparison of the program does; an entry keeps
 // the spelling of its first key.
-template <typename V>
-class OrderedDict {
+template <typename V> class OrderedDict {
 public:
     using Entry = std::pair<QString, V>;
 

@@ -9,8 +9,7 @@ namespace belltide {
 
 // A value or a message saying, in one sentence, why there is none. Layers hand
 // failures upward this way; only the window turns them into dialogs.
-template <typename T>
-class Result {
+template <typename T> class Result {
 public:
     static Result Ok(T value) { return Result(std::move(value), QString()); }
     static Result Fail(QString message) { return Result(std::nullopt, std::move(message)); }
@@ -23,14 +22,18 @@ public:
     const QString& Error() const { return mError; }
 
 private:
-    Result(std::optional<T> value, QString error) : mValue(std::move(value)), mError(std::move(error)) {}
+    Result(std::optional<T> value, QString error)
+        : mValue(std::move(value))
+        , mError(std::move(error))
+    {
+    }
 
     std::optional<T> mValue;
     QString mError;
 };
 
 // For operations that give nothing back but may fail.
-struct Done {};
+struct Done { };
 using Status = Result<Done>;
 
 } // namespace belltide

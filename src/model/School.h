@@ -52,7 +52,7 @@ public:
     // Builds the scheduler's inputs from this school; lives with the engine,
     // which owns the types it creates.
     void CreateSchedulingClasses(std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
-                                 std::vector<std::shared_ptr<ScheduleSpecial>>& specials);
+        std::vector<std::shared_ptr<ScheduleSpecial>>& specials);
 };
 
 } // namespace belltide

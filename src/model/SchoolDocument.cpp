@@ -36,7 +36,10 @@ Result<std::shared_ptr<School>> FromTree(const Status& parsed, const pugi::xml_d
 
 class ByteWriter : public pugi::xml_writer {
 public:
-    void write(const void* data, size_t size) override { bytes.append(static_cast<const char*>(data), qsizetype(size)); }
+    void write(const void* data, size_t size) override
+    {
+        bytes.append(static_cast<const char*>(data), qsizetype(size));
+    }
     QByteArray bytes;
 };
 

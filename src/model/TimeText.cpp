@@ -23,7 +23,7 @@ QString ShortTime(std::int32_t minutes)
 
 QString DayAbbreviation(std::int32_t day)
 {
-    static const char* const names[] = {"Mon", "Tue", "Wed", "Thu", "Fri"};
+    static const char* const names[] = { "Mon", "Tue", "Wed", "Thu", "Fri" };
     if (day >= 0 && day < 5)
         return QString::fromLatin1(names[day]);
     return QStringLiteral("day %1").arg(day);

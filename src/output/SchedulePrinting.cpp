@@ -16,17 +16,17 @@ std::vector<ScheduleChoice> ScheduleChoices(const School& school)
     std::vector<ScheduleContent> objects;
     QStringList labels;
     for (const auto& classroom : school.Classes) {
-        objects.push_back({nullptr, classroom});
+        objects.push_back({ nullptr, classroom });
         labels << classroom->Grade + QStringLiteral(": ") + classroom->Teacher;
     }
     for (const auto& special : school.Specials) {
-        objects.push_back({special, nullptr});
+        objects.push_back({ special, nullptr });
         labels << special->Title + QStringLiteral(": ") + special->Teacher;
     }
     SortAlong(objects, labels);
     std::vector<ScheduleChoice> choices;
     for (std::size_t i = 0; i < objects.size(); ++i)
-        choices.push_back({labels[qsizetype(i)], objects[i]});
+        choices.push_back({ labels[qsizetype(i)], objects[i] });
     return choices;
 }
 

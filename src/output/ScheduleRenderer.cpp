@@ -35,8 +35,8 @@ std::shared_ptr<SpecialClass> Titled(const QString& title)
 
 } // namespace
 
-void ScheduleRenderer::Render(const School& school, const std::shared_ptr<Classroom>& classroom,
-                              const std::shared_ptr<SpecialClass>& special)
+void ScheduleRenderer::Render(
+    const School& school, const std::shared_ptr<Classroom>& classroom, const std::shared_ptr<SpecialClass>& special)
 {
     mSchool = &school;
     if (classroom && special)
@@ -88,8 +88,8 @@ int ScheduleRenderer::DrawPageHeader(const QString& title, const QString& subtit
     g.DrawString(subtitle, (g.Width() - g.StringWidth(subtitle)) / 2, y + g.TextAscent());
     y += g.TextHeight();
     g.SetTextSize(11);
-    g.DrawString(corner, PageLeft + PageWidth - g.StringWidth(corner) - 3,
-                 PageTop + (y - PageTop) / 2 + g.TextAscent() / 2);
+    g.DrawString(
+        corner, PageLeft + PageWidth - g.StringWidth(corner) - 3, PageTop + (y - PageTop) / 2 + g.TextAscent() / 2);
     return y;
 }
 
@@ -149,14 +149,15 @@ ScheduleContent ScheduleRenderer::GetContent(int day, int slot, int& runLength) 
         const auto row = mSchool->ScheduleClassMap.find(mClassroom);
         if (row == mSchool->ScheduleClassMap.end())
             return {};
-        const auto item = std::dynamic_pointer_cast<ScheduleSpecial>(schedule->ScheduledItem(*row->second, week, runLength));
+        const auto item
+            = std::dynamic_pointer_cast<ScheduleSpecial>(schedule->ScheduledItem(*row->second, week, runLength));
         if (!item)
             return {};
         if (IsLunchSubject(item->Subject))
-            return {Titled(LunchSubject()), nullptr};
+            return { Titled(LunchSubject()), nullptr };
         if (item->Subject.compare(RecessSubject(), Qt::CaseInsensitive) == 0)
-            return {Titled(RecessSubject()), nullptr};
-        return {item->Tag, nullptr};
+            return { Titled(RecessSubject()), nullptr };
+        return { item->Tag, nullptr };
     }
     if (mSpecial) {
         const auto special = mSchool->ScheduleSpecialMap.find(mSpecial);
@@ -169,7 +170,7 @@ ScheduleContent ScheduleRenderer::GetContent(int day, int slot, int& runLength) 
             int length = -1;
             if (schedule->ScheduledItem(*row->second, week, length) == special->second) {
                 runLength = length;
-                return {nullptr, classroom};
+                return { nullptr, classroom };
             }
         }
     }

@@ -38,10 +38,10 @@ public:
 
     // Draws the class's or the special's week; with both or neither, nothing.
     void Render(const School& school, const std::shared_ptr<Classroom>& classroom,
-                const std::shared_ptr<SpecialClass>& special);
+        const std::shared_ptr<SpecialClass>& special);
     void RenderClassroom(const std::shared_ptr<Classroom>& classroom);
     void RenderSpecialClass(const std::shared_ptr<SpecialClass>& special);
-    void RenderMasterSchedule() {}
+    void RenderMasterSchedule() { }
 
     // Draws the page header; returns the y just below it.
     int DrawPageHeader(const QString& title, const QString& subtitle, const QString& corner);
@@ -56,10 +56,10 @@ public:
     static QString ItemDataLine2(const ScheduleContent& item);
 
 protected:
-    virtual void EstablishMetrics() {}
-    virtual void DrawHeadings() {}
-    virtual void DrawContent() {}
-    virtual void DrawGrid() {}
+    virtual void EstablishMetrics() { }
+    virtual void DrawHeadings() { }
+    virtual void DrawContent() { }
+    virtual void DrawGrid() { }
 
     const School* mSchool = nullptr;
     std::shared_ptr<Classroom> mClassroom;

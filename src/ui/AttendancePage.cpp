@@ -24,7 +24,11 @@ constexpr int kMaxCount = 5;
 
 class CountCellDelegate : public QStyledItemDelegate {
 public:
-    explicit CountCellDelegate(AttendanceList& list) : QStyledItemDelegate(&list), mList(list) {}
+    explicit CountCellDelegate(AttendanceList& list)
+        : QStyledItemDelegate(&list)
+        , mList(list)
+    {
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -54,10 +58,11 @@ void DrawRoundButton(QPainter& painter, int left, int top, bool plus)
 
 } // namespace
 
-AttendanceList::AttendanceList(QWidget* parent) : QTreeWidget(parent)
+AttendanceList::AttendanceList(QWidget* parent)
+    : QTreeWidget(parent)
 {
     setColumnCount(2);
-    setHeaderLabels({QStringLiteral("# of Times"), QStringLiteral("Special Classes")});
+    setHeaderLabels({ QStringLiteral("# of Times"), QStringLiteral("Special Classes") });
     header()->resizeSection(0, kCountColumnWidth);
     header()->setStretchLastSection(true);
     header()->setSectionsMovable(false);
@@ -109,7 +114,9 @@ void AttendanceList::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
 }
 
-AttendancePage::AttendancePage(MainWindow& window, QWidget* parent) : StepPage(parent), mWindow(window)
+AttendancePage::AttendancePage(MainWindow& window, QWidget* parent)
+    : StepPage(parent)
+    , mWindow(window)
 {
     SAClassList = new QListWidget(this);
     SAClassList->setObjectName(QStringLiteral("SAClassList"));
@@ -141,7 +148,7 @@ void AttendancePage::SetTitles(const QStringList& titles)
 {
     SASpecialList->clear();
     for (const QString& title : titles) {
-        auto* item = new QTreeWidgetItem(SASpecialList, {QString(), title});
+        auto* item = new QTreeWidgetItem(SASpecialList, { QString(), title });
         item->setData(1, kRowObjectRole, title);
     }
 }
@@ -162,8 +169,8 @@ int AttendancePage::SACountForSpecial(const QString& title) const
     if (classes.empty())
         return 0;
     const int first = classes.front()->AttendCount(title);
-    const bool same = std::all_of(classes.begin(), classes.end(),
-                                  [&](const auto& c) { return c->AttendCount(title) == first; });
+    const bool same
+        = std::all_of(classes.begin(), classes.end(), [&](const auto& c) { return c->AttendCount(title) == first; });
     return same ? std::max(first, 0) : -1;
 }
 

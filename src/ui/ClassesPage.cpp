@@ -15,14 +15,16 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QVBoxLayout>
 
 namespace belltide {
 
-ClassesPage::ClassesPage(MainWindow& window, QWidget* parent) : StepPage(parent), mWindow(window)
+ClassesPage::ClassesPage(MainWindow& window, QWidget* parent)
+    : StepPage(parent)
+    , mWindow(window)
 {
     BuildControls();
 }
@@ -93,9 +95,8 @@ void ClassesPage::ReloadClassList(std::shared_ptr<Classroom> classroom)
     AttendancePage& attendance = mWindow.Attendance();
     mWindow.ClassListDontEnable = true;
     if (!classroom)
-        classroom = RowObject<Classroom>(ClassList->currentItem() && ClassList->currentItem()->isSelected()
-                                             ? ClassList->currentItem()
-                                             : nullptr);
+        classroom = RowObject<Classroom>(
+            ClassList->currentItem() && ClassList->currentItem()->isSelected() ? ClassList->currentItem() : nullptr);
     ClassList->clear();
     attendance.SAClassList->clear();
 
@@ -171,8 +172,8 @@ void ClassesPage::ClearEditors()
 {
     MainWindow::InternalChange guard(mWindow);
     SelectedClass.reset();
-    for (QWidget* editor : std::initializer_list<QWidget*>{ClassTeacher, ClassDayEnd, ClassDayStart, ClassGrade,
-                                                           ClassNumberOfStudents})
+    for (QWidget* editor :
+        std::initializer_list<QWidget*> { ClassTeacher, ClassDayEnd, ClassDayStart, ClassGrade, ClassNumberOfStudents })
         editor->setEnabled(false);
     ClassTeacher->clear();
     ClassGrade->clear();

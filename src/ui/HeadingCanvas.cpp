@@ -4,7 +4,8 @@
 
 namespace belltide {
 
-HeadingCanvas::HeadingCanvas(QWidget* parent) : QWidget(parent)
+HeadingCanvas::HeadingCanvas(QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("HeadingCanvas"));
     setFixedHeight(80);
@@ -49,7 +50,7 @@ void HeadingCanvas::Paint(QPainter& painter) const
     const int ascent = painter.fontMetrics().ascent();
     const int baseline = int(h / 2.0 + ascent + 4);
     painter.drawText(QRect(100, baseline - ascent, std::max(w - 100, 0), h - (baseline - ascent)),
-                     Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, mSmall);
+        Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, mSmall);
 
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawLine(0, h - 1, w, h - 1);

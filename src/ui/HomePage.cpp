@@ -18,15 +18,15 @@ struct HomeEntry {
 };
 
 constexpr HomeEntry kEntries[5] = {
-    {"School Information", "Edit information about your school, such as when the day starts and ends.", 'S'},
-    {"Classes", "Add or remove classes, and edit information about classes such as teachers and grades.", 'C'},
-    {"Special Classes",
-     "Add or remove special classes, such as PE, Art, or Music, and edit information about classes such as teachers "
-     "and availability.",
-     'P'},
-    {"Special Class Attendance", "Select how often classes attend each special class.", 'A'},
-    {"Schedule", "Create, view, and print schedules for individual classes, special classes, and the entire school.",
-     'D'},
+    { "School Information", "Edit information about your school, such as when the day starts and ends.", 'S' },
+    { "Classes", "Add or remove classes, and edit information about classes such as teachers and grades.", 'C' },
+    { "Special Classes",
+        "Add or remove special classes, such as PE, Art, or Music, and edit information about classes such as teachers "
+        "and availability.",
+        'P' },
+    { "Special Class Attendance", "Select how often classes attend each special class.", 'A' },
+    { "Schedule", "Create, view, and print schedules for individual classes, special classes, and the entire school.",
+        'D' },
 };
 
 // The accelerator letter underlined, as a menu shows it.
@@ -41,7 +41,8 @@ QString WithAccelerator(const QString& title, char letter)
 
 } // namespace
 
-HomePage::HomePage(QWidget* parent) : StepPage(parent)
+HomePage::HomePage(QWidget* parent)
+    : StepPage(parent)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(24, 12, 24, 12);
@@ -52,7 +53,8 @@ HomePage::HomePage(QWidget* parent) : StepPage(parent)
     for (int i = 0; i < 5; ++i) {
         const int step = i + 1;
         const HomeEntry& entry = kEntries[i];
-        auto* picture = new StepPicture(step, Resources::GetIcon(QString::fromLatin1(TextForStep(step).Icon)), 48, this);
+        auto* picture
+            = new StepPicture(step, Resources::GetIcon(QString::fromLatin1(TextForStep(step).Icon)), 48, this);
         picture->setObjectName(QStringLiteral("HomeCanvases%1").arg(i));
         auto* title = new StepLabel(step, WithAccelerator(QString::fromLatin1(entry.Title), entry.Accelerator), this);
         title->setObjectName(QStringLiteral("HomeLabels%1").arg(2 * i));
@@ -70,8 +72,8 @@ HomePage::HomePage(QWidget* parent) : StepPage(parent)
         grid->setRowMinimumHeight(2 * i, 22);
         grid->setRowMinimumHeight(2 * i + 1, 34);
 
-        for (QObject* link : {static_cast<QObject*>(picture), static_cast<QObject*>(title),
-                              static_cast<QObject*>(description)}) {
+        for (QObject* link :
+            { static_cast<QObject*>(picture), static_cast<QObject*>(title), static_cast<QObject*>(description) }) {
             if (auto* p = qobject_cast<StepPicture*>(link)) {
                 connect(p, &StepPicture::Clicked, this, &HomePage::StepChosen);
                 connect(p, &StepPicture::Hovered, this, &HomePage::Underline);

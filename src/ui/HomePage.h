@@ -20,8 +20,8 @@ public:
     StepPicture* HomeCanvas(int i) const { return HomeCanvases[std::size_t(i)]; }
     StepLabel* HomeLabel(int j) const { return HomeLabels[std::size_t(j)]; }
 
-    std::array<StepPicture*, 5> HomeCanvases{};
-    std::array<StepLabel*, 10> HomeLabels{};
+    std::array<StepPicture*, 5> HomeCanvases {};
+    std::array<StepLabel*, 10> HomeLabels {};
 
 signals:
     void StepChosen(int step);

@@ -9,8 +9,8 @@
 #include "MenuBar.h"
 #include "PrintChoicesWindow.h"
 #include "PrintServices.h"
-#include "SchedulePage.h"
 #include "Resources.h"
+#include "SchedulePage.h"
 #include "SchoolInfoPage.h"
 #include "SpecialsPage.h"
 #include "StepLinks.h"
@@ -40,30 +40,30 @@ namespace {
 int StepForNotification(const QString& name)
 {
     static const std::pair<const char*, int> steps[] = {
-        {"SchoolNameChange", kSchoolStep},
-        {"SchoolTimeChange-DayStart", kSchoolStep},
-        {"SchoolTimeChange-DayEnd", kSchoolStep},
-        {"SchoolTimeChange-SpecialStart", kSchoolStep},
-        {"SchoolFreeTimeChange", kSchoolStep},
-        {"SchoolTimeChange-LunchStart", kSchoolStep},
-        {"SchoolTimeChange-LunchEnd", kSchoolStep},
-        {"SchoolTimeChange-LunchMax", kSchoolStep},
-        {"SchoolTimeChange-LunchRecess", kSchoolStep},
-        {"SchoolTimeChange-LunchTime", kSchoolStep},
-        {"ClassListChange", kClassesStep},
-        {"ClassTeacherChange", kClassesStep},
-        {"ClassGradeChange", kClassesStep},
-        {"ClassTimeChange-DayStart", kClassesStep},
-        {"ClassTimeChange-DayEnd", kClassesStep},
-        {"ClassNumberOfStudentsChange", kClassesStep},
-        {"SpecialListChange", kSpecialsStep},
-        {"SpecialTitleChange", kSpecialsStep},
-        {"SpecialAvailabilityChange", kSpecialsStep},
-        {"SpecialDurationChange", kSpecialsStep},
-        {"SpecialMaxStudentsChange", kSpecialsStep},
-        {"SpecialOverlapChange", kSpecialsStep},
-        {"SpecialTeacherChange", kSpecialsStep},
-        {"SpecialAttendenceChange", kAttendanceStep},
+        { "SchoolNameChange", kSchoolStep },
+        { "SchoolTimeChange-DayStart", kSchoolStep },
+        { "SchoolTimeChange-DayEnd", kSchoolStep },
+        { "SchoolTimeChange-SpecialStart", kSchoolStep },
+        { "SchoolFreeTimeChange", kSchoolStep },
+        { "SchoolTimeChange-LunchStart", kSchoolStep },
+        { "SchoolTimeChange-LunchEnd", kSchoolStep },
+        { "SchoolTimeChange-LunchMax", kSchoolStep },
+        { "SchoolTimeChange-LunchRecess", kSchoolStep },
+        { "SchoolTimeChange-LunchTime", kSchoolStep },
+        { "ClassListChange", kClassesStep },
+        { "ClassTeacherChange", kClassesStep },
+        { "ClassGradeChange", kClassesStep },
+        { "ClassTimeChange-DayStart", kClassesStep },
+        { "ClassTimeChange-DayEnd", kClassesStep },
+        { "ClassNumberOfStudentsChange", kClassesStep },
+        { "SpecialListChange", kSpecialsStep },
+        { "SpecialTitleChange", kSpecialsStep },
+        { "SpecialAvailabilityChange", kSpecialsStep },
+        { "SpecialDurationChange", kSpecialsStep },
+        { "SpecialMaxStudentsChange", kSpecialsStep },
+        { "SpecialOverlapChange", kSpecialsStep },
+        { "SpecialTeacherChange", kSpecialsStep },
+        { "SpecialAttendenceChange", kAttendanceStep },
     };
     for (const auto& [known, step] : steps) {
         if (name == QLatin1String(known))
@@ -79,8 +79,8 @@ MainWindow::MainWindow(std::shared_ptr<School> school, const MicrosecondClock& c
 {
 }
 
-MainWindow::MainWindow(const QString& file, std::shared_ptr<School> school, const MicrosecondClock& clock,
-                       QWidget* parent)
+MainWindow::MainWindow(
+    const QString& file, std::shared_ptr<School> school, const MicrosecondClock& clock, QWidget* parent)
     : QMainWindow(parent)
     , WindowUndoHost(clock)
     , mSchool(std::move(school))
@@ -140,7 +140,7 @@ void MainWindow::BuildFrame()
     mAttendancePage = new AttendancePage(*this, mPanel);
     mSchedulePage = new belltide::SchedulePage(*this, mPanel);
     connect(mSchedulePage, &SchedulePage::GenerationEnded, this, &MainWindow::SchedulePage_GenerationEnded);
-    mPages = {mHomePage, mSchoolInfoPage, mClassesPage, mSpecialsPage, mAttendancePage, mSchedulePage};
+    mPages = { mHomePage, mSchoolInfoPage, mClassesPage, mSpecialsPage, mAttendancePage, mSchedulePage };
     for (StepPage* page : mPages)
         mPanel->addWidget(page);
     middle->addWidget(mPanel, 1);
@@ -183,7 +183,7 @@ QWidget* MainWindow::BuildBottomRow()
     mContinueButton = new QPushButton(QStringLiteral("Continue"), bar);
     mContinueButton->setObjectName(QStringLiteral("ContinueButton"));
     mContinueButton->setDefault(true);
-    for (QPushButton* button : {mBackButton, mContinueButton}) {
+    for (QPushButton* button : { mBackButton, mContinueButton }) {
         button->setFixedHeight(std::max(22, button->sizeHint().height()));
         button->setMinimumWidth(90);
         row->addWidget(button);
@@ -233,8 +233,9 @@ bool MainWindow::FilePageSetup()
 {
     QPrinter& printer = PageSetup().Printer();
     if (mPrintServices->PageSetup(printer, this) && printer.pageLayout().orientation() != QPageLayout::Landscape) {
-        mPrintServices->Message(this, QStringLiteral("Belltide only supports printing in landscape.\n\n"
-                                                     "This setting has been reverted."));
+        mPrintServices->Message(this,
+            QStringLiteral("Belltide only supports printing in landscape.\n\n"
+                           "This setting has been reverted."));
         printer.setPageOrientation(QPageLayout::Landscape);
     }
     return true;
@@ -390,8 +391,8 @@ void MainWindow::SetupPage(int page)
     FallbackHelp.clear();
 
     const StepText& text = TextForStep(step);
-    mHeadingCanvas->SetHeading(PictureForStep(step), QString::fromLatin1(text.HeadingBig),
-                               QString::fromLatin1(text.HeadingSmall));
+    mHeadingCanvas->SetHeading(
+        PictureForStep(step), QString::fromLatin1(text.HeadingBig), QString::fromLatin1(text.HeadingSmall));
     FallbackHelp = QString::fromLatin1(text.FallbackHelp);
     if (QWidget* first = mPages[std::size_t(step)]->FirstControl())
         first->setFocus(Qt::OtherFocusReason);
@@ -399,7 +400,8 @@ void MainWindow::SetupPage(int page)
         mSchedulePage->Enter();
 
     // Coming back to a page puts the user where they left it.
-    if (QWidget* remembered = mPageFocus[std::size_t(page)]; remembered && mPages[std::size_t(page)]->isAncestorOf(remembered))
+    if (QWidget* remembered = mPageFocus[std::size_t(page)];
+        remembered && mPages[std::size_t(page)]->isAncestorOf(remembered))
         remembered->setFocus(Qt::OtherFocusReason);
     mHeadingCanvas->update();
     HideHelp();

@@ -41,10 +41,10 @@ class MainWindow : public QMainWindow, public WindowUndoHost {
 
 public:
     explicit MainWindow(std::shared_ptr<School> school, const MicrosecondClock& clock = MicrosecondClock::Steady(),
-                        QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
     // A document: `file` is where it was opened from, empty for a new school.
     MainWindow(const QString& file, std::shared_ptr<School> school,
-               const MicrosecondClock& clock = MicrosecondClock::Steady(), QWidget* parent = nullptr);
+        const MicrosecondClock& clock = MicrosecondClock::Steady(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The file the document was opened from or last saved to; empty for a new
@@ -114,7 +114,11 @@ public:
     // Writes values into controls without the controls' events making edits.
     class InternalChange {
     public:
-        explicit InternalChange(MainWindow& window) : mWindow(window) { ++mWindow.mInternalChange; }
+        explicit InternalChange(MainWindow& window)
+            : mWindow(window)
+        {
+            ++mWindow.mInternalChange;
+        }
         ~InternalChange() { --mWindow.mInternalChange; }
         InternalChange(const InternalChange&) = delete;
         InternalChange& operator=(const InternalChange&) = delete;
@@ -166,11 +170,11 @@ private:
     std::unique_ptr<PrintServices> mPrintServices;
     std::unique_ptr<PrinterSettings> mOwnPageSetup;
     PrinterSettings* mPageSetup = nullptr;
-    std::array<StepPage*, 6> mPages{};
+    std::array<StepPage*, 6> mPages {};
     QPushButton* mContinueButton = nullptr;
     QPushButton* mBackButton = nullptr;
     QWidget* mGotoGroup = nullptr;
-    std::array<StepPicture*, 6> mGotoCanvas{};
+    std::array<StepPicture*, 6> mGotoCanvas {};
     belltide::MenuBar* mMenus = nullptr;
 };
 

@@ -86,8 +86,9 @@ MenuBar::MenuBar(QMenuBar* bar, MainWindow* window)
 
 QAction* MenuBar::AddItem(QMenu* menu, const MenuItemDefinition& definition)
 {
-    QAction* action
-        = definition.Handler == MenuHandler::None ? menu->addSeparator() : menu->addAction(QString::fromLatin1(definition.Caption));
+    QAction* action = definition.Handler == MenuHandler::None
+        ? menu->addSeparator()
+        : menu->addAction(QString::fromLatin1(definition.Caption));
     action->setObjectName(QString::fromLatin1(definition.Name));
     if (definition.Handler == MenuHandler::None)
         return action;

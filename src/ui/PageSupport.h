@@ -14,8 +14,7 @@ namespace belltide {
 // The model object a list row stands for.
 inline constexpr int kRowObjectRole = Qt::UserRole + 1;
 
-template <typename T>
-std::shared_ptr<T> RowObject(const QListWidgetItem* item)
+template <typename T> std::shared_ptr<T> RowObject(const QListWidgetItem* item)
 {
     if (!item)
         return nullptr;
@@ -24,8 +23,7 @@ std::shared_ptr<T> RowObject(const QListWidgetItem* item)
 
 // Selects the first row standing for `object`; leaves the selection alone when
 // there is none.
-template <typename T>
-void SelectRow(QListWidget* list, const std::shared_ptr<T>& object)
+template <typename T> void SelectRow(QListWidget* list, const std::shared_ptr<T>& object)
 {
     for (int row = 0; row < list->count(); ++row) {
         if (RowObject<T>(list->item(row)) == object) {
@@ -35,8 +33,7 @@ void SelectRow(QListWidget* list, const std::shared_ptr<T>& object)
     }
 }
 
-template <typename T>
-QListWidgetItem* MakeRow(const QString& text, const std::shared_ptr<T>& object)
+template <typename T> QListWidgetItem* MakeRow(const QString& text, const std::shared_ptr<T>& object)
 {
     auto* item = new QListWidgetItem(text);
     item->setData(kRowObjectRole, QVariant::fromValue(object));

@@ -8,7 +8,7 @@ namespace belltide {
 
 QImage ReadPng(const QString& path)
 {
-    png_image png{};
+    png_image png {};
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&png, QFile::encodeName(path).constData()))
         return {};

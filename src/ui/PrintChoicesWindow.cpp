@@ -10,7 +10,8 @@
 
 namespace belltide {
 
-PrintChoicesWindow::PrintChoicesWindow(QWidget* parent) : QDialog(parent)
+PrintChoicesWindow::PrintChoicesWindow(QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Untitled"));
     StaticText1 = new QLabel(QStringLiteral("Select which classes to print schedules for:"), this);

@@ -6,7 +6,10 @@
 
 namespace belltide {
 
-SchedulerThread::SchedulerThread(QObject* parent) : QObject(parent) {}
+SchedulerThread::SchedulerThread(QObject* parent)
+    : QObject(parent)
+{
+}
 
 SchedulerThread::~SchedulerThread()
 {
@@ -19,7 +22,7 @@ bool SchedulerThread::Start(School& school, const GenerationOptions& options)
     Join();
     auto inputs = ScheduleGenerator::BuildInputs(school);
     if (!inputs) {
-        mLastResult = GenerationResult{};
+        mLastResult = GenerationResult {};
         mLastResult.Error = inputs.Error();
         return false;
     }

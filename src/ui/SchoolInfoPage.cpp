@@ -39,7 +39,9 @@ QWidget* WithUnit(QWidget* field, const QString& unit, QWidget* parent)
 
 } // namespace
 
-SchoolInfoPage::SchoolInfoPage(MainWindow& window, QWidget* parent) : StepPage(parent), mWindow(window)
+SchoolInfoPage::SchoolInfoPage(MainWindow& window, QWidget* parent)
+    : StepPage(parent)
+    , mWindow(window)
 {
     BuildControls();
 }
@@ -95,7 +97,8 @@ void SchoolInfoPage::BuildControls()
     lunchGrid->addWidget(WithUnit(SchoolLunchTime, QStringLiteral("Minutes"), lunch), 2, 1);
     lunchGrid->addWidget(Label(QStringLiteral("Length of Lunch Recess:"), SchoolLunchRecessTime, lunch), 3, 0);
     lunchGrid->addWidget(WithUnit(SchoolLunchRecessTime, QStringLiteral("Minutes"), lunch), 3, 1);
-    lunchGrid->addWidget(Label(QStringLiteral("Maximum Classes in Lunch at Once:"), SchoolLunchMaxClasses, lunch), 4, 0);
+    lunchGrid->addWidget(
+        Label(QStringLiteral("Maximum Classes in Lunch at Once:"), SchoolLunchMaxClasses, lunch), 4, 0);
     lunchGrid->addWidget(WithUnit(SchoolLunchMaxClasses, QString(), lunch), 4, 1);
 
     page->addWidget(day, 1, 0, 1, 2, Qt::AlignTop);
@@ -115,15 +118,18 @@ void SchoolInfoPage::BuildControls()
 
     connect(SchoolNameField, &QLineEdit::textChanged, this, &SchoolInfoPage::SchoolNameField_TextChange);
     const std::pair<TimeControl*, int> times[] = {
-        {SchoolDayStart, SchoolTimeChange::DayStartAt},       {SchoolDayEnd, SchoolTimeChange::DayEndAt},
-        {SchoolDaySpecialStart, SchoolTimeChange::SpecialStartAt},
-        {SchoolDayLunchStartAt, SchoolTimeChange::LunchStartAt}, {SchoolLunchEndAt, SchoolTimeChange::LunchEndAt},
+        { SchoolDayStart, SchoolTimeChange::DayStartAt },
+        { SchoolDayEnd, SchoolTimeChange::DayEndAt },
+        { SchoolDaySpecialStart, SchoolTimeChange::SpecialStartAt },
+        { SchoolDayLunchStartAt, SchoolTimeChange::LunchStartAt },
+        { SchoolLunchEndAt, SchoolTimeChange::LunchEndAt },
     };
     for (auto [field, which] : times) {
-        connect(field, &TimeControl::ValueChanged, this, [this, field, which] { TimeField_ValueChanged(field, which); });
+        connect(
+            field, &TimeControl::ValueChanged, this, [this, field, which] { TimeField_ValueChanged(field, which); });
         connect(field, &TimeControl::LostFocus, this, [this, field] { TimeField_LostFocus(field); });
     }
-    for (QLineEdit* field : {SchoolFreeTimeField, SchoolLunchTime, SchoolLunchRecessTime, SchoolLunchMaxClasses})
+    for (QLineEdit* field : { SchoolFreeTimeField, SchoolLunchTime, SchoolLunchRecessTime, SchoolLunchMaxClasses })
         connect(field, &QLineEdit::textChanged, this, [this, field] { NumberField_TextChange(field); });
 }
 
@@ -199,13 +205,14 @@ void SchoolInfoPage::NumberField_TextChange(QLineEdit* field)
     if (field == SchoolFreeTimeField)
         action = std::make_shared<SchoolFreeTimeChange>(mWindow.SchoolPtr(), number, mWindow.Clock());
     else if (field == SchoolLunchTime)
-        action = std::make_shared<SchoolTimeChange>(mWindow.SchoolPtr(), SchoolTimeChange::LunchTime, number, mWindow.Clock());
+        action = std::make_shared<SchoolTimeChange>(
+            mWindow.SchoolPtr(), SchoolTimeChange::LunchTime, number, mWindow.Clock());
     else if (field == SchoolLunchRecessTime)
-        action = std::make_shared<SchoolTimeChange>(mWindow.SchoolPtr(), SchoolTimeChange::LunchRecessTime, number,
-                                                    mWindow.Clock());
+        action = std::make_shared<SchoolTimeChange>(
+            mWindow.SchoolPtr(), SchoolTimeChange::LunchRecessTime, number, mWindow.Clock());
     else
-        action = std::make_shared<SchoolTimeChange>(mWindow.SchoolPtr(), SchoolTimeChange::LunchMaxClasses, number,
-                                                    mWindow.Clock());
+        action = std::make_shared<SchoolTimeChange>(
+            mWindow.SchoolPtr(), SchoolTimeChange::LunchMaxClasses, number, mWindow.Clock());
     mWindow.UndoManager().Add(action);
 }
 

@@ -20,9 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QVBoxLayout>
 #include <QLocale>
 #include <QTime>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -30,8 +30,8 @@ namespace belltide {
 
 namespace {
 
-const char* const kDayLabels[5] = {"Monday Availability:", "Tuesday Availability:", "Wednesday Availability:",
-                                   "Thursday Availability:", "Friday Availability:"};
+const char* const kDayLabels[5] = { "Monday Availability:", "Tuesday Availability:", "Wednesday Availability:",
+    "Thursday Availability:", "Friday Availability:" };
 
 // The texts of this page's controls live in their tooltips, which the instant
 // help reads.
@@ -43,7 +43,9 @@ void SetHelp(QWidget* control, const char* text)
 
 } // namespace
 
-SpecialsPage::SpecialsPage(MainWindow& window, QWidget* parent) : StepPage(parent), mWindow(window)
+SpecialsPage::SpecialsPage(MainWindow& window, QWidget* parent)
+    : StepPage(parent)
+    , mWindow(window)
 {
     BuildControls();
 }
@@ -53,8 +55,9 @@ void SpecialsPage::BuildControls()
     SpecialList = new QListWidget(this);
     SpecialList->setObjectName(QStringLiteral("SpecialList"));
     SpecialList->setSelectionMode(QAbstractItemView::SingleSelection);
-    SetHelp(SpecialList, "Enter all of your special classes. To add a special class, click the + button below. To "
-                         "remove one, click the - button.");
+    SetHelp(SpecialList,
+        "Enter all of your special classes. To add a special class, click the + button below. To "
+        "remove one, click the - button.");
     AddRemoveSpecial = new AddRemoveButtons(this);
     AddRemoveSpecial->setObjectName(QStringLiteral("AddRemoveSpecial"));
     AddRemoveSpecial->setToolTip(QStringLiteral("Add a new special class or remove the selected special class."));
@@ -74,15 +77,15 @@ void SpecialsPage::BuildControls()
         SetHelp(field, help);
         return field;
     };
-    SpecialMaximumStudents = makeNumber(
-        "SpecialMaximumStudents", "If this special class cannot have more than a certain number of students, put the "
-                                  "maximum here. This field is optional, and if left at 0, any number of students can "
-                                  "attend.");
+    SpecialMaximumStudents = makeNumber("SpecialMaximumStudents",
+        "If this special class cannot have more than a certain number of students, put the "
+        "maximum here. This field is optional, and if left at 0, any number of students can "
+        "attend.");
     SpecialDuration = makeNumber("SpecialDuration", "Enter the length of this class in minutes.");
     SpecialOverlap = makeNumber("SpecialOverlap",
-                                "Enter the number of minutes this special needs between classes. E.g., a P.E. teacher "
-                                "might need 5 minutes to put away equipment for the previous class and get out "
-                                "equipment for the next class.");
+        "Enter the number of minutes this special needs between classes. E.g., a P.E. teacher "
+        "might need 5 minutes to put away equipment for the previous class and get out "
+        "equipment for the next class.");
 
     // The list grows with the window; the editors keep to the top.
     auto* page = new QHBoxLayout(this);
@@ -126,9 +129,10 @@ void SpecialsPage::BuildControls()
         slider->StepSize = 5;
         slider->TimeForValue = ShortTime;
         slider->setFixedHeight(24);
-        SetHelp(slider, "Use these sliders to set the times that this class is available or not available. Green "
-                        "means that the class can be attended during that time, and red means that it cannot. Drag "
-                        "the tabs to adjust the times, or click anywhere to add another tab.");
+        SetHelp(slider,
+            "Use these sliders to set the times that this class is available or not available. Green "
+            "means that the class can be attended during that time, and red means that it cannot. Drag "
+            "the tabs to adjust the times, or click anywhere to add another tab.");
         connect(slider, &SegmentSlider::Changed, this, [this, day] { Availability_Changed(day); });
         Availability[std::size_t(day)] = slider;
         right->addWidget(new QLabel(QString::fromLatin1(kDayLabels[day]), this));
@@ -141,7 +145,7 @@ void SpecialsPage::BuildControls()
     connect(SpecialClassTitle->lineEdit(), &QLineEdit::textEdited, this, &SpecialsPage::SpecialClassTitle_TextTyped);
     connect(SpecialClassTitle, &QComboBox::activated, this, &SpecialsPage::SpecialClassTitle_Picked);
     connect(SpecialTeacher, &QLineEdit::textChanged, this, &SpecialsPage::SpecialTeacher_TextChange);
-    for (QLineEdit* field : {SpecialMaximumStudents, SpecialDuration, SpecialOverlap})
+    for (QLineEdit* field : { SpecialMaximumStudents, SpecialDuration, SpecialOverlap })
         connect(field, &QLineEdit::textChanged, this, [this, field] { NumberField_TextChange(field); });
     connect(AddRemoveSpecial, &AddRemoveButtons::Add, this, &SpecialsPage::AddRemoveSpecial_Add);
     connect(AddRemoveSpecial, &AddRemoveButtons::Remove, this, &SpecialsPage::AddRemoveSpecial_Remove);
@@ -230,8 +234,8 @@ void SpecialsPage::ClearEditors()
 {
     MainWindow::InternalChange guard(mWindow);
     SelectedSpecial.reset();
-    for (QWidget* editor : std::initializer_list<QWidget*>{SpecialClassTitle, SpecialTeacher, SpecialDuration,
-                                                           SpecialMaximumStudents, SpecialOverlap})
+    for (QWidget* editor : std::initializer_list<QWidget*> {
+             SpecialClassTitle, SpecialTeacher, SpecialDuration, SpecialMaximumStudents, SpecialOverlap })
         editor->setEnabled(false);
     SpecialClassTitle->clear();
     SpecialClassTitle->setEditText(QString());
@@ -293,7 +297,8 @@ void SpecialsPage::NumberField_TextChange(QLineEdit* field)
         const auto minutes = TruncateToInt(std::max(ReadLeadingNumber(field->text()), 5.0));
         action = std::make_shared<SpecialDurationChange>(SelectedSpecial, minutes, mWindow.Clock());
     } else if (field == SpecialMaximumStudents) {
-        action = std::make_shared<SpecialMaxStudentsChange>(SelectedSpecial, ReadNumber(field->text()), mWindow.Clock());
+        action
+            = std::make_shared<SpecialMaxStudentsChange>(SelectedSpecial, ReadNumber(field->text()), mWindow.Clock());
     } else {
         action = std::make_shared<SpecialOverlapChange>(SelectedSpecial, ReadNumber(field->text()), mWindow.Clock());
     }

@@ -42,7 +42,7 @@ public:
     QLineEdit* SpecialMaximumStudents = nullptr;
     QLineEdit* SpecialDuration = nullptr;
     QLineEdit* SpecialOverlap = nullptr;
-    std::array<SegmentSlider*, 5> Availability{};
+    std::array<SegmentSlider*, 5> Availability {};
 
 private:
     void BuildControls();

@@ -39,7 +39,9 @@ void StepPicture::leaveEvent(QEvent*)
     emit Hovered(mStep, false);
 }
 
-StepLabel::StepLabel(int step, const QString& text, QWidget* parent) : QLabel(text, parent), mStep(step)
+StepLabel::StepLabel(int step, const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+    , mStep(step)
 {
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);

@@ -20,7 +20,7 @@ public:
     // Shows what an edit, undo or redo changed: the value written back into
     // its control and the control focused. Called with the window's internal
     // change raised, once the window has gone to this page.
-    virtual void React(const QString&, const ActionTag&) {}
+    virtual void React(const QString&, const ActionTag&) { }
 };
 
 } // namespace belltide

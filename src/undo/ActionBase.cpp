@@ -4,7 +4,10 @@
 
 namespace belltide {
 
-ActionBase::ActionBase(const MicrosecondClock& clock) : mTimestamp(clock.Microseconds()) {}
+ActionBase::ActionBase(const MicrosecondClock& clock)
+    : mTimestamp(clock.Microseconds())
+{
+}
 
 void ActionBase::Perform()
 {
@@ -31,9 +34,9 @@ QString ActionBase::GetDescription() const
     return {};
 }
 
-void ActionBase::Execute() {}
+void ActionBase::Execute() { }
 
-void ActionBase::Unexecute() {}
+void ActionBase::Unexecute() { }
 
 QString ActionBase::GetNotificationName() const
 {

@@ -22,8 +22,8 @@ MenuItemState UpdatedItem(MenuItemState item, bool can, const QString& cantText,
 
 EditMenuState EditMenuState::Updated(const EditMenuState& current, const UndoManager& manager)
 {
-    return {UpdatedItem(current.EditUndo, manager.CanUndo(), QStringLiteral("Can't Undo"), manager.UndoText()),
-            UpdatedItem(current.EditRedo, manager.CanRedo(), QStringLiteral("Can't Redo"), manager.RedoText())};
+    return { UpdatedItem(current.EditUndo, manager.CanUndo(), QStringLiteral("Can't Undo"), manager.UndoText()),
+        UpdatedItem(current.EditRedo, manager.CanRedo(), QStringLiteral("Can't Redo"), manager.RedoText()) };
 }
 
 } // namespace belltide

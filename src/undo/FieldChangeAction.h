@@ -14,8 +14,7 @@ namespace belltide {
 
 // What a field change sets and how it names itself in the Edit menu and in its
 // notification. A row with no field changes nothing and has empty texts.
-template <typename Target, typename Value>
-struct FieldRow {
+template <typename Target, typename Value> struct FieldRow {
     Value Target::*Field = nullptr;
     QStringView Description;
     QStringView NotificationName;
@@ -25,15 +24,15 @@ struct FieldRow {
 // TableRow() says which field and which texts; undo, redo and merging are done
 // here and in `Base` (TextChangeAction or NumberChangeAction) once for all.
 // Actions of one class merge with each other whatever object they target.
-template <typename Derived, typename Target, typename Base>
-class FieldChangeAction : public Base {
+template <typename Derived, typename Target, typename Base> class FieldChangeAction : public Base {
 public:
     using Value = typename Base::ValueType;
     using Row = FieldRow<Target, Value>;
 
-    FieldChangeAction(std::shared_ptr<Target> target, Value newValue,
-                      const MicrosecondClock& clock = MicrosecondClock::Steady())
-        : Base(std::move(newValue), clock), mTarget(std::move(target))
+    FieldChangeAction(
+        std::shared_ptr<Target> target, Value newValue, const MicrosecondClock& clock = MicrosecondClock::Steady())
+        : Base(std::move(newValue), clock)
+        , mTarget(std::move(target))
     {
     }
 

@@ -7,26 +7,27 @@ namespace belltide {
 
 namespace {
 
-constexpr std::array<SchoolTimeChange::Row, 8> kSchoolTimeRows{{
-    {&School::DayStartAt, u"Change School Time", u"SchoolTimeChange-DayStart"},
-    {&School::DayEndAt, u"Change School Time", u"SchoolTimeChange-DayEnd"},
-    {&School::SpecialStartAt, u"Change Special Start Time", u"SchoolTimeChange-SpecialStart"},
-    {&School::LunchStartAt, u"Change Lunch Time", u"SchoolTimeChange-LunchStart"},
-    {&School::LunchEndAt, u"Change Lunch Time", u"SchoolTimeChange-LunchEnd"},
-    {&School::LunchRecessTime, u"Change Lunch Schedule", u"SchoolTimeChange-LunchRecess"},
-    {&School::LunchMaxClasses, u"Change Lunch Schedule", u"SchoolTimeChange-LunchMax"},
-    {&School::LunchTime, u"Change Lunch Schedule", u"SchoolTimeChange-LunchTime"},
-}};
+constexpr std::array<SchoolTimeChange::Row, 8> kSchoolTimeRows { {
+    { &School::DayStartAt, u"Change School Time", u"SchoolTimeChange-DayStart" },
+    { &School::DayEndAt, u"Change School Time", u"SchoolTimeChange-DayEnd" },
+    { &School::SpecialStartAt, u"Change Special Start Time", u"SchoolTimeChange-SpecialStart" },
+    { &School::LunchStartAt, u"Change Lunch Time", u"SchoolTimeChange-LunchStart" },
+    { &School::LunchEndAt, u"Change Lunch Time", u"SchoolTimeChange-LunchEnd" },
+    { &School::LunchRecessTime, u"Change Lunch Schedule", u"SchoolTimeChange-LunchRecess" },
+    { &School::LunchMaxClasses, u"Change Lunch Schedule", u"SchoolTimeChange-LunchMax" },
+    { &School::LunchTime, u"Change Lunch Schedule", u"SchoolTimeChange-LunchTime" },
+} };
 
-constexpr ClassTimeChange::Row kClassDayStartRow{&Classroom::DayStart, u"Change Class Time",
-                                                 u"ClassTimeChange-DayStart"};
-constexpr ClassTimeChange::Row kClassDayEndRow{&Classroom::DayEnd, u"Change Class Time", u"ClassTimeChange-DayEnd"};
+constexpr ClassTimeChange::Row kClassDayStartRow { &Classroom::DayStart, u"Change Class Time",
+    u"ClassTimeChange-DayStart" };
+constexpr ClassTimeChange::Row kClassDayEndRow { &Classroom::DayEnd, u"Change Class Time", u"ClassTimeChange-DayEnd" };
 
 } // namespace
 
-SchoolTimeChange::SchoolTimeChange(std::shared_ptr<School> school, std::int32_t whichField, std::int32_t value,
-                                   const MicrosecondClock& clock)
-    : FieldChangeAction(std::move(school), value, clock), mWhichField(whichField)
+SchoolTimeChange::SchoolTimeChange(
+    std::shared_ptr<School> school, std::int32_t whichField, std::int32_t value, const MicrosecondClock& clock)
+    : FieldChangeAction(std::move(school), value, clock)
+    , mWhichField(whichField)
 {
 }
 
@@ -43,9 +44,10 @@ bool SchoolTimeChange::IsSameType(const ActionBase& other) const
     return same && same->mWhichField == mWhichField;
 }
 
-ClassTimeChange::ClassTimeChange(std::shared_ptr<Classroom> classroom, bool isDayStart, std::int32_t value,
-                                 const MicrosecondClock& clock)
-    : FieldChangeAction(std::move(classroom), value, clock), mIsDayStart(isDayStart)
+ClassTimeChange::ClassTimeChange(
+    std::shared_ptr<Classroom> classroom, bool isDayStart, std::int32_t value, const MicrosecondClock& clock)
+    : FieldChangeAction(std::move(classroom), value, clock)
+    , mIsDayStart(isDayStart)
 {
 }
 
@@ -54,9 +56,11 @@ ClassTimeChange::Row ClassTimeChange::TableRow() const
     return mIsDayStart ? kClassDayStartRow : kClassDayEndRow;
 }
 
-SpecialAttendenceChange::SpecialAttendenceChange(std::shared_ptr<Classroom> classroom, QString specialTitle,
-                                                 std::int32_t count, const MicrosecondClock& clock)
-    : NumberChangeAction(count, clock), mClass(std::move(classroom)), mSpecial(std::move(specialTitle))
+SpecialAttendenceChange::SpecialAttendenceChange(
+    std::shared_ptr<Classroom> classroom, QString specialTitle, std::int32_t count, const MicrosecondClock& clock)
+    : NumberChangeAction(count, clock)
+    , mClass(std::move(classroom))
+    , mSpecial(std::move(specialTitle))
 {
 }
 

@@ -22,7 +22,7 @@ namespace belltide {
 class SchoolNameChange final : public FieldChangeAction<SchoolNameChange, School, TextChangeAction> {
 public:
     using FieldChangeAction::FieldChangeAction;
-    static constexpr Row TableRow() { return {&School::Name, u"Rename School", u"SchoolNameChange"}; }
+    static constexpr Row TableRow() { return { &School::Name, u"Rename School", u"SchoolNameChange" }; }
 };
 
 // One action for the school's eight times and lunch settings, chosen by field
@@ -43,7 +43,7 @@ public:
 
     // A field number outside 0 to 7 makes an action that changes nothing.
     SchoolTimeChange(std::shared_ptr<School> school, std::int32_t whichField, std::int32_t value,
-                     const MicrosecondClock& clock = MicrosecondClock::Steady());
+        const MicrosecondClock& clock = MicrosecondClock::Steady());
 
     Row TableRow() const;
 
@@ -59,20 +59,20 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return {&School::InterruptFreeTime, u"Interrupt-Free Change", u"SchoolFreeTimeChange"};
+        return { &School::InterruptFreeTime, u"Interrupt-Free Change", u"SchoolFreeTimeChange" };
     }
 };
 
 class ClassTeacherChange final : public FieldChangeAction<ClassTeacherChange, Classroom, TextChangeAction> {
 public:
     using FieldChangeAction::FieldChangeAction;
-    static constexpr Row TableRow() { return {&Classroom::Teacher, u"Teacher Change", u"ClassTeacherChange"}; }
+    static constexpr Row TableRow() { return { &Classroom::Teacher, u"Teacher Change", u"ClassTeacherChange" }; }
 };
 
 class ClassGradeChange final : public FieldChangeAction<ClassGradeChange, Classroom, TextChangeAction> {
 public:
     using FieldChangeAction::FieldChangeAction;
-    static constexpr Row TableRow() { return {&Classroom::Grade, u"Grade Change", u"ClassGradeChange"}; }
+    static constexpr Row TableRow() { return { &Classroom::Grade, u"Grade Change", u"ClassGradeChange" }; }
 };
 
 // Day start and day end share the class, so a quick edit of one and then the
@@ -80,7 +80,7 @@ public:
 class ClassTimeChange final : public FieldChangeAction<ClassTimeChange, Classroom, NumberChangeAction> {
 public:
     ClassTimeChange(std::shared_ptr<Classroom> classroom, bool isDayStart, std::int32_t value,
-                    const MicrosecondClock& clock = MicrosecondClock::Steady());
+        const MicrosecondClock& clock = MicrosecondClock::Steady());
 
     Row TableRow() const;
 
@@ -94,14 +94,14 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return {&Classroom::NumberOfStudents, u"Number of Students Change", u"ClassNumberOfStudentsChange"};
+        return { &Classroom::NumberOfStudents, u"Number of Students Change", u"ClassNumberOfStudentsChange" };
     }
 };
 
 class SpecialTitleChange final : public FieldChangeAction<SpecialTitleChange, SpecialClass, TextChangeAction> {
 public:
     using FieldChangeAction::FieldChangeAction;
-    static constexpr Row TableRow() { return {&SpecialClass::Title, u"Specal Title Change", u"SpecialTitleChange"}; }
+    static constexpr Row TableRow() { return { &SpecialClass::Title, u"Specal Title Change", u"SpecialTitleChange" }; }
 };
 
 class SpecialTeacherChange final : public FieldChangeAction<SpecialTeacherChange, SpecialClass, TextChangeAction> {
@@ -109,7 +109,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return {&SpecialClass::Teacher, u"Specal Teacher Change", u"SpecialTeacherChange"};
+        return { &SpecialClass::Teacher, u"Specal Teacher Change", u"SpecialTeacherChange" };
     }
 };
 
@@ -119,7 +119,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return {&SpecialClass::MaxStudents, u"Number of Students Change", u"SpecialMaxStudentsChange"};
+        return { &SpecialClass::MaxStudents, u"Number of Students Change", u"SpecialMaxStudentsChange" };
     }
 };
 
@@ -128,7 +128,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return {&SpecialClass::Duration, u"Duration Change", u"SpecialDurationChange"};
+        return { &SpecialClass::Duration, u"Duration Change", u"SpecialDurationChange" };
     }
 };
 
@@ -137,7 +137,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return {&SpecialClass::OverlapTime, u"Overlap Change", u"SpecialOverlapChange"};
+        return { &SpecialClass::OverlapTime, u"Overlap Change", u"SpecialOverlapChange" };
     }
 };
 
@@ -146,7 +146,7 @@ public:
 class SpecialAttendenceChange final : public NumberChangeAction {
 public:
     SpecialAttendenceChange(std::shared_ptr<Classroom> classroom, QString specialTitle, std::int32_t count,
-                            const MicrosecondClock& clock = MicrosecondClock::Steady());
+        const MicrosecondClock& clock = MicrosecondClock::Steady());
 
 protected:
     void Execute() override;

@@ -18,8 +18,7 @@ namespace belltide {
 enum class ListEdit { Append, Remove };
 
 // Which of the school's lists an action edits, how, and how it names itself.
-template <typename Item>
-struct ListRow {
+template <typename Item> struct ListRow {
     std::vector<std::shared_ptr<Item>> School::*List = nullptr;
     ListEdit Edit = ListEdit::Append;
     QStringView Description;
@@ -30,14 +29,15 @@ struct ListRow {
 // removal appends rather than reinserting: the pages sort their lists whenever
 // they rebuild them, so the position carries no meaning. The object is found by
 // identity, never by equal fields.
-template <typename Derived, typename Item>
-class ListChangeAction : public ActionBase {
+template <typename Derived, typename Item> class ListChangeAction : public ActionBase {
 public:
     using Row = ListRow<Item>;
 
     ListChangeAction(std::shared_ptr<School> school, std::shared_ptr<Item> item,
-                     const MicrosecondClock& clock = MicrosecondClock::Steady())
-        : ActionBase(clock), mSchool(std::move(school)), mItem(std::move(item))
+        const MicrosecondClock& clock = MicrosecondClock::Steady())
+        : ActionBase(clock)
+        , mSchool(std::move(school))
+        , mItem(std::move(item))
     {
     }
 
@@ -70,7 +70,7 @@ private:
 class AddClassChange final : public ListChangeAction<AddClassChange, Classroom> {
 public:
     using ListChangeAction::ListChangeAction;
-    static constexpr Row TableRow() { return {&School::Classes, ListEdit::Append, u"Add Class", u"ClassListChange"}; }
+    static constexpr Row TableRow() { return { &School::Classes, ListEdit::Append, u"Add Class", u"ClassListChange" }; }
 };
 
 class RemoveClassChange final : public ListChangeAction<RemoveClassChange, Classroom> {
@@ -78,7 +78,7 @@ public:
     using ListChangeAction::ListChangeAction;
     static constexpr Row TableRow()
     {
-        return {&School::Classes, ListEdit::Remove, u"Remove Class", u"ClassListChange"};
+        return { &School::Classes, ListEdit::Remove, u"Remove Class", u"ClassListChange" };
     }
 };
 
@@ -87,7 +87,7 @@ public:
     using ListChangeAction::ListChangeAction;
     static constexpr Row TableRow()
     {
-        return {&School::Specials, ListEdit::Append, u"Add Special Class", u"SpecialListChange"};
+        return { &School::Specials, ListEdit::Append, u"Add Special Class", u"SpecialListChange" };
     }
 };
 
@@ -96,7 +96,7 @@ public:
     using ListChangeAction::ListChangeAction;
     static constexpr Row TableRow()
     {
-        return {&School::Specials, ListEdit::Remove, u"Remove Special Class", u"SpecialListChange"};
+        return { &School::Specials, ListEdit::Remove, u"Remove Special Class", u"SpecialListChange" };
     }
 };
 

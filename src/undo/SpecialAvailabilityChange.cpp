@@ -6,9 +6,12 @@
 
 namespace belltide {
 
-SpecialAvailabilityChange::SpecialAvailabilityChange(std::shared_ptr<SpecialClass> special, std::int32_t day,
-                                                     std::int32_t slot, bool available)
-    : mClass(std::move(special)), mDay(day), mMinute(slot), mNewAvailable(available)
+SpecialAvailabilityChange::SpecialAvailabilityChange(
+    std::shared_ptr<SpecialClass> special, std::int32_t day, std::int32_t slot, bool available)
+    : mClass(std::move(special))
+    , mDay(day)
+    , mMinute(slot)
+    , mNewAvailable(available)
 {
 }
 

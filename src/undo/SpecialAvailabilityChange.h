@@ -14,8 +14,8 @@ class SpecialClass;
 // notification. It never merges and so takes no timestamp.
 class SpecialAvailabilityChange final : public ActionBase {
 public:
-    SpecialAvailabilityChange(std::shared_ptr<SpecialClass> special, std::int32_t day, std::int32_t slot,
-                              bool available);
+    SpecialAvailabilityChange(
+        std::shared_ptr<SpecialClass> special, std::int32_t day, std::int32_t slot, bool available);
 
 protected:
     void Execute() override;

@@ -9,20 +9,23 @@ namespace belltide {
 // Sets one value; the common ground of TextChangeAction and NumberChangeAction.
 // Holds the rule that turns a quick run of edits, such as keystrokes in one
 // field, into a single undo step.
-template <typename V>
-class ValueChangeAction : public ActionBase {
+template <typename V> class ValueChangeAction : public ActionBase {
 public:
     using ValueType = V;
 
     // Edits closer together than this merge into one undo step.
     static constexpr double kMergeMicroseconds = 500000.0;
 
-    ValueChangeAction(V newValue, const MicrosecondClock& clock) : ActionBase(clock), NewValue(std::move(newValue)) {}
+    ValueChangeAction(V newValue, const MicrosecondClock& clock)
+        : ActionBase(clock)
+        , NewValue(std::move(newValue))
+    {
+    }
 
-    V NewValue{};
+    V NewValue {};
     // Taken by every Execute rather than at construction: a redo records the
     // value its undo put back.
-    V OldValue{};
+    V OldValue {};
 
     bool CombineWith(ActionBase& other) override
     {

@@ -2,7 +2,10 @@
 
 namespace belltide {
 
-WindowUndoHost::WindowUndoHost(const MicrosecondClock& clock) : mClock(&clock) {}
+WindowUndoHost::WindowUndoHost(const MicrosecondClock& clock)
+    : mClock(&clock)
+{
+}
 
 WindowUndoHost::~WindowUndoHost() = default;
 
@@ -35,11 +38,11 @@ EditMenuState WindowUndoHost::EnableMenuItems(const EditMenuState& current)
     return state;
 }
 
-void WindowUndoHost::NotificationReceived(const QString&, const ActionTag&) {}
+void WindowUndoHost::NotificationReceived(const QString&, const ActionTag&) { }
 
-void WindowUndoHost::EnableMenuItemsEvent() {}
+void WindowUndoHost::EnableMenuItemsEvent() { }
 
-void WindowUndoHost::RefreshMenus() {}
+void WindowUndoHost::RefreshMenus() { }
 
 void WindowUndoHost::Listener::NotificationReceived(const QString& name, const ActionTag& tag)
 {

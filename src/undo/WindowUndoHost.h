@@ -54,7 +54,10 @@ private:
     // hook the window overrides, so the host cannot be the listener itself.
     class Listener final : public UndoListener {
     public:
-        explicit Listener(WindowUndoHost& host) : mHost(host) {}
+        explicit Listener(WindowUndoHost& host)
+            : mHost(host)
+        {
+        }
         void NotificationReceived(const QString& name, const ActionTag& tag) override;
 
     private:
@@ -62,7 +65,7 @@ private:
     };
 
     const MicrosecondClock* mClock;
-    Listener mListener{*this};
+    Listener mListener { *this };
     std::unique_ptr<belltide::UndoManager> mUndoManager;
     bool mDirty = false;
 };

@@ -123,7 +123,7 @@ private slots:
         else
             QTRY_VERIFY(!window);
         QCOMPARE(run.Dialogs->Suggested,
-            answer == SaveChoice::Save ? QStringList {QStringLiteral("Oak.psc")} : QStringList());
+            answer == SaveChoice::Save ? QStringList { QStringLiteral("Oak.psc") } : QStringList());
         QCOMPARE(QFile::exists(file), fileChosen);
         QCOMPARE(LastSchedule(run.app), fileChosen ? file : QString());
     }
@@ -168,7 +168,7 @@ private slots:
         const QString second = Path(QStringLiteral("second.psc"));
         run.Dialogs->SaveAnswer = second;
         Trigger(window, "FileSaveAs");
-        QCOMPARE(run.Dialogs->Suggested, QStringList {first});
+        QCOMPARE(run.Dialogs->Suggested, QStringList { first });
         QCOMPARE(window->DiskFile(), second);
         QCOMPARE(LastSchedule(run.app), second);
         QCOMPARE(Bytes(first), firstBytes);
@@ -305,7 +305,7 @@ private slots:
         WriteSchool(QStringLiteral("Birch"));
 
         Run run(Config());
-        run.app.Launch(argument.isEmpty() ? QStringList() : QStringList {Path(argument)});
+        run.app.Launch(argument.isEmpty() ? QStringList() : QStringList { Path(argument) });
         QCOMPARE(run.app.Windows().size(), 1);
         QCOMPARE(run.app.Windows().constFirst()->DiskFile(), opened.isEmpty() ? QString() : Path(opened));
         QCOMPARE(run.Dialogs->Errors.size(), argument == QStringLiteral("gone.psc") ? 1 : 0);

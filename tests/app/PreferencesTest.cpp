@@ -15,7 +15,7 @@ namespace {
 class PreferencesTest : public ::testing::Test {
 protected:
     QTemporaryDir Folder;
-    FileRegistry Store {Folder.path()};
+    FileRegistry Store { Folder.path() };
 
     Preferences Loaded()
     {
@@ -54,7 +54,7 @@ TEST_F(PreferencesTest, FirstRunGivesDefaultsAndSavesThemAsTheApplicationKey)
     auto key = ApplicationKey();
     ASSERT_TRUE(key);
     EXPECT_EQ(key->DefaultValue(), kDictionary);
-    EXPECT_EQ(key->ValueNames(), QStringList {QStringLiteral("InstantHelp")});
+    EXPECT_EQ(key->ValueNames(), QStringList { QStringLiteral("InstantHelp") });
     EXPECT_EQ(key->Value(QStringLiteral("InstantHelp")), RegistryValue::Dword(1));
     EXPECT_TRUE(key->SubkeyNames().isEmpty());
 }
@@ -68,17 +68,17 @@ TEST_F(PreferencesTest, EachKindOfValueHasItsRegistryFormAndReadsBack)
         RegistryValue Stored;
         QVariant ReadBack;
     } rows[] = {
-        {"yes", true, RegistryValue::Dword(1), 1},
-        {"no", false, RegistryValue::Dword(0), 0},
-        {"count", 42, RegistryValue::Dword(42), 42},
-        {"negative", -1, RegistryValue::Dword(0xFFFFFFFFu), -1},
-        {"colour", QColor(1, 2, 3), RegistryValue::Dword(0x010203), 0x010203},
-        {"fraction", 2.5, RegistryValue::String(QStringLiteral("2.5")), QStringLiteral("2.5")},
-        {"date", when, RegistryValue::String(QStringLiteral("2024-09-02T08:15:00")),
-            QStringLiteral("2024-09-02T08:15:00")},
-        {"text", QStringLiteral("Maple Grove"), RegistryValue::String(QStringLiteral("Maple Grove")),
-            QStringLiteral("Maple Grove")},
-        {"bytes", QByteArray("\0\1", 2), RegistryValue::Binary(QByteArray("\0\1", 2)), QByteArray("\0\1", 2)},
+        { "yes", true, RegistryValue::Dword(1), 1 },
+        { "no", false, RegistryValue::Dword(0), 0 },
+        { "count", 42, RegistryValue::Dword(42), 42 },
+        { "negative", -1, RegistryValue::Dword(0xFFFFFFFFu), -1 },
+        { "colour", QColor(1, 2, 3), RegistryValue::Dword(0x010203), 0x010203 },
+        { "fraction", 2.5, RegistryValue::String(QStringLiteral("2.5")), QStringLiteral("2.5") },
+        { "date", when, RegistryValue::String(QStringLiteral("2024-09-02T08:15:00")),
+            QStringLiteral("2024-09-02T08:15:00") },
+        { "text", QStringLiteral("Maple Grove"), RegistryValue::String(QStringLiteral("Maple Grove")),
+            QStringLiteral("Maple Grove") },
+        { "bytes", QByteArray("\0\1", 2), RegistryValue::Binary(QByteArray("\0\1", 2)), QByteArray("\0\1", 2) },
     };
     Preferences prefs = Loaded();
     for (const auto& row : rows)
@@ -95,12 +95,12 @@ TEST_F(PreferencesTest, EachKindOfValueHasItsRegistryFormAndReadsBack)
 
 TEST_F(PreferencesTest, DictionariesAndArraysBecomeSubkeysAndAreReplacedWhole)
 {
-    const QVariantMap window {{QStringLiteral("Left"), 10}, {QStringLiteral("Title"), QStringLiteral("Oak")}};
-    const QVariantList recent {QStringLiteral("a.psc"), QStringLiteral("b.psc"), QStringLiteral("c.psc")};
+    const QVariantMap window { { QStringLiteral("Left"), 10 }, { QStringLiteral("Title"), QStringLiteral("Oak") } };
+    const QVariantList recent { QStringLiteral("a.psc"), QStringLiteral("b.psc"), QStringLiteral("c.psc") };
     Preferences prefs = Loaded();
     prefs.SetValue(QStringLiteral("Window"), window);
     prefs.SetValue(QStringLiteral("Recent"), recent);
-    prefs.SetValue(QStringLiteral("Mixed"), QVariantList {1, QVariantMap {{QStringLiteral("x"), 2}}});
+    prefs.SetValue(QStringLiteral("Mixed"), QVariantList { 1, QVariantMap { { QStringLiteral("x"), 2 } } });
     prefs.SetValue(QStringLiteral("Stays"), 1);
     ASSERT_TRUE(prefs.Save());
 
@@ -111,7 +111,7 @@ TEST_F(PreferencesTest, DictionariesAndArraysBecomeSubkeysAndAreReplacedWhole)
     EXPECT_EQ(windowKey->DefaultValue(), kDictionary);
     EXPECT_EQ(windowKey->Value(QStringLiteral("Title")), RegistryValue::String(QStringLiteral("Oak")));
     EXPECT_EQ(recentKey->DefaultValue(), kArray);
-    EXPECT_EQ(recentKey->ValueNames(), (QStringList {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(recentKey->ValueNames(), (QStringList { QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2") }));
     EXPECT_EQ(recentKey->Value(QStringLiteral("2")), RegistryValue::String(QStringLiteral("c.psc")));
     EXPECT_EQ(key->Subkey(QStringLiteral("Mixed\\1"))->DefaultValue(), kDictionary);
 
@@ -119,14 +119,15 @@ TEST_F(PreferencesTest, DictionariesAndArraysBecomeSubkeysAndAreReplacedWhole)
     EXPECT_EQ(reloaded.Value(QStringLiteral("Window"), QVariant()).toMap(), window);
     EXPECT_EQ(reloaded.Value(QStringLiteral("Recent"), QVariant()).toList(), recent);
     EXPECT_EQ(reloaded.Value(QStringLiteral("Mixed"), QVariant()),
-        QVariant(QVariantList {1, QVariantMap {{QStringLiteral("x"), 2}}}));
+        QVariant(QVariantList { 1, QVariantMap { { QStringLiteral("x"), 2 } } }));
 
     // A nested key loses what its value no longer has; the top level loses nothing.
     reloaded.Data->remove(QStringLiteral("Stays"));
-    reloaded.SetValue(QStringLiteral("Window"), QVariantMap {{QStringLiteral("Left"), 5}});
+    reloaded.SetValue(QStringLiteral("Window"), QVariantMap { { QStringLiteral("Left"), 5 } });
     ASSERT_TRUE(reloaded.Save());
     Preferences third = Loaded();
-    EXPECT_EQ(third.Value(QStringLiteral("Window"), QVariant()).toMap(), (QVariantMap {{QStringLiteral("Left"), 5}}));
+    EXPECT_EQ(
+        third.Value(QStringLiteral("Window"), QVariant()).toMap(), (QVariantMap { { QStringLiteral("Left"), 5 } }));
     EXPECT_EQ(third.Value(QStringLiteral("Stays"), QVariant()), 1);
 }
 

@@ -13,7 +13,7 @@ namespace {
 class FileRegistryTest : public ::testing::Test {
 protected:
     QTemporaryDir Folder;
-    FileRegistry Store {Folder.path()};
+    FileRegistry Store { Folder.path() };
     const QString UserFile = Store.FileFor(RegistryRoot::CurrentUser);
 
     void WriteUserFile(const QByteArray& bytes)
@@ -49,7 +49,7 @@ TEST_F(FileRegistryTest, KeysAndTypedValuesSurviveTheFileWithCaseInsensitiveName
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->Path(), QStringLiteral("HKEY_CURRENT_USER\\Software\\Quorvane\\Belltide"));
     EXPECT_EQ(reopened->DefaultValue(), RegistryValue::String(QStringLiteral("Dictionary")));
-    EXPECT_EQ(reopened->ValueNames(), (QStringList {QStringLiteral("Zeta"), QStringLiteral("Alpha")}));
+    EXPECT_EQ(reopened->ValueNames(), (QStringList { QStringLiteral("Zeta"), QStringLiteral("Alpha") }));
     EXPECT_EQ(reopened->Value(QStringLiteral("ZETA")), RegistryValue::Dword(0xFFFFFFFFu));
     EXPECT_EQ(reopened->Value(QStringLiteral("Alpha")), RegistryValue::String(QStringLiteral("Ünïcode")));
     EXPECT_FALSE(reopened->Value(QStringLiteral("Beta")));

@@ -12,11 +12,11 @@ TEST(TimeConversions, MinutesBecomeTheClockTimeOfTheDayAndBack)
         int Minutes;
         QDateTime Expected;
     } rows[] = {
-        {615, QDateTime(shortDay, QTime(10, 15))},
-        {0, QDateTime(shortDay, QTime(0, 0))},
-        {1439, QDateTime(shortDay, QTime(23, 59))},
-        {-30, QDateTime(shortDay.addDays(-1), QTime(23, 30))},
-        {1500, QDateTime(shortDay.addDays(1), QTime(1, 0))},
+        { 615, QDateTime(shortDay, QTime(10, 15)) },
+        { 0, QDateTime(shortDay, QTime(0, 0)) },
+        { 1439, QDateTime(shortDay, QTime(23, 59)) },
+        { -30, QDateTime(shortDay.addDays(-1), QTime(23, 30)) },
+        { 1500, QDateTime(shortDay.addDays(1), QTime(1, 0)) },
     };
     for (const auto& row : rows) {
         EXPECT_EQ(MinutesToDate(row.Minutes, shortDay).toString(Qt::ISODate), row.Expected.toString(Qt::ISODate));

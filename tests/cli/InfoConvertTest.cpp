@@ -35,7 +35,7 @@ CliRun Invoke(int (*command)(const QStringList&, QTextStream&, QTextStream&), co
 
 TEST(CliInfo, DescribesTheExampleSchoolInDocumentOrder)
 {
-    const CliRun run = Invoke(&RunInfoCommand, {kExample});
+    const CliRun run = Invoke(&RunInfoCommand, { kExample });
     ASSERT_EQ(run.code, belltide::cli::kExitOk) << run.err.toStdString();
     EXPECT_TRUE(run.out.startsWith(QStringLiteral("School: Maple Grove Elementary\nSchool day: 8:00-15:00\n")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("Music - Mr. Chen: 45 minutes, 5 minutes passing time")));
@@ -46,7 +46,7 @@ TEST(CliInfo, DescribesTheExampleSchoolInDocumentOrder)
 
 TEST(CliInfo, JsonCarriesTheSameSchool)
 {
-    const CliRun run = Invoke(&RunInfoCommand, {QStringLiteral("--json"), kExample});
+    const CliRun run = Invoke(&RunInfoCommand, { QStringLiteral("--json"), kExample });
     ASSERT_EQ(run.code, belltide::cli::kExitOk);
     const QJsonObject school = QJsonDocument::fromJson(run.out.toUtf8()).object();
     EXPECT_EQ(school[QStringLiteral("name")].toString(), QStringLiteral("Maple Grove Elementary"));
@@ -74,29 +74,29 @@ TEST(CliInfo, BadInputAndBadArgumentsGiveOneLineAndExitTwo)
     file.write("<School><Name>");
     file.close();
 
-    const QList<QStringList> cases = {
-        {broken}, {dir.filePath(QStringLiteral("missing.psc"))}, {dir.path()}, {}, {kExample, kExample},
-        {QStringLiteral("--jsn"), kExample}};
+    const QList<QStringList> cases = { { broken }, { dir.filePath(QStringLiteral("missing.psc")) }, { dir.path() }, {},
+        { kExample, kExample }, { QStringLiteral("--jsn"), kExample } };
     for (const QStringList& arguments : cases) {
         const CliRun run = Invoke(&RunInfoCommand, arguments);
         EXPECT_EQ(run.code, belltide::cli::kExitBadInput) << arguments.join(u' ').toStdString();
         EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
-    EXPECT_TRUE(Invoke(&RunInfoCommand, {broken}).err.contains(broken));
+    EXPECT_TRUE(Invoke(&RunInfoCommand, { broken }).err.contains(broken));
 }
 
 TEST(CliConvert, WritesWhatItReadsAndReportsFailures)
 {
     QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("copy.psc"));
-    ASSERT_EQ(Invoke(&RunConvertCommand, {kExample, copy}).code, belltide::cli::kExitOk);
+    ASSERT_EQ(Invoke(&RunConvertCommand, { kExample, copy }).code, belltide::cli::kExitOk);
     QFile original(kExample), converted(copy);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly) && converted.open(QIODevice::ReadOnly));
     EXPECT_EQ(converted.readAll(), original.readAll());
 
-    const CliRun unwritable = Invoke(&RunConvertCommand, {kExample, dir.filePath(QStringLiteral("no/such/folder.psc"))});
+    const CliRun unwritable
+        = Invoke(&RunConvertCommand, { kExample, dir.filePath(QStringLiteral("no/such/folder.psc")) });
     EXPECT_EQ(unwritable.code, belltide::cli::kExitBadInput);
     EXPECT_TRUE(unwritable.err.startsWith(QStringLiteral("Could not save")));
-    EXPECT_EQ(Invoke(&RunConvertCommand, {kExample}).code, belltide::cli::kExitBadInput);
+    EXPECT_EQ(Invoke(&RunConvertCommand, { kExample }).code, belltide::cli::kExitBadInput);
 }

@@ -45,11 +45,11 @@ TEST(PdfExport, OnePagePerScheduleOrOnlyThoseAskedFor)
     EXPECT_EQ(PdfPages(all), 26);
 
     const QString two = dir.filePath(QStringLiteral("two.pdf"));
-    ASSERT_TRUE(WriteSchedulePdf(*school, {QStringLiteral("music: mr. chen"), QStringLiteral("K: Mrs. Adams")}, two)
-                    .IsOk());
+    ASSERT_TRUE(
+        WriteSchedulePdf(*school, { QStringLiteral("music: mr. chen"), QStringLiteral("K: Mrs. Adams") }, two).IsOk());
     EXPECT_EQ(PdfPages(two), 2);
 
-    const Status unknown = WriteSchedulePdf(*school, {QStringLiteral("Drama: Nobody")}, two);
+    const Status unknown = WriteSchedulePdf(*school, { QStringLiteral("Drama: Nobody") }, two);
     ASSERT_FALSE(unknown.IsOk());
     EXPECT_EQ(unknown.Error(), QStringLiteral("No class or special is called \"Drama: Nobody\"."));
     EXPECT_FALSE(WriteSchedulePdf(*school, {}, dir.filePath(QStringLiteral("no/such/folder.pdf"))).IsOk());

@@ -29,16 +29,17 @@ TEST(BadDocument, EachBadFileGivesOneSentenceNamingTheFileAndTheReason)
 {
     const QByteArray good = "<?xml version=\"1.0\"?>\n<School>\n  <Name>Oak</Name>\n</School>\n";
     const BadFile files[] = {
-        {"empty.psc", QByteArray(), "the file is empty"},
-        {"binary.psc", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "not well-formed (invalid token) at line 1, column 1"},
-        {"truncated.psc", good.left(40), "no element found at line 3"},
-        {"unclosed.psc", "<School><Name>Oak</Name>", "no element found at line 1, column 25"},
-        {"mismatch.psc", "<School>\n<Name>Oak</Nme>\n</School>", "mismatched tag at line 2, column 12"},
-        {"noroot.psc", "<?xml version=\"1.0\"?>\n<!-- nothing -->\n", "no element found"},
-        {"text.psc", "just some words", "syntax error at line 1, column 1"},
-        {"twoRoots.psc", "<School/><School/>", "junk after document element"},
-        {"badUtf8.psc", "<School><Name>\xff\xfe</Name></School>", "not well-formed (invalid token)"},
-        {"undefinedEntity.psc", "<School><Name>&nope;</Name></School>", "undefined entity"},
+        { "empty.psc", QByteArray(), "the file is empty" },
+        { "binary.psc", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+            "not well-formed (invalid token) at line 1, column 1" },
+        { "truncated.psc", good.left(40), "no element found at line 3" },
+        { "unclosed.psc", "<School><Name>Oak</Name>", "no element found at line 1, column 25" },
+        { "mismatch.psc", "<School>\n<Name>Oak</Nme>\n</School>", "mismatched tag at line 2, column 12" },
+        { "noroot.psc", "<?xml version=\"1.0\"?>\n<!-- nothing -->\n", "no element found" },
+        { "text.psc", "just some words", "syntax error at line 1, column 1" },
+        { "twoRoots.psc", "<School/><School/>", "junk after document element" },
+        { "badUtf8.psc", "<School><Name>\xff\xfe</Name></School>", "not well-formed (invalid token)" },
+        { "undefinedEntity.psc", "<School><Name>&nope;</Name></School>", "undefined entity" },
     };
     ScratchFolder folder;
     for (const BadFile& bad : files) {
@@ -46,7 +47,8 @@ TEST(BadDocument, EachBadFileGivesOneSentenceNamingTheFileAndTheReason)
         const auto result = SchoolDocument::Read(path);
         ASSERT_FALSE(result.IsOk()) << bad.name;
         const QString message = result.Error();
-        EXPECT_TRUE(message.startsWith(QStringLiteral("Could not open \"%1\" because ").arg(path))) << message.toStdString();
+        EXPECT_TRUE(message.startsWith(QStringLiteral("Could not open \"%1\" because ").arg(path)))
+            << message.toStdString();
         EXPECT_TRUE(message.contains(QString::fromLatin1(bad.reason))) << message.toStdString();
         EXPECT_TRUE(message.endsWith(u'.')) << message.toStdString();
         EXPECT_FALSE(message.contains(u'\n')) << message.toStdString();
@@ -61,13 +63,12 @@ TEST(BadDocument, MissingFoldersAndUnreadableFilesAreNamed)
     ScratchFolder folder;
     const QString missing = folder.Path(QStringLiteral("nowhere.psc"));
     EXPECT_EQ(SchoolDocument::Read(missing).Error(),
-              QStringLiteral("Could not open \"%1\" because the file does not exist.").arg(missing));
+        QStringLiteral("Could not open \"%1\" because the file does not exist.").arg(missing));
 
     const QString directory = folder.Path(QStringLiteral("a folder.psc"));
     folder.Write(QStringLiteral("a folder.psc/inside"), "x");
     EXPECT_EQ(SchoolDocument::Read(directory).Error(),
-              QStringLiteral("Could not open \"%1\" because it is a folder, not a schedule document.").arg(directory));
-
+        QStringLiteral("Could not open \"%1\" because it is a folder, not a schedule document.").arg(directory));
 }
 
 TEST(BadDocument, UnreadableFilesAreNamed)

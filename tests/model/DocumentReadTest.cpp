@@ -93,7 +93,7 @@ TEST(DocumentRead, HandWrittenDocumentGivesTheExpectedSchool)
 
 TEST(DocumentRead, EmptyRootGivesAnEmptySchoolWhateverTheRootIsCalled)
 {
-    for (const char* xml : {"<School/>", "<School></School>", "<Anything>\n</Anything>"}) {
+    for (const char* xml : { "<School/>", "<School></School>", "<Anything>\n</Anything>" }) {
         auto school = ReadText(xml);
         ASSERT_TRUE(school);
         EXPECT_TRUE(school->Name.isEmpty());
@@ -130,7 +130,8 @@ TEST(DocumentRead, DeclaredEncodingsOtherThanUtf8AreRead)
     ASSERT_TRUE(school.IsOk()) << school.Error().toStdString();
     EXPECT_EQ(school.Value()->Name, QStringLiteral("Caf\u00e9"));
 
-    const QString utf16Text = QStringLiteral("\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?><School><Name>\u00c5se</Name></School>");
+    const QString utf16Text
+        = QStringLiteral("\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?><School><Name>\u00c5se</Name></School>");
     QByteArray utf16(reinterpret_cast<const char*>(utf16Text.utf16()), utf16Text.size() * 2);
     school = SchoolDocument::Read(folder.Write(QStringLiteral("utf16.psc"), utf16));
     ASSERT_TRUE(school.IsOk()) << school.Error().toStdString();
@@ -141,7 +142,7 @@ TEST(DocumentRead, ExampleSchoolsRoundTripByteForByte)
 {
     const QString examples = QStringLiteral(BELLTIDE_EXAMPLES_DIR);
     int seen = 0;
-    for (const char* name : {"maple-grove.psc"}) {
+    for (const char* name : { "maple-grove.psc" }) {
         const QString path = examples + u'/' + QString::fromLatin1(name);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();

@@ -102,7 +102,7 @@ TEST(DocumentWrite, SpecialsAndClassesWriteTheirChildrenInOrder)
 TEST(DocumentWrite, SpecialIdsAreRenumberedInListOrder)
 {
     School school;
-    for (auto [title, id] : {std::pair{u"A", 7}, {u"B", 7}, {u"C", -3}})
+    for (auto [title, id] : { std::pair { u"A", 7 }, { u"B", 7 }, { u"C", -3 } })
         school.Specials.push_back(MakeSpecial(QString::fromUtf16(title), id));
     const QByteArray bytes = SchoolDocument::ToBytes(school);
     EXPECT_EQ(school.Specials[0]->FileID, 0);
@@ -156,7 +156,8 @@ TEST(DocumentWrite, SavingReplacesTheFileWholeAndAFailedSaveNamesTheFile)
     const QString nowhere = folder.Path(QStringLiteral("missing-folder/school.psc"));
     const Status failed = SchoolDocument::Write(school, nowhere);
     ASSERT_FALSE(failed.IsOk());
-    EXPECT_TRUE(failed.Error().startsWith(QStringLiteral("Could not save \"") + nowhere)) << failed.Error().toStdString();
+    EXPECT_TRUE(failed.Error().startsWith(QStringLiteral("Could not save \"") + nowhere))
+        << failed.Error().toStdString();
 }
 
 // A target that cannot be replaced (here a folder) must survive the attempt.

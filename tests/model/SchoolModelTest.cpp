@@ -93,10 +93,23 @@ TEST(NumberText, ReadsTheLeadingDecimalNumberAndSaturates)
     constexpr auto max = std::numeric_limits<std::int32_t>::max();
     constexpr auto min = std::numeric_limits<std::int32_t>::min();
     const Case cases[] = {
-        {u"12abc", 12},  {u"abc", 0},   {u"-5", -5},         {u"25.9", 25},  {u"-25.9", -25},
-        {u"", 0},        {u"\n  60\n", 60}, {u"+7", 7},      {u"-", 0},      {u".5", 0},
-        {u"007", 7},     {u"1e3", 1},   {u"2147483647", max}, {u"99999999999999999999", max},
-        {u"-2147483648", min}, {u"-99999999999", min}, {u"4 5", 4},
+        { u"12abc", 12 },
+        { u"abc", 0 },
+        { u"-5", -5 },
+        { u"25.9", 25 },
+        { u"-25.9", -25 },
+        { u"", 0 },
+        { u"\n  60\n", 60 },
+        { u"+7", 7 },
+        { u"-", 0 },
+        { u".5", 0 },
+        { u"007", 7 },
+        { u"1e3", 1 },
+        { u"2147483647", max },
+        { u"99999999999999999999", max },
+        { u"-2147483648", min },
+        { u"-99999999999", min },
+        { u"4 5", 4 },
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadNumber(QStringView(c.text)), c.expected) << QString::fromUtf16(c.text).toStdString();
@@ -107,7 +120,7 @@ TEST(NumberText, ReadsTheLeadingDecimalNumberAndSaturates)
 TEST(AvailabilityRanges, MergesAdjacentSlotsPerDayInDayAndTimeOrder)
 {
     SpecialClass special;
-    for (int slot : {50, 48, 49, 60})
+    for (int slot : { 50, 48, 49, 60 })
         special.IsAvailable(2, slot, false);
     special.IsAvailable(0, 0, false);
     special.IsAvailable(1, 5, false);
@@ -115,10 +128,10 @@ TEST(AvailabilityRanges, MergesAdjacentSlotsPerDayInDayAndTimeOrder)
     special.IsAvailable(7, std::numeric_limits<std::int32_t>::max(), false);
 
     const std::vector<UnavailableRange> expected = {
-        {0, 480, 485},
-        {2, 720, 735},
-        {2, 780, 785},
-        {7, std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max()},
+        { 0, 480, 485 },
+        { 2, 720, 735 },
+        { 2, 780, 785 },
+        { 7, std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max() },
     };
     EXPECT_EQ(UnavailableRanges(special, 480), expected);
 }

@@ -26,7 +26,11 @@ public:
         int x1, y1, x2, y2;
     };
 
-    RecordingGraphics(int width, int height) : mWidth(width), mHeight(height) {}
+    RecordingGraphics(int width, int height)
+        : mWidth(width)
+        , mHeight(height)
+    {
+    }
 
     int Width() const override { return mWidth; }
     int Height() const override { return mHeight; }
@@ -43,11 +47,17 @@ public:
     void SetColor(const QColor& color) override { mColor = color; }
     void DrawString(const QString& text, int x, int baseline, int wrapWidth) override
     {
-        texts.push_back({text, x, baseline, wrapWidth, mSize});
+        texts.push_back({ text, x, baseline, wrapWidth, mSize });
     }
-    void FillRect(int x, int y, int width, int height) override { rects.push_back({x, y, width, height, mColor, true}); }
-    void DrawRect(int x, int y, int width, int height) override { rects.push_back({x, y, width, height, mColor, false}); }
-    void DrawLine(int x1, int y1, int x2, int y2) override { lines.push_back({x1, y1, x2, y2}); }
+    void FillRect(int x, int y, int width, int height) override
+    {
+        rects.push_back({ x, y, width, height, mColor, true });
+    }
+    void DrawRect(int x, int y, int width, int height) override
+    {
+        rects.push_back({ x, y, width, height, mColor, false });
+    }
+    void DrawLine(int x1, int y1, int x2, int y2) override { lines.push_back({ x1, y1, x2, y2 }); }
 
     const Text* Find(const QString& text) const
     {

@@ -26,7 +26,7 @@ protected:
         school.DayEndAt = dayEnd;
         school.SpecialStartAt = 480;
         school.Name = QStringLiteral("Oak Hill");
-        for (const char* teacher : {"Adams", "Baker"}) {
+        for (const char* teacher : { "Adams", "Baker" }) {
             auto c = std::make_shared<Classroom>();
             c->Grade = QStringLiteral("2nd");
             c->Teacher = QString::fromLatin1(teacher);
@@ -34,7 +34,7 @@ protected:
             c->DayEnd = dayEnd;
             school.Classes.push_back(c);
         }
-        for (const char* title : {"Art", "Music"}) {
+        for (const char* title : { "Art", "Music" }) {
             auto s = std::make_shared<SpecialClass>();
             s->Title = QString::fromLatin1(title);
             s->Teacher = QStringLiteral("Ms. Lee");
@@ -44,8 +44,8 @@ protected:
         auto inputs = ScheduleGenerator::BuildInputs(school);
         ASSERT_TRUE(inputs.IsOk());
         slotsPerDay = inputs.Value().SlotsPerDay;
-        std::vector<std::shared_ptr<ScheduleObject>> rows(inputs.Value().Classrooms.begin(),
-                                                          inputs.Value().Classrooms.end());
+        std::vector<std::shared_ptr<ScheduleObject>> rows(
+            inputs.Value().Classrooms.begin(), inputs.Value().Classrooms.end());
         school.Schedule = std::make_shared<Schedule>(rows, 5 * slotsPerDay);
     }
 
@@ -57,7 +57,7 @@ protected:
     }
 
     RecordingGraphics Draw(const std::shared_ptr<Classroom>& c, const std::shared_ptr<SpecialClass>& s,
-                           int width = 1000, bool header = false)
+        int width = 1000, bool header = false)
     {
         RecordingGraphics g(width, 700);
         renderer.Graphics = &g;

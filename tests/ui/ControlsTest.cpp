@@ -16,7 +16,7 @@ using Sections = std::pair<std::vector<int>, std::vector<bool>>;
 
 Sections SectionsOf(const SegmentSlider& slider)
 {
-    return {slider.SectionPoints, slider.SectionAvailability};
+    return { slider.SectionPoints, slider.SectionAvailability };
 }
 
 } // namespace
@@ -40,13 +40,13 @@ private:
         return slider;
     }
 
-    static QPoint At(int value, int y) { return {4 + (value - 490), y}; }
+    static QPoint At(int value, int y) { return { 4 + (value - 490), y }; }
 
     // Sent directly: the offscreen platform moves no real pointer.
     static void Move(QWidget& widget, QPoint to, Qt::MouseButtons held)
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), widget.mapToGlobal(QPointF(to)), Qt::NoButton, held,
-                         Qt::NoModifier);
+        QMouseEvent move(
+            QEvent::MouseMove, QPointF(to), widget.mapToGlobal(QPointF(to)), Qt::NoButton, held, Qt::NoModifier);
         QApplication::sendEvent(&widget, &move);
     }
     static void Drag(SegmentSlider& slider, QPoint to) { Move(slider, to, Qt::LeftButton); }
@@ -58,17 +58,17 @@ private slots:
         slider.SetMinimum(0);
         slider.SetMaximum(100);
         slider.AddPoint(-5, false, false);
-        QCOMPARE(SectionsOf(slider), Sections({0, 100}, {true}));
+        QCOMPARE(SectionsOf(slider), Sections({ 0, 100 }, { true }));
         slider.AddPoint(40, false, false);
         slider.AddPoint(70, true, false);
-        QCOMPARE(SectionsOf(slider), Sections({0, 40, 70, 100}, {true, false, true}));
+        QCOMPARE(SectionsOf(slider), Sections({ 0, 40, 70, 100 }, { true, false, true }));
         slider.AddPoint(70, false, false); // same as the section before: merged away
-        QCOMPARE(SectionsOf(slider), Sections({0, 40, 100}, {true, false}));
+        QCOMPARE(SectionsOf(slider), Sections({ 0, 40, 100 }, { true, false }));
         slider.AddPoint(0, false, false); // the first section takes it, then merges with the second
-        QCOMPARE(SectionsOf(slider), Sections({0, 100}, {false}));
+        QCOMPARE(SectionsOf(slider), Sections({ 0, 100 }, { false }));
         slider.AddPoint(50, true, false);
         slider.ClearPoints();
-        QCOMPARE(SectionsOf(slider), Sections({0, 100}, {false}));
+        QCOMPARE(SectionsOf(slider), Sections({ 0, 100 }, { false }));
     }
 
     void InsertingATabAndDraggingDownMakesTheRestRed()
@@ -78,10 +78,10 @@ private slots:
         QTest::mousePress(slider.get(), Qt::LeftButton, Qt::NoModifier, At(722, 12));
         QCOMPARE(slider->TabDragging, 2);
         Drag(*slider, At(722, 20));
-        QCOMPARE(SectionsOf(*slider), Sections({490, 600, 720, 900}, {true, false, false}));
+        QCOMPARE(SectionsOf(*slider), Sections({ 490, 600, 720, 900 }, { true, false, false }));
         QCOMPARE(changed.count(), 0);
         QTest::mouseRelease(slider.get(), Qt::LeftButton, Qt::NoModifier, At(722, 20));
-        QCOMPARE(SectionsOf(*slider), Sections({490, 600, 900}, {true, false}));
+        QCOMPARE(SectionsOf(*slider), Sections({ 490, 600, 900 }, { true, false }));
         QCOMPARE(changed.count(), 1);
     }
 
@@ -92,17 +92,17 @@ private slots:
         QCOMPARE(slider->TabDragging, 1);
         Drag(*slider, At(602, -10));
         QVERIFY(slider->TabIsRemoved);
-        QCOMPARE(SectionsOf(*slider), Sections({490, 900}, {true}));
+        QCOMPARE(SectionsOf(*slider), Sections({ 490, 900 }, { true }));
         Drag(*slider, At(623, 22));
-        QCOMPARE(SectionsOf(*slider), Sections({490, 620, 900}, {true, false}));
+        QCOMPARE(SectionsOf(*slider), Sections({ 490, 620, 900 }, { true, false }));
         QTest::mouseRelease(slider.get(), Qt::LeftButton, Qt::NoModifier, At(623, 22));
-        QCOMPARE(SectionsOf(*slider), Sections({490, 620, 900}, {true, false}));
+        QCOMPARE(SectionsOf(*slider), Sections({ 490, 620, 900 }, { true, false }));
 
         // Released outside, the tab stays off.
         QTest::mousePress(slider.get(), Qt::LeftButton, Qt::NoModifier, At(620, 12));
         Drag(*slider, At(620, 40));
         QTest::mouseRelease(slider.get(), Qt::LeftButton, Qt::NoModifier, At(620, 40));
-        QCOMPARE(SectionsOf(*slider), Sections({490, 900}, {true}));
+        QCOMPARE(SectionsOf(*slider), Sections({ 490, 900 }, { true }));
     }
 
     void PressingOnTheMinimumDragsACopyOfIt()
@@ -112,9 +112,9 @@ private slots:
         QCOMPARE(slider->TabDragging, 1);
         QCOMPARE(slider->Minimum(), 490);
         Drag(*slider, At(543, 20));
-        QCOMPARE(SectionsOf(*slider), Sections({490, 540, 600, 900}, {true, false, false}));
+        QCOMPARE(SectionsOf(*slider), Sections({ 490, 540, 600, 900 }, { true, false, false }));
         QTest::mouseRelease(slider.get(), Qt::LeftButton, Qt::NoModifier, At(543, 20));
-        QCOMPARE(SectionsOf(*slider), Sections({490, 540, 900}, {true, false}));
+        QCOMPARE(SectionsOf(*slider), Sections({ 490, 540, 900 }, { true, false }));
     }
 
     void ATabCannotPassItsNeighbours()

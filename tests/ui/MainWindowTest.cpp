@@ -1,10 +1,10 @@
+#include "ui/MainWindow.h"
 #include "engine/Schedule.h"
 #include "engine/ScheduleObject.h"
 #include "model/School.h"
 #include "ui/HeadingCanvas.h"
 #include "ui/HelpCanvas.h"
 #include "ui/HomePage.h"
-#include "ui/MainWindow.h"
 #include "ui/StepLinks.h"
 #include "ui/StepPage.h"
 #include "undo/FieldChanges.h"
@@ -60,8 +60,8 @@ private slots:
         QVERIFY(window.GotoGroup()->isHidden());
         QCOMPARE(window.Heading()->HeadingBig(), QStringLiteral("Home"));
 
-        const char* headings[] = {"Home", "School Information", "Classes", "Special Classes",
-                                  "Special Class Attendance", "Schedule"};
+        const char* headings[]
+            = { "Home", "School Information", "Classes", "Special Classes", "Special Class Attendance", "Schedule" };
         for (int step = 1; step < 6; ++step) {
             QTest::mouseClick(window.ContinueButton(), Qt::LeftButton);
             QCOMPARE(window.CurrentPanel(), step);
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(window.Dirty());
 
         window.GoToStep(4);
-        school->Schedule = std::make_shared<belltide::Schedule>(std::vector<std::shared_ptr<ScheduleObject>>{}, 0);
+        school->Schedule = std::make_shared<belltide::Schedule>(std::vector<std::shared_ptr<ScheduleObject>> {}, 0);
         window.UndoAction()->trigger();
         QCOMPARE(school->Name, QStringLiteral("My School"));
         QCOMPARE(window.CurrentPanel(), 1);

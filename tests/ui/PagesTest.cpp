@@ -162,7 +162,8 @@ private slots:
         ClassesPage& page = mWindow->Classes();
         QVERIFY(!page.AddRemoveClass->RemoveEnabled());
         page.AddRemoveClass->PushAdd();
-        QCOMPARE(Rows(page.ClassList), QStringList({QStringLiteral("1st: Mrs. Doe"), QStringLiteral("3rd: Mr. Lopez")}));
+        QCOMPARE(
+            Rows(page.ClassList), QStringList({ QStringLiteral("1st: Mrs. Doe"), QStringLiteral("3rd: Mr. Lopez") }));
         QCOMPARE(page.ClassList->selectedItems().first()->text(), QStringLiteral("1st: Mrs. Doe"));
         QTRY_VERIFY(page.ClassTeacher->hasFocus());
         QCOMPARE(page.ClassTeacher->selectedText(), QStringLiteral("Mrs. Doe"));
@@ -173,7 +174,8 @@ private slots:
         QTest::keyClicks(page.ClassTeacher, QStringLiteral("Ms. Zhou"));
         page.ClassGrade->setEditText(QString());
         QTest::keyClicks(page.ClassGrade, QStringLiteral("4th"));
-        QCOMPARE(Rows(page.ClassList), QStringList({QStringLiteral("3rd: Mr. Lopez"), QStringLiteral("4th: Ms. Zhou")}));
+        QCOMPARE(
+            Rows(page.ClassList), QStringList({ QStringLiteral("3rd: Mr. Lopez"), QStringLiteral("4th: Ms. Zhou") }));
         QCOMPARE(page.ClassList->selectedItems().first()->text(), QStringLiteral("4th: Ms. Zhou"));
         QCOMPARE(mSchool->Classes.front()->Teacher, QStringLiteral("Mr. Lopez"));
         QCOMPARE(Rows(mWindow->Attendance().SAClassList), Rows(page.ClassList));
@@ -207,12 +209,12 @@ private slots:
         QVERIFY(page.ClassNumberOfStudents->text().isEmpty());
         QVERIFY(!page.AddRemoveClass->RemoveEnabled());
         mWindow->UndoAction()->trigger();
-        QCOMPARE(Rows(page.ClassList), QStringList({QStringLiteral("1st: B"), QStringLiteral("2nd: A")}));
+        QCOMPARE(Rows(page.ClassList), QStringList({ QStringLiteral("1st: B"), QStringLiteral("2nd: A") }));
         QCOMPARE(mSchool->Classes.front(), second); // the school's array follows the display order
         QVERIFY(SchoolDocument::ToBytes(*mSchool).indexOf("<Teacher>B</Teacher>")
-                < SchoolDocument::ToBytes(*mSchool).indexOf("<Teacher>A</Teacher>"));
+            < SchoolDocument::ToBytes(*mSchool).indexOf("<Teacher>A</Teacher>"));
         mWindow->RedoAction()->trigger();
-        QCOMPARE(Rows(page.ClassList), QStringList({QStringLiteral("2nd: A")}));
+        QCOMPARE(Rows(page.ClassList), QStringList({ QStringLiteral("2nd: A") }));
     }
 
     void PickingAGradeFromTheListIsOneEdit()
@@ -259,7 +261,7 @@ private slots:
         Open();
         SpecialsPage& page = mWindow->Specials();
         page.AddRemoveSpecial->PushAdd();
-        QCOMPARE(Rows(page.SpecialList), QStringList({QStringLiteral("P.E.: Mrs. Smith")}));
+        QCOMPARE(Rows(page.SpecialList), QStringList({ QStringLiteral("P.E.: Mrs. Smith") }));
         QCOMPARE(page.SpecialDuration->text(), QStringLiteral("60"));
         QVERIFY(page.Availability[2]->isEnabled());
         page.SpecialDuration->setText(QStringLiteral("3"));
@@ -274,8 +276,8 @@ private slots:
         AddSpecial(*mSchool, "Music", "Mr. Chen");
         Open();
         QCOMPARE(Rows(mWindow->Specials().SpecialList),
-                 QStringList({QStringLiteral("Art: Mr. Kim"), QStringLiteral("Art: Ms. Rivera"),
-                              QStringLiteral("Music: Mr. Chen")}));
+            QStringList({ QStringLiteral("Art: Mr. Kim"), QStringLiteral("Art: Ms. Rivera"),
+                QStringLiteral("Music: Mr. Chen") }));
         AttendanceList* list = mWindow->Attendance().SASpecialList;
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->TitleOf(0), QStringLiteral("Art"));
@@ -291,15 +293,14 @@ private slots:
         SpecialsPage& page = mWindow->Specials();
         page.SpecialList->setCurrentRow(0);
         SegmentSlider* tuesday = page.Availability[1];
-        QCOMPARE(tuesday->SectionPoints, std::vector<int>({490, 680, 900}));
+        QCOMPARE(tuesday->SectionPoints, std::vector<int>({ 490, 680, 900 }));
 
         // Drag the tab at 11:20 back to 10:00 in the lower half: red from there on.
-        const auto xOf = [&](int minutes) {
-            return int(4 + (minutes - 490) * double(tuesday->width() - 8) / 410.0 + 0.5);
-        };
+        const auto xOf
+            = [&](int minutes) { return int(4 + (minutes - 490) * double(tuesday->width() - 8) / 410.0 + 0.5); };
         QTest::mousePress(tuesday, Qt::LeftButton, Qt::NoModifier, QPoint(xOf(680), 12));
         QMouseEvent move(QEvent::MouseMove, QPointF(xOf(600) + 1, 20), tuesday->mapToGlobal(QPointF(xOf(600) + 1, 20)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(tuesday, &move);
         QTest::mouseRelease(tuesday, Qt::LeftButton, Qt::NoModifier, QPoint(xOf(600) + 1, 20));
         const int newStart = tuesday->SectionPoints[1];
@@ -313,7 +314,7 @@ private slots:
         mWindow->UndoAction()->trigger();
         for (int slot = 0; slot < 84; ++slot)
             QCOMPARE(special->IsAvailable(1, slot), slot < 40);
-        QCOMPARE(tuesday->SectionPoints, std::vector<int>({490, 680, 900}));
+        QCOMPARE(tuesday->SectionPoints, std::vector<int>({ 490, 680, 900 }));
     }
 
     void AttendanceButtonsChangeEverySelectedClassAtOnce()
@@ -365,7 +366,7 @@ private slots:
         QCOMPARE(c->AttendCount(music), 4);
 
         // Between the two buttons, and on the title, nothing happens.
-        for (int x : {list->header()->sectionSize(0) - 30 + 15, list->header()->sectionSize(0) + 20})
+        for (int x : { list->header()->sectionSize(0) - 30 + 15, list->header()->sectionSize(0) + 20 })
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
         QCOMPARE(a->AttendCount(music), 4);
         mWindow->RedoAction()->trigger();

@@ -1,5 +1,5 @@
-#include "ui/PngReader.h"
 #include "ui/Resources.h"
+#include "ui/PngReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,8 +75,8 @@ private slots:
 
     void TheBuiltPicturesAreThere()
     {
-        for (const char* name : {"Home", "School Info", "Class Info", "Special Class", "Special Class Attendance",
-                                 "Schedule"})
+        for (const char* name :
+            { "Home", "School Info", "Class Info", "Special Class", "Special Class Attendance", "Schedule" })
             QCOMPARE(Resources::GetIcon(QString::fromLatin1(name)).size(), QSize(48, 48));
         QVERIFY(!Resources::GetIcon(QStringLiteral("Belo")).isNull());
         QCOMPARE(Resources::GetIcon(QStringLiteral("Add Pressed")).size(), QSize(22, 22));

@@ -49,55 +49,58 @@ TEST(EditActions, EachFieldActionSetsUndoesAndNamesItselfAsListed)
     };
     const Case cases[] = {
         // Field numbers past the eight change nothing and have no texts.
-        {time(-1), Read(school->DayStartAt), u"480"_s, {}, {}, school},
-        {time(8), Read(school->DayStartAt), u"480"_s, {}, {}, school},
-        {std::make_shared<SchoolNameChange>(school, u"Elm"_s, k), Read(school->Name), u"Elm"_s, u"Rename School"_s,
-         u"SchoolNameChange"_s, school},
-        {time(0), Read(school->DayStartAt), u"4"_s, u"Change School Time"_s, u"SchoolTimeChange-DayStart"_s, school},
-        {time(1), Read(school->DayEndAt), u"4"_s, u"Change School Time"_s, u"SchoolTimeChange-DayEnd"_s, school},
-        {time(2), Read(school->SpecialStartAt), u"4"_s, u"Change Special Start Time"_s,
-         u"SchoolTimeChange-SpecialStart"_s, school},
-        {time(3), Read(school->LunchStartAt), u"4"_s, u"Change Lunch Time"_s, u"SchoolTimeChange-LunchStart"_s, school},
-        {time(4), Read(school->LunchEndAt), u"4"_s, u"Change Lunch Time"_s, u"SchoolTimeChange-LunchEnd"_s, school},
-        {time(5), Read(school->LunchRecessTime), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchRecess"_s,
-         school},
-        {time(6), Read(school->LunchMaxClasses), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchMax"_s,
-         school},
-        {time(7), Read(school->LunchTime), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchTime"_s, school},
-        {std::make_shared<SchoolFreeTimeChange>(school, 50, k), Read(school->InterruptFreeTime), u"50"_s,
-         u"Interrupt-Free Change"_s, u"SchoolFreeTimeChange"_s, school},
-        {std::make_shared<ClassTeacherChange>(cls, u"Ray"_s, k), Read(cls->Teacher), u"Ray"_s, u"Teacher Change"_s,
-         u"ClassTeacherChange"_s, cls},
-        {std::make_shared<ClassGradeChange>(cls, u"2nd"_s, k), Read(cls->Grade), u"2nd"_s, u"Grade Change"_s,
-         u"ClassGradeChange"_s, cls},
-        {std::make_shared<ClassTimeChange>(cls, true, 500, k), Read(cls->DayStart), u"500"_s, u"Change Class Time"_s,
-         u"ClassTimeChange-DayStart"_s, cls},
-        {std::make_shared<ClassTimeChange>(cls, false, 800, k), Read(cls->DayEnd), u"800"_s, u"Change Class Time"_s,
-         u"ClassTimeChange-DayEnd"_s, cls},
-        {std::make_shared<ClassNumberOfStudentsChange>(cls, 24, k), Read(cls->NumberOfStudents), u"24"_s,
-         u"Number of Students Change"_s, u"ClassNumberOfStudentsChange"_s, cls},
-        {std::make_shared<SpecialTitleChange>(special, u"Art"_s, k), Read(special->Title), u"Art"_s,
-         u"Specal Title Change"_s, u"SpecialTitleChange"_s, special},
-        {std::make_shared<SpecialTeacherChange>(special, u"Oak"_s, k), Read(special->Teacher), u"Oak"_s,
-         u"Specal Teacher Change"_s, u"SpecialTeacherChange"_s, special},
-        {std::make_shared<SpecialMaxStudentsChange>(special, 30, k), Read(special->MaxStudents), u"30"_s,
-         u"Number of Students Change"_s, u"SpecialMaxStudentsChange"_s, special},
-        {std::make_shared<SpecialDurationChange>(special, 45, k), Read(special->Duration), u"45"_s,
-         u"Duration Change"_s, u"SpecialDurationChange"_s, special},
-        {std::make_shared<SpecialOverlapChange>(special, 5, k), Read(special->OverlapTime), u"5"_s,
-         u"Overlap Change"_s, u"SpecialOverlapChange"_s, special},
-        {std::make_shared<SpecialAttendenceChange>(cls, u"Art"_s, 2, k), art, u"2"_s, u"Attendence Change"_s,
-         u"SpecialAttendenceChange"_s, cls},
-        {std::make_shared<SpecialAvailabilityChange>(special, 4, 0, false), available, u"-"_s,
-         u"Availability Change"_s, u"SpecialAvailabilityChange"_s, special},
+        { time(-1), Read(school->DayStartAt), u"480"_s, {}, {}, school },
+        { time(8), Read(school->DayStartAt), u"480"_s, {}, {}, school },
+        { std::make_shared<SchoolNameChange>(school, u"Elm"_s, k), Read(school->Name), u"Elm"_s, u"Rename School"_s,
+            u"SchoolNameChange"_s, school },
+        { time(0), Read(school->DayStartAt), u"4"_s, u"Change School Time"_s, u"SchoolTimeChange-DayStart"_s, school },
+        { time(1), Read(school->DayEndAt), u"4"_s, u"Change School Time"_s, u"SchoolTimeChange-DayEnd"_s, school },
+        { time(2), Read(school->SpecialStartAt), u"4"_s, u"Change Special Start Time"_s,
+            u"SchoolTimeChange-SpecialStart"_s, school },
+        { time(3), Read(school->LunchStartAt), u"4"_s, u"Change Lunch Time"_s, u"SchoolTimeChange-LunchStart"_s,
+            school },
+        { time(4), Read(school->LunchEndAt), u"4"_s, u"Change Lunch Time"_s, u"SchoolTimeChange-LunchEnd"_s, school },
+        { time(5), Read(school->LunchRecessTime), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchRecess"_s,
+            school },
+        { time(6), Read(school->LunchMaxClasses), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchMax"_s,
+            school },
+        { time(7), Read(school->LunchTime), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchTime"_s,
+            school },
+        { std::make_shared<SchoolFreeTimeChange>(school, 50, k), Read(school->InterruptFreeTime), u"50"_s,
+            u"Interrupt-Free Change"_s, u"SchoolFreeTimeChange"_s, school },
+        { std::make_shared<ClassTeacherChange>(cls, u"Ray"_s, k), Read(cls->Teacher), u"Ray"_s, u"Teacher Change"_s,
+            u"ClassTeacherChange"_s, cls },
+        { std::make_shared<ClassGradeChange>(cls, u"2nd"_s, k), Read(cls->Grade), u"2nd"_s, u"Grade Change"_s,
+            u"ClassGradeChange"_s, cls },
+        { std::make_shared<ClassTimeChange>(cls, true, 500, k), Read(cls->DayStart), u"500"_s, u"Change Class Time"_s,
+            u"ClassTimeChange-DayStart"_s, cls },
+        { std::make_shared<ClassTimeChange>(cls, false, 800, k), Read(cls->DayEnd), u"800"_s, u"Change Class Time"_s,
+            u"ClassTimeChange-DayEnd"_s, cls },
+        { std::make_shared<ClassNumberOfStudentsChange>(cls, 24, k), Read(cls->NumberOfStudents), u"24"_s,
+            u"Number of Students Change"_s, u"ClassNumberOfStudentsChange"_s, cls },
+        { std::make_shared<SpecialTitleChange>(special, u"Art"_s, k), Read(special->Title), u"Art"_s,
+            u"Specal Title Change"_s, u"SpecialTitleChange"_s, special },
+        { std::make_shared<SpecialTeacherChange>(special, u"Oak"_s, k), Read(special->Teacher), u"Oak"_s,
+            u"Specal Teacher Change"_s, u"SpecialTeacherChange"_s, special },
+        { std::make_shared<SpecialMaxStudentsChange>(special, 30, k), Read(special->MaxStudents), u"30"_s,
+            u"Number of Students Change"_s, u"SpecialMaxStudentsChange"_s, special },
+        { std::make_shared<SpecialDurationChange>(special, 45, k), Read(special->Duration), u"45"_s,
+            u"Duration Change"_s, u"SpecialDurationChange"_s, special },
+        { std::make_shared<SpecialOverlapChange>(special, 5, k), Read(special->OverlapTime), u"5"_s,
+            u"Overlap Change"_s, u"SpecialOverlapChange"_s, special },
+        { std::make_shared<SpecialAttendenceChange>(cls, u"Art"_s, 2, k), art, u"2"_s, u"Attendence Change"_s,
+            u"SpecialAttendenceChange"_s, cls },
+        { std::make_shared<SpecialAvailabilityChange>(special, 4, 0, false), available, u"-"_s,
+            u"Availability Change"_s, u"SpecialAvailabilityChange"_s, special },
         // Each removal takes out what the add before it left in the list.
-        {std::make_shared<AddClassChange>(school, cls, k), classes, u"1"_s, u"Add Class"_s, u"ClassListChange"_s, cls},
-        {std::make_shared<RemoveClassChange>(school, cls, k), classes, u"0"_s, u"Remove Class"_s,
-         u"ClassListChange"_s, cls},
-        {std::make_shared<AddSpecialChange>(school, special, k), specials, u"1"_s, u"Add Special Class"_s,
-         u"SpecialListChange"_s, special},
-        {std::make_shared<RemoveSpecialChange>(school, special, k), specials, u"0"_s, u"Remove Special Class"_s,
-         u"SpecialListChange"_s, special},
+        { std::make_shared<AddClassChange>(school, cls, k), classes, u"1"_s, u"Add Class"_s, u"ClassListChange"_s,
+            cls },
+        { std::make_shared<RemoveClassChange>(school, cls, k), classes, u"0"_s, u"Remove Class"_s, u"ClassListChange"_s,
+            cls },
+        { std::make_shared<AddSpecialChange>(school, special, k), specials, u"1"_s, u"Add Special Class"_s,
+            u"SpecialListChange"_s, special },
+        { std::make_shared<RemoveSpecialChange>(school, special, k), specials, u"0"_s, u"Remove Special Class"_s,
+            u"SpecialListChange"_s, special },
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
@@ -127,9 +130,8 @@ TEST(EditActions, SchoolTimeChangeMergesOnlyWithTheSameField)
     FakeClock clock;
     const auto school = std::make_shared<School>();
     UndoManager manager;
-    for (const auto& [field, value] : {std::pair{SchoolTimeChange::LunchStartAt, 690},
-                                      {SchoolTimeChange::LunchEndAt, 800},
-                                      {SchoolTimeChange::LunchEndAt, 810}}) {
+    for (const auto& [field, value] : { std::pair { SchoolTimeChange::LunchStartAt, 690 },
+             { SchoolTimeChange::LunchEndAt, 800 }, { SchoolTimeChange::LunchEndAt, 810 } }) {
         clock.Advance(100'000);
         manager.Add(std::make_shared<SchoolTimeChange>(school, field, value, clock));
     }
@@ -160,18 +162,18 @@ TEST(EditActions, ListChangesFindTheObjectByIdentityAndUndoARemovalByAppending)
 {
     const auto school = std::make_shared<School>();
     const auto a = std::make_shared<Classroom>(), b = std::make_shared<Classroom>(), c = std::make_shared<Classroom>();
-    school->Classes = {a, b, c};
+    school->Classes = { a, b, c };
     UndoManager manager;
     manager.Add(std::make_shared<RemoveClassChange>(school, a));
     manager.Undo();
-    EXPECT_EQ(school->Classes, (std::vector{b, c, a}));
+    EXPECT_EQ(school->Classes, (std::vector { b, c, a }));
 
     manager.Add(std::make_shared<AddClassChange>(school, b));
     manager.Add(std::make_shared<AddClassChange>(school, std::make_shared<Classroom>()));
     EXPECT_EQ(manager.UndoActions.size(), 2u) << "list changes never merge";
     manager.Undo();
     manager.Undo();
-    EXPECT_EQ(school->Classes, (std::vector{c, a, b})) << "the first occurrence goes";
+    EXPECT_EQ(school->Classes, (std::vector { c, a, b })) << "the first occurrence goes";
 }
 
 TEST(EditActions, AvailabilityEditOverSixSlotsIsOneStepAndOneNotification)

@@ -20,7 +20,11 @@ namespace {
 // Writes what it does into a shared log, to check the order of a chain.
 class LoggingAction final : public ActionBase {
 public:
-    LoggingAction(QStringList& log, QString label) : mLog(log), mLabel(std::move(label)) {}
+    LoggingAction(QStringList& log, QString label)
+        : mLog(log)
+        , mLabel(std::move(label))
+    {
+    }
 
 protected:
     void Execute() override { mLog.append(u"do "_s + mLabel); }
@@ -47,7 +51,8 @@ protected:
 
 TEST_F(UndoManagerTest, SameTypeEditsMergeOnlyWhenLessThanHalfASecondApart)
 {
-    for (const auto& [gap, entries] : {std::pair{300'000, 1u}, {499'999, 1u}, {500'000, 2u}, {600'000, 2u}}) {
+    for (const auto& [gap, entries] :
+        { std::pair { 300'000, 1u }, { 499'999, 1u }, { 500'000, 2u }, { 600'000, 2u } }) {
         SCOPED_TRACE(gap);
         mManager.UndoActions.clear();
         mSchool->Name = u"Old"_s;

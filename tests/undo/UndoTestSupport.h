@@ -27,7 +27,7 @@ struct Notification {
 
 class RecordingListener final : public UndoListener {
 public:
-    void NotificationReceived(const QString& name, const ActionTag& tag) override { Received.push_back({name, tag}); }
+    void NotificationReceived(const QString& name, const ActionTag& tag) override { Received.push_back({ name, tag }); }
 
     std::vector<Notification> Received;
 };

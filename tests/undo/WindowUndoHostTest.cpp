@@ -34,7 +34,7 @@ public:
 protected:
     void NotificationReceived(const QString& name, const ActionTag& tag) override
     {
-        Received.push_back({name, tag});
+        Received.push_back({ name, tag });
         DirtySeenByHook.push_back(Dirty());
     }
     void EnableMenuItemsEvent() override { ++MenuEvents; }
@@ -59,7 +59,7 @@ TEST(WindowUndoHost, ListensToItsOwnManagerAndKeepsTheDirtyFlagAfterTheHook)
     EXPECT_TRUE(window.EditRedo());
     EXPECT_FALSE(window.Dirty());
 
-    EXPECT_EQ(window.DirtySeenByHook, (std::vector{false, false, true}));
+    EXPECT_EQ(window.DirtySeenByHook, (std::vector { false, false, true }));
     EXPECT_EQ(window.Received.front().Name, u"SchoolNameChange"_s);
     EXPECT_TRUE(window.Received.front().Tag.Is(school));
     EXPECT_EQ(window.MenuRefreshes, 2) << "undo and redo ask for a refresh, adding does not";
@@ -67,21 +67,21 @@ TEST(WindowUndoHost, ListensToItsOwnManagerAndKeepsTheDirtyFlagAfterTheHook)
 
 TEST(WindowUndoHost, EditMenuStateFollowsTheStacks)
 {
-    const MenuItemState off{u"&Undo"_s, false};
-    const MenuItemState typing{u"Undo Typing"_s, true};
-    const MenuItemState cantUndo{u"Can't Undo"_s, false}, cantRedo{u"Can't Redo"_s, false};
-    const MenuItemState undo{u"Undo Rename School"_s, true}, redo{u"Redo Rename School"_s, true};
+    const MenuItemState off { u"&Undo"_s, false };
+    const MenuItemState typing { u"Undo Typing"_s, true };
+    const MenuItemState cantUndo { u"Can't Undo"_s, false }, cantRedo { u"Can't Redo"_s, false };
+    const MenuItemState undo { u"Undo Rename School"_s, true }, redo { u"Redo Rename School"_s, true };
     struct Case {
         int Edits, Undos;
         MenuItemState Before;
         EditMenuState Expected;
     };
     const Case cases[] = {
-        {0, 0, off, {cantUndo, cantRedo}},
-        {1, 0, off, {undo, cantRedo}},
-        {1, 1, off, {cantUndo, redo}},
-        {2, 1, off, {undo, redo}},
-        {1, 0, typing, {typing, {u"Can't Redo"_s, true}}},
+        { 0, 0, off, { cantUndo, cantRedo } },
+        { 1, 0, off, { undo, cantRedo } },
+        { 1, 1, off, { cantUndo, redo } },
+        { 2, 1, off, { undo, redo } },
+        { 1, 0, typing, { typing, { u"Can't Redo"_s, true } } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.Edits << " edits, " << c.Undos << " undone");
@@ -92,7 +92,7 @@ TEST(WindowUndoHost, EditMenuStateFollowsTheStacks)
             window.Rename(school, clock);
         for (int i = 0; i < c.Undos; ++i)
             window.EditUndo();
-        EXPECT_EQ(window.EnableMenuItems({c.Before, c.Before}), c.Expected);
+        EXPECT_EQ(window.EnableMenuItems({ c.Before, c.Before }), c.Expected);
         EXPECT_EQ(window.MenuEvents, 1);
     }
 }

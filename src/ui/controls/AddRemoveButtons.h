@@ -28,7 +28,7 @@ public:
     int PressedButton() const { return mButton; }
 
     void Paint(QPainter& painter) const;
-    QSize sizeHint() const override { return {46, 23}; }
+    QSize sizeHint() const override { return { 46, 23 }; }
 
 signals:
     void Add();

@@ -5,7 +5,10 @@
 
 namespace belltide {
 
-NiceEditField::NiceEditField(QWidget* parent) : QLineEdit(parent) {}
+NiceEditField::NiceEditField(QWidget* parent)
+    : QLineEdit(parent)
+{
+}
 
 bool NiceEditField::SelectAllCommand()
 {

@@ -29,8 +29,8 @@ int RoundDownToMultiple(int value, int step)
 
 SegmentSlider::SegmentSlider(QWidget* parent)
     : QWidget(parent)
-    , SectionAvailability{true}
-    , SectionPoints{0, 100}
+    , SectionAvailability { true }
+    , SectionPoints { 0, 100 }
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
@@ -74,8 +74,8 @@ void SegmentSlider::AddPoint(int value, bool available, bool redraw)
 
 void SegmentSlider::ClearPoints()
 {
-    SectionPoints = {SectionPoints.front(), SectionPoints.back()};
-    SectionAvailability = {SectionAvailability.front()};
+    SectionPoints = { SectionPoints.front(), SectionPoints.back() };
+    SectionAvailability = { SectionAvailability.front() };
 }
 
 void SegmentSlider::ReduceSections()

@@ -43,7 +43,7 @@ public:
     // The whole drawing, callable on any painter (tests render it to an image).
     void Paint(QPainter& painter) const;
 
-    QSize sizeHint() const override { return {300, 24}; }
+    QSize sizeHint() const override { return { 300, 24 }; }
 
 signals:
     void Changed();

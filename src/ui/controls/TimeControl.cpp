@@ -4,7 +4,8 @@
 
 namespace belltide {
 
-TimeControl::TimeControl(QWidget* parent) : QTimeEdit(parent)
+TimeControl::TimeControl(QWidget* parent)
+    : QTimeEdit(parent)
 {
     setDisplayFormat(QStringLiteral("h:mm AP"));
     setWrapping(true);
