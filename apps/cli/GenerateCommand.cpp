@@ -8,13 +8,13 @@
 #include "engine/ScheduleGenerator.h"
 #include "engine/ScheduleSpecial.h"
 #include "model/Classroom.h"
+#include "model/FileSaving.h"
 #include "model/School.h"
 #include "model/SchoolDocument.h"
 #include "model/SpecialClass.h"
 
 #include <QElapsedTimer>
 #include <QHash>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -216,9 +216,8 @@ bool WriteJson(const QString& path, const QString& json, QTextStream& out, QText
         out << json;
         return true;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json.toUtf8()) < 0 || !file.commit()) {
-        err << "belltide-cli generate: cannot write \"" << path << "\": " << file.errorString() << '\n';
+    if (const Status written = FileSaving::WriteWhole(path, json.toUtf8()); !written) {
+        err << FileSaving::FailureSentence(path, written.Error()) << '\n';
         return false;
     }
     return true;

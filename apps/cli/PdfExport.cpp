@@ -1,8 +1,10 @@
 #include "PdfExport.h"
 
+#include "model/FileSaving.h"
 #include "model/School.h"
 #include "output/SchedulePrinting.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -21,7 +23,10 @@ Status WriteSchedulePdf(const School& school, const QStringList& only, const QSt
     if (!unknown.isEmpty())
         return Status::Fail(QStringLiteral("No class or special is called \"%1\".").arg(unknown.first()));
 
-    QPdfWriter pdf(path);
+    // Drawn in memory first, so that a full disk cannot leave half a PDF.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&bytes);
     pdf.setCreator(QStringLiteral("Belltide"));
     pdf.setTitle(school.Name);
     // Points, as printers measure, so the page header's sizes read as on paper.
@@ -29,7 +34,9 @@ Status WriteSchedulePdf(const School& school, const QStringList& only, const QSt
     pdf.setPageLayout(QPageLayout(
         QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(36, 36, 36, 36), QPageLayout::Point));
     if (!PrintSchedules(school, chosen, pdf))
-        return Status::Fail(QStringLiteral("Could not write \"%1\".").arg(path));
+        return Status::Fail(QStringLiteral("Could not draw the schedules for \"%1\".").arg(path));
+    if (const Status written = FileSaving::WriteWhole(path, bytes.data()); !written)
+        return Status::Fail(FileSaving::FailureSentence(path, written.Error()));
     return Status::Ok({});
 }
 

@@ -95,12 +95,13 @@ QVariant ReadArray(RegistryKey& key)
         elements.emplace_back(ReadNumber(name), FromRegistry(*key.Value(name)));
     for (const QString& name : key.SubkeyNames())
         elements.emplace_back(ReadNumber(name), Preferences::ReadKey(*key.Subkey(name)));
-    // Indexes past the number of elements come from no array we wrote; they
-    // are dropped rather than padded out with millions of empty entries.
-    const int count = int(elements.size());
+    // Each element sits at the index its name gives, gaps left empty. An index
+    // this large comes from no array we wrote; it is dropped rather than padded
+    // out with millions of empty entries.
+    constexpr int kLargestIndex = 65535;
     QVariantList array;
     for (auto& [index, value] : elements) {
-        if (index < 0 || index >= count)
+        if (index < 0 || index > kLargestIndex)
             continue;
         if (index >= array.size())
             array.resize(index + 1);

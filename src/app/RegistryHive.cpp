@@ -1,12 +1,13 @@
 #include "RegistryHive.h"
 
+#include "model/FileSaving.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -135,9 +136,8 @@ Status RegistryHive::Write()
         QFile::copy(mFile, kept);
     }
     const QByteArray bytes = ToJson(*mRoot);
-    QSaveFile output(mFile);
-    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() || !output.commit())
-        return failed(output.errorString());
+    if (const Status written = FileSaving::WriteWhole(mFile, bytes); !written)
+        return failed(written.Error());
     mUnreadable = false;
     return Status::Ok({});
 }

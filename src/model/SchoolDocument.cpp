@@ -1,12 +1,12 @@
 #include "SchoolDocument.h"
 
+#include "FileSaving.h"
 #include "School.h"
 #include "XmlTreeReader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <pugixml.hpp>
 
@@ -85,13 +85,10 @@ QByteArray ToBytes(School& school)
 
 Status Write(School& school, const QString& path)
 {
-    const QByteArray bytes = ToBytes(school);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::Fail(QStringLiteral("Could not save \"%1\" because %2.").arg(Shown(path), file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Status::Fail(QStringLiteral("Could not save \"%1\" because %2.").arg(Shown(path), file.errorString()));
-    return Status::Ok({});
+    const Status written = FileSaving::WriteWhole(path, ToBytes(school));
+    if (!written)
+        return Status::Fail(FileSaving::FailureSentence(path, written.Error()));
+    return written;
 }
 
 } // namespace belltide::SchoolDocument

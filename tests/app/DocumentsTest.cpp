@@ -1,3 +1,4 @@
+#include "FailingDisk.h"
 #include "ReadOnlyFolder.h"
 #include "app/App.h"
 #include "app/DocumentController.h"
@@ -273,6 +274,47 @@ private slots:
         QVERIFY(window->Dirty());
         QCOMPARE(window->DiskFile(), file);
         QCOMPARE(LastSchedule(run.app), Path(QStringLiteral("other.psc")));
+    }
+
+    // A save that runs out of room says so in one sentence, leaves the file as
+    // it was, and keeps the window dirty so that closing still asks.
+    void ASaveThatRunsOutOfRoomSaysWhyAndKeepsEverything()
+    {
+        test::TinyDisk disk(16 * 1024);
+        QVERIFY(QDir().mkpath(Path(QStringLiteral("limited"))));
+        const QString limited = Path(QStringLiteral("limited/school.psc"));
+        QVERIFY(QFile::rename(WriteSchool(QStringLiteral("Limited")), limited));
+        struct Case {
+            QString File;
+            QString Reason;
+        };
+        QList<Case> cases { { limited, QStringLiteral("the file would be larger than this system allows") } };
+        if (disk.Mounted()) {
+            const QString full = disk.Path(QStringLiteral("full.psc"));
+            QVERIFY(QFile::copy(limited, full));
+            cases << Case { full, QStringLiteral("the disk is full") };
+        }
+        for (const Case& each : cases) {
+            const QByteArray before = Bytes(each.File);
+            const QStringList files = test::FilesIn(QFileInfo(each.File).absolutePath());
+            const auto save = [&] {
+                Run run(Config());
+                run.app.Open();
+                MainWindow* window = run.app.OpenDoc(each.File);
+                Edit(window, QString(64 * 1024, u'x'));
+                Trigger(window, "FileSave");
+                const bool told = run.Dialogs->Errors
+                    == QStringList { QStringLiteral("Could not save \"%1\" because %2.").arg(each.File, each.Reason) };
+                const bool stillAsks = window->Dirty() && !window->close() && run.Dialogs->Asked == 1;
+                return told && stillAsks ? 0 : 1;
+            };
+            if (each.File == limited)
+                QCOMPARE(test::InChildWithFileSizeLimit(before.size() + 4096, save), 0);
+            else
+                QCOMPARE(save(), 0);
+            QCOMPARE(Bytes(each.File), before);
+            QCOMPARE(test::FilesIn(QFileInfo(each.File).absolutePath()), files);
+        }
     }
 
     void StartUpOpensTheRightDocument_data()

@@ -1,4 +1,5 @@
 #include "app/Preferences.h"
+#include "FailingDisk.h"
 #include "app/FileRegistry.h"
 
 #include <QColor>
@@ -168,4 +169,51 @@ TEST_F(PreferencesTest, TheMachineLocationUsesTheMachineRootAndUnloadedSettingsG
     ASSERT_TRUE(machine.Save());
     EXPECT_TRUE(QFile::exists(Store.FileFor(RegistryRoot::LocalMachine)));
     EXPECT_FALSE(QFile::exists(Store.FileFor(RegistryRoot::CurrentUser)));
+}
+
+TEST_F(PreferencesTest, AnArrayElementSitsAtTheIndexItsNameGivesGapsIncluded)
+{
+    auto root = Store.Open(RegistryRoot::CurrentUser);
+    auto key = root->AddSubkey(QStringLiteral("Software\\Quorvane\\Belltide")).Value();
+    key->SetValue(QString(), kDictionary);
+    auto recent = key->AddSubkey(QStringLiteral("Recent")).Value();
+    recent->SetValue(QString(), kArray);
+    recent->SetValue(QStringLiteral("2"), RegistryValue::String(QStringLiteral("third")));
+    recent->SetValue(QStringLiteral("0"), RegistryValue::String(QStringLiteral("first")));
+    recent->SetValue(QStringLiteral("999999"), RegistryValue::String(QStringLiteral("nobody wrote this")));
+    auto nested = recent->AddSubkey(QStringLiteral("4")).Value();
+    nested->SetValue(QString(), kDictionary);
+    nested->SetValue(QStringLiteral("x"), RegistryValue::Dword(7));
+    ASSERT_TRUE(root->Flush());
+
+    const QVariantList read = Loaded().Value(QStringLiteral("Recent"), QVariant()).toList();
+    ASSERT_EQ(read.size(), 5);
+    EXPECT_EQ(read[0], QStringLiteral("first"));
+    EXPECT_FALSE(read[1].isValid());
+    EXPECT_EQ(read[2], QStringLiteral("third"));
+    EXPECT_FALSE(read[3].isValid());
+    EXPECT_EQ(read[4].toMap().value(QStringLiteral("x")), 7);
+}
+
+TEST_F(PreferencesTest, ASaveThatCannotCompleteFailsAndKeepsTheStoredSettings)
+{
+    Preferences prefs = Loaded();
+    prefs.SetValue(QStringLiteral("LastSchedule"), QStringLiteral("/home/office/school.psc"));
+    ASSERT_TRUE(prefs.Save());
+    const QString file = Store.FileFor(RegistryRoot::CurrentUser);
+    const QByteArray before = test::ReadAll(file);
+    const QStringList files = test::FilesIn(Folder.path());
+
+    const int child = test::InChildWithFileSizeLimit(before.size() + 1024, [&] {
+        prefs.SetValue(QStringLiteral("Notes"), QString(64 * 1024, u'x'));
+        const Status saved = prefs.Save();
+        return !saved
+                && saved.Error().contains(QStringLiteral("because the file would be larger than this system "
+                                                         "allows."))
+            ? 0
+            : 1;
+    });
+    EXPECT_EQ(child, 0);
+    EXPECT_EQ(test::ReadAll(file), before);
+    EXPECT_EQ(test::FilesIn(Folder.path()), files);
 }

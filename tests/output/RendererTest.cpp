@@ -176,3 +176,20 @@ TEST_F(RendererFixture, BothOrNeitherDrawsNothingAndAHeaderMovesTheGridDown)
     EXPECT_EQ(renderer.PageTop, 0);
     EXPECT_EQ(renderer.PageHeight, 700);
 }
+
+TEST_F(RendererFixture, ABlockStartingMidHourIsDrawnAtItsOwnMinute)
+{
+    Build(900);
+    Place(0, 1, 2 * 84 + 17, 9); // Wednesday 9:25-10:10
+    const RecordingGraphics g = Draw(school.Classes[0], nullptr);
+    const int boxX = renderer.HorizontalHeadWidth + int(renderer.HourWidth * (17 / 12.0));
+    const int dayY = renderer.HeadingHeight + 2 * renderer.HourHeight;
+    const RecordingGraphics::Text* music = g.Find(QStringLiteral("Music"));
+    ASSERT_NE(music, nullptr);
+    EXPECT_EQ(music->x, boxX + 2);
+    EXPECT_NE(g.Find(QStringLiteral("9:25-10:10")), nullptr);
+    bool boxFound = false;
+    for (const auto& r : g.rects)
+        boxFound |= r.filled && r.x == boxX && r.y == dayY && r.width == int(renderer.HourWidth * 0.75);
+    EXPECT_TRUE(boxFound);
+}

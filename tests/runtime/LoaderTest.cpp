@@ -213,3 +213,39 @@ TEST(Loader, RunsTheEntryRoutineThroughItsRelativeCallFixup)
 }
 
 } // namespace
+
+// Loading must end, with nothing to run, when binding cannot go on: a record
+// that points outside the code, or Cancel on a function that was not found.
+TEST(Loader, StopsWhenBindingFailsOrTheUserCancels)
+{
+    Container outside = PicturesOnly();
+    outside.Code = QByteArray(8, '\0');
+    FixupRecord { FixupRecord::Kind::DataAddress, false, 64, {}, {} }.AppendTo(outside.Imports);
+    Container unexported = PicturesOnly();
+    unexported.Code = QByteArray(8, '\0');
+    FixupRecord { FixupRecord::Kind::RuntimeFunction, true, 0, "Missing", {} }.AppendTo(unexported.Imports);
+
+    struct Case {
+        const char* Name;
+        Container File;
+        ErrorReportPresenter::Choice Answer;
+        bool Loads;
+    } const cases[] = {
+        { "site outside the code", outside, ErrorReportPresenter::Choice::Continue, false },
+        { "missing function, OK", unexported, ErrorReportPresenter::Choice::Continue, true },
+        { "missing function, Cancel", unexported, ErrorReportPresenter::Choice::Quit, false },
+    };
+    QTemporaryDir folder;
+    for (const Case& c : cases) {
+        const QString path = folder.filePath(QString::fromLatin1(c.Name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.File.ToBytes()) > 0);
+        file.close();
+        RecordingPresenter presenter(c.Answer);
+        const EntryPointTable table;
+        SystemLibraries libraries;
+        const auto application = Loader(table, libraries, presenter).Load({ Locator::For(0, 0), path, QString() });
+        EXPECT_EQ(application != nullptr, c.Loads) << c.Name;
+        EXPECT_EQ(presenter.Reports.size(), 1u) << c.Name;
+    }
+}

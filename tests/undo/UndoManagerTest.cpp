@@ -119,3 +119,19 @@ TEST_F(UndoManagerTest, ChainIsOneStepDoneFrontToBackUndoneBackToFront)
 }
 
 } // namespace
+
+TEST_F(UndoManagerTest, AnEditMergedIntoTheTopRightAfterAnUndoStillEmptiesRedo)
+{
+    Rename(u"A"_s);
+    mClock.Advance(100'000);
+    mManager.Add(std::make_shared<SchoolFreeTimeChange>(mSchool, 30, mClock));
+    mManager.Undo();
+    ASSERT_TRUE(mManager.CanRedo());
+
+    Rename(u"AB"_s, 100'000);
+    ASSERT_EQ(mManager.UndoActions.size(), 1u) << "the rename merged into the one before the undone edit";
+    EXPECT_FALSE(mManager.CanRedo());
+    mManager.Redo();
+    EXPECT_EQ(mSchool->InterruptFreeTime, 45) << "the undone edit cannot come back over the newer one";
+    EXPECT_EQ(mSchool->Name, u"AB"_s);
+}
