@@ -1,5 +1,8 @@
 #include "DayPattern.h"
 
+#include <bit>
+#include <vector>
+
 namespace belltide {
 
 namespace {
@@ -33,6 +36,44 @@ std::span<const DayPattern> PatternsWithMeetings(std::int32_t meetings)
     const std::size_t first = kFirstWithMeetings[static_cast<std::size_t>(meetings)];
     const std::size_t last = kFirstWithMeetings[static_cast<std::size_t>(meetings) + 1];
     return { kPatterns.data() + first, last - first };
+}
+
+std::span<const DayPattern> RemainingPatterns(std::int32_t meetings, std::uint32_t heldDays)
+{
+    heldDays &= 0x1fu;
+    if (heldDays == 0 || meetings < 1 || meetings > 5)
+        return PatternsWithMeetings(meetings);
+    // [meetings][held days], built once: 5 × 32 short lists.
+    static const std::vector<std::vector<DayPattern>> table = [] {
+        std::vector<std::vector<DayPattern>> lists(6 * 32);
+        for (std::int32_t count = 1; count <= 5; ++count) {
+            for (std::uint32_t held = 1; held < 32; ++held) {
+                auto& list = lists[static_cast<std::size_t>(count) * 32 + held];
+                for (const DayPattern& pattern : PatternsWithMeetings(count)) {
+                    std::uint32_t days = 0;
+                    for (std::int32_t day : pattern.MeetingDays())
+                        days |= 1u << day;
+                    if ((days & held) == 0)
+                        list.push_back(pattern);
+                }
+                if (!list.empty())
+                    continue;
+                for (std::uint32_t days = 1; days < 32; ++days) {
+                    if ((days & held) != 0 || std::popcount(days) != count)
+                        continue;
+                    DayPattern pattern { 100 + static_cast<std::int32_t>(days), count, {} };
+                    for (std::int32_t day = 0, k = 0; day < 5; ++day) {
+                        if (days & (1u << day))
+                            pattern.Days[static_cast<std::size_t>(k++)] = day;
+                    }
+                    list.push_back(pattern);
+                }
+            }
+        }
+        return lists;
+    }();
+    const auto& list = table[static_cast<std::size_t>(meetings) * 32 + heldDays];
+    return { list.data(), list.size() };
 }
 
 } // namespace belltide

@@ -20,4 +20,10 @@ struct DayPattern {
 // count outside 1..5.
 std::span<const DayPattern> PatternsWithMeetings(std::int32_t meetings);
 
+// Days for the meetings still missing when a class already holds the subject on
+// `heldDays` (bit d for day d): the usual patterns that keep off those days,
+// or, when none does, every choice of free days (codes 100 + day bits). The
+// usual patterns alone when nothing is held.
+std::span<const DayPattern> RemainingPatterns(std::int32_t meetings, std::uint32_t heldDays);
+
 } // namespace belltide

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <map>
 
 namespace belltide {
 
@@ -94,12 +95,15 @@ RandomIdealScheduler::RandomIdealScheduler(std::uint64_t seed)
 
 std::shared_ptr<Schedule> RandomIdealScheduler::Schedule(
     const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
-    const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay)
+    const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay,
+    std::span<const FixedMeeting> fixed)
 {
     mLastError.clear();
     if (IsOverSubscribed(classrooms, specials, slotsPerDay))
         return nullptr;
     CreateGrids(classrooms, specials, slotsPerDay);
+    if (!fixed.empty())
+        PlaceFixed(fixed);
     if (!InternalDoSchedule() || Abort)
         return nullptr;
     return ClassSchedule;
@@ -191,13 +195,16 @@ void RandomIdealScheduler::PrepareRows()
         mSpecialRows.push_back(row);
     }
     mAttendance.clear();
+    mPatterns.clear();
     mRequirements.clear();
     mRequirementStarts.clear();
     for (std::size_t room = 0; room < mClassrooms.size(); ++room) {
         mRequirementStarts.push_back(mRequirements.size());
         const ScheduleClassroom& classroom = *mClassrooms[room];
-        for (const auto& special : mSpecials)
+        for (const auto& special : mSpecials) {
             mAttendance.push_back(classroom.SpecialAttendance(special->GetSubject()));
+            mPatterns.push_back(PatternsWithMeetings(mAttendance.back()));
+        }
         for (std::int32_t i = 0; i < classroom.SubjectCount(); ++i) {
             const QString subject = classroom.Subject(i);
             mRequirements.push_back({ static_cast<std::int32_t>(room), ClassSchedule->SubjectId(subject),
@@ -208,6 +215,33 @@ void RandomIdealScheduler::PrepareRows()
     mRoomComplete.assign(mClassrooms.size(), 0);
     for (std::size_t room = 0; room < mClassrooms.size(); ++room)
         UpdateRoomComplete(static_cast<std::int32_t>(room));
+}
+
+void RandomIdealScheduler::PlaceFixed(std::span<const FixedMeeting> fixed)
+{
+    if (MinutesPerDay <= 0)
+        return;
+    // Per room and subject: fixed meetings and the days they take.
+    std::map<std::pair<std::int32_t, std::int32_t>, std::pair<std::int32_t, std::uint32_t>> held;
+    for (const FixedMeeting& meeting : fixed) {
+        if (!IsUsable(meeting, mClassrooms, mSpecials, MinutesPerDay))
+            continue;
+        const auto room = static_cast<std::size_t>(meeting.Classroom);
+        const auto special = static_cast<std::size_t>(meeting.Special);
+        PlaceMeetings(meeting.Classroom, meeting.Special, mClassrooms[room], mSpecials[special], { meeting.Start });
+        auto& [count, days] = held[{ meeting.Classroom, mSpecialRows[special].SubjectId }];
+        count += 1;
+        days |= 1u << (meeting.Start / MinutesPerDay);
+    }
+    for (const auto& [key, entry] : held) {
+        const auto room = static_cast<std::size_t>(key.first);
+        for (std::size_t special = 0; special < mSpecials.size(); ++special) {
+            if (mSpecialRows[special].SubjectId != key.second)
+                continue;
+            const std::size_t index = room * mSpecials.size() + special;
+            mPatterns[index] = RemainingPatterns(mAttendance[index] - entry.first, entry.second);
+        }
+    }
 }
 
 void RandomIdealScheduler::UpdateRoomComplete(std::int32_t room)
@@ -310,7 +344,8 @@ void RandomIdealScheduler::AppendPairs(
     if (MinutesPerDay < minute + mSpecialRows[static_cast<std::size_t>(special)].Duration)
         return;
     std::array<std::int8_t, 5> fits = { -1, -1, -1, -1, -1 };
-    for (const DayPattern& pattern : PatternsWithMeetings(Attendance(room, special))) {
+    for (const DayPattern& pattern :
+        mPatterns[static_cast<std::size_t>(room) * mSpecials.size() + static_cast<std::size_t>(special)]) {
         const auto days = pattern.MeetingDays();
         const bool allFit = std::all_of(days.begin(), days.end(), [&](std::int32_t day) {
             auto& known = fits[static_cast<std::size_t>(day)];
@@ -489,7 +524,8 @@ bool RandomIdealScheduler::PlaceGroup(const std::vector<std::int32_t>& group, st
             matched.clear();
             keys.clear();
             for (const Candidate& candidate : candidates) {
-                if (candidate.Pattern == pattern) {
+                // By code: a class completing fixed meetings has copies of the patterns.
+                if (candidate.Pattern->Code == pattern->Code) {
                     matched.push_back(&candidate);
                     keys.emplace_back(candidate.Room, candidate.Special);
                 }

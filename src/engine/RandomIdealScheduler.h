@@ -2,6 +2,7 @@
 
 #include "engine/ClassGroup.h"
 #include "engine/DayPattern.h"
+#include "engine/FixedMeeting.h"
 #include "engine/RandomSequence.h"
 #include "engine/ScheduleClassSpecial.h"
 
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace belltide {
@@ -28,8 +30,11 @@ public:
     explicit RandomIdealScheduler(std::uint64_t seed);
 
     // The class schedule, or nothing when the attempt failed or was aborted.
+    // The grids start out holding the fixed meetings that can be held at all;
+    // the search places only what they leave missing and never moves them.
     std::shared_ptr<belltide::Schedule> Schedule(const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
-        const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay);
+        const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay,
+        std::span<const FixedMeeting> fixed = {});
 
     // Why the last attempt could not start; empty when the search simply failed.
     QString Error() const;
@@ -39,6 +44,10 @@ public:
     // Fresh grids and day offsets for an attempt over these inputs.
     void CreateGrids(const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
         const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay);
+
+    // Writes the fixed meetings into fresh grids; a class then needs, of each
+    // subject, only its attendance less the fixed meetings, on other days.
+    void PlaceFixed(std::span<const FixedMeeting> fixed);
 
     bool IsAvailable(const ScheduleClassroom& room, const ScheduleSpecial& special, std::int32_t minute) const;
     bool PairHasMinuteOnDay(const ScheduleClassSpecial& pair, std::int32_t day) const;
@@ -110,6 +119,8 @@ private:
     std::vector<SpecialRow> mSpecialRows;
     // [room × special count + special]: how often the room attends that special's subject.
     std::vector<std::int32_t> mAttendance;
+    // [room × special count + special]: the day patterns left for what is missing.
+    std::vector<std::span<const DayPattern>> mPatterns;
     std::vector<Requirement> mRequirements;
     // Where each room's requirements begin in mRequirements (one extra at the end).
     std::vector<std::size_t> mRequirementStarts;

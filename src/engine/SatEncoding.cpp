@@ -53,13 +53,14 @@ int SatEncoding::OrderLiteral(const RequirementVariables& variables, std::int32_
 
 bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void(double)>& progress)
 {
-    const auto& requirements = mProblem.Requirements();
+    const std::int32_t units = mProblem.UnitCount();
     mMeetings.assign(mProblem.Resources().size(), {});
     for (auto& byStart : mMeetings)
         byStart.assign(static_cast<std::size_t>(5 * mProblem.SlotsPerDay()), {});
-    mVariables.assign(requirements.size(), {});
+    mVariables.assign(static_cast<std::size_t>(units), {});
+    mUnitsOfClass.assign(mProblem.Classes().size(), {});
     const double steps
-        = static_cast<double>(requirements.size() + mProblem.Resources().size() + mProblem.Classes().size());
+        = static_cast<double>(units) + static_cast<double>(mProblem.Resources().size() + mProblem.Classes().size());
     double done = 0;
     int percent = -1;
     // Whole percents only: the window need not hear of every class.
@@ -71,11 +72,14 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
         }
         return !abort.load(std::memory_order_relaxed);
     };
-    for (std::size_t r = 0; r < requirements.size(); ++r) {
-        EncodeRequirement(static_cast<std::int32_t>(r));
+    for (std::int32_t u = 0; u < units; ++u) {
+        mUnitsOfClass[static_cast<std::size_t>(mProblem.Unit(u).Class)].push_back(u);
+        EncodeRequirement(u);
         if (!step())
             return false;
     }
+    EncodeFixedGroups();
+    EncodeFixedMeetings();
     for (std::size_t k = 0; k < mProblem.Resources().size(); ++k) {
         if (mProblem.Resources()[k].Capacity == 1)
             EncodeSingleResource(static_cast<std::int32_t>(k));
@@ -94,9 +98,92 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
     return true;
 }
 
+// A requirement without a fixed group is asked for by its own "placed". One
+// with a group is asked for as a whole: whichever of its held meetings are
+// kept, the unit for the rest is placed, and no other unit of the group.
+void SatEncoding::EncodeFixedGroups()
+{
+    const auto& requirements = mProblem.Requirements();
+    mAsk.assign(requirements.size(), 0);
+    for (std::size_t r = 0; r < requirements.size(); ++r) {
+        if (requirements[r].Group < 0 && !mVariables[r].Order.empty())
+            mAsk[r] = mVariables[r].Order[0];
+    }
+    const auto& groups = mProblem.FixedGroups();
+    mGroupHeld.assign(groups.size(), { -mTrue, -mTrue });
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const ThoroughFixedGroup& group = groups[g];
+        auto& [pinned, others] = mGroupHeld[g];
+        for (auto [list, literal] : { std::pair { &group.Pinned, &pinned }, std::pair { &group.Others, &others } }) {
+            if (list->empty())
+                continue;
+            *literal = mCnf.NewVariable();
+            // Kept unless the proof needs it given back.
+            mCnf.Solver().phase(*literal);
+        }
+        const int ask = mCnf.NewVariable();
+        mAsk[static_cast<std::size_t>(group.Requirement)] = ask;
+        for (const bool withPinned : { false, true }) {
+            for (const bool withOthers : { false, true }) {
+                const int a = withPinned ? pinned : -pinned;
+                const int b = withOthers ? others : -others;
+                const std::int32_t rest = group.Rest[withPinned][withOthers];
+                if (rest == ThoroughProblem::kCannotHold) {
+                    mCnf.Clause({ -a, -b });
+                    continue;
+                }
+                if (rest == ThoroughProblem::kNothingLeft)
+                    continue;
+                const auto& order = mVariables[static_cast<std::size_t>(rest)].Order;
+                const int placed = order.empty() ? -mTrue : order[0];
+                mCnf.Clause({ -ask, -a, -b, placed });
+                mCnf.Clause({ -placed, a });
+                mCnf.Clause({ -placed, b });
+            }
+        }
+    }
+}
+
+// Held fixed meetings take their special or seat, and their stretch of the
+// class's row keeps every other block of the class out.
+void SatEncoding::EncodeFixedMeetings()
+{
+    const std::int32_t slotsPerDay = mProblem.SlotsPerDay();
+    const auto& fixed = mProblem.FixedMeetings();
+    for (std::size_t i = 0; i < fixed.size(); ++i) {
+        const ThoroughFixed& meeting = fixed[i];
+        const auto& [pinned, others] = mGroupHeld[static_cast<std::size_t>(meeting.Group)];
+        const int held = meeting.Pinned ? pinned : others;
+        mMeetings[static_cast<std::size_t>(meeting.Resource)]
+                 [static_cast<std::size_t>(meeting.Day * slotsPerDay + meeting.Slot)]
+                     .push_back({ mProblem.UnitCount() + static_cast<std::int32_t>(i), held });
+        for (std::int32_t unit : mUnitsOfClass[static_cast<std::size_t>(meeting.Class)]) {
+            if (mProblem.Unit(unit).Group != meeting.Group)
+                EncodeFixedClash(meeting, held, mVariables[static_cast<std::size_t>(unit)]);
+        }
+    }
+}
+
+// On the fixed meeting's day a block of the unit may not start where it would
+// overlap it: starting at a - length + 1 or later puts it at b or later.
+void SatEncoding::EncodeFixedClash(const ThoroughFixed& meeting, int held, const RequirementVariables& variables)
+{
+    if (variables.Order.empty())
+        return;
+    const int day = variables.Day[static_cast<std::size_t>(meeting.Day)];
+    const std::int32_t from = meeting.Slot;
+    const std::int32_t to = from + mProblem.Resources()[static_cast<std::size_t>(meeting.Resource)].ClassLength;
+    for (const auto& [length, hasLength] : variables.Lengths) {
+        if (from - length + 1 > variables.Hi || to <= variables.Lo)
+            continue;
+        mCnf.Clause(
+            { -held, -day, -hasLength, -OrderLiteral(variables, from - length + 1), OrderLiteral(variables, to) });
+    }
+}
+
 void SatEncoding::EncodeRequirement(std::int32_t index)
 {
-    const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(index)];
+    const ThoroughRequirement& requirement = mProblem.Unit(index);
     RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
     if (requirement.Options.empty())
         return;
@@ -352,9 +439,13 @@ void SatEncoding::EncodeSharedResource(std::int32_t resource)
 
 void SatEncoding::EncodeClass(std::int32_t classIndex)
 {
-    const auto& requirements = mProblem.Classes()[static_cast<std::size_t>(classIndex)].Requirements;
+    const auto& requirements = mUnitsOfClass[static_cast<std::size_t>(classIndex)];
     for (std::size_t i = 0; i < requirements.size(); ++i) {
         for (std::size_t j = i + 1; j < requirements.size(); ++j) {
+            // Ways of completing one fixed group are never placed together.
+            const std::int32_t group = mProblem.Unit(requirements[i]).Group;
+            if (group >= 0 && group == mProblem.Unit(requirements[j]).Group)
+                continue;
             const RequirementVariables& first = mVariables[static_cast<std::size_t>(requirements[i])];
             const RequirementVariables& second = mVariables[static_cast<std::size_t>(requirements[j])];
             if (first.Order.empty() || second.Order.empty())
@@ -397,7 +488,7 @@ void SatEncoding::EncodeTwins()
     std::map<std::vector<std::int32_t>, std::size_t> groups;
     for (std::size_t c = 0; c < classes.size(); ++c) {
         const ThoroughClass& entry = classes[c];
-        if (entry.Requirements.empty())
+        if (entry.Requirements.empty() || entry.HasFixed)
             continue;
         const auto [found, first] = groups.try_emplace(signature(entry), mTwins.size());
         if (first) {
@@ -503,9 +594,13 @@ SatEncoding::Outcome SatEncoding::Solve(const std::vector<std::int32_t>& active,
     const std::vector<ThoroughPlacement>& fixed, std::int64_t conflictLimit, const std::atomic<bool>& abort)
 {
     for (std::int32_t index : active) {
-        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
-        mCnf.Solver().assume(variables.Order.empty() ? -mTrue : variables.Order[0]);
+        const int ask = mAsk[static_cast<std::size_t>(index)];
+        mCnf.Solver().assume(ask == 0 ? -mTrue : ask);
     }
+    for (std::int32_t group : mHeldPinned)
+        mCnf.Solver().assume(mGroupHeld[static_cast<std::size_t>(group)].first);
+    for (std::int32_t group : mHeldOthers)
+        mCnf.Solver().assume(mGroupHeld[static_cast<std::size_t>(group)].second);
     for (const ThoroughPlacement& placement : fixed) {
         if (const int literal = WayLiteral(placement))
             mCnf.Solver().assume(literal);
@@ -527,21 +622,28 @@ std::vector<ThoroughPlacement> SatEncoding::Placements(const std::vector<std::in
 {
     std::vector<ThoroughPlacement> placements;
     for (std::int32_t index : active) {
-        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
-        const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(index)];
+        std::int32_t unit = index;
+        const std::int32_t group = mProblem.Requirements()[static_cast<std::size_t>(index)].Group;
+        if (group >= 0) {
+            const ThoroughFixedGroup& entry = mProblem.FixedGroups()[static_cast<std::size_t>(group)];
+            unit = entry.Rest[PinnedKept(group)][OthersKept(group)];
+            if (unit < 0)
+                continue;
+        }
+        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(unit)];
+        const ThoroughRequirement& requirement = mProblem.Unit(unit);
         ThoroughPlacement placement;
-        placement.Requirement = index;
+        placement.Requirement = unit;
         for (std::size_t t = 0; t < variables.Start.size(); ++t) {
-            if (mCnf.Solver().val(variables.Start[t]) > 0)
+            if (Value(variables.Start[t]))
                 placement.Start = variables.Lo + static_cast<std::int32_t>(t);
         }
         for (std::size_t k = 0; k < variables.Choice.size(); ++k) {
-            if (variables.Choice[k] == mTrue || mCnf.Solver().val(variables.Choice[k]) > 0)
+            if (Value(variables.Choice[k]))
                 placement.Resource = variables.Resources[k];
         }
         for (std::size_t p = 0; p < variables.Pattern.size(); ++p) {
-            const int literal = variables.Pattern[p];
-            if (literal == mTrue || (literal != -mTrue && mCnf.Solver().val(literal) > 0))
+            if (Value(variables.Pattern[p]))
                 placement.Pattern = &requirement.Patterns[p];
         }
         placements.push_back(placement);
@@ -549,12 +651,58 @@ std::vector<ThoroughPlacement> SatEncoding::Placements(const std::vector<std::in
     return placements;
 }
 
+bool SatEncoding::Value(int literal) const
+{
+    if (literal == mTrue || literal == -mTrue)
+        return literal == mTrue;
+    return mCnf.Solver().val(literal) > 0;
+}
+
+bool SatEncoding::PinnedKept(std::int32_t group) const
+{
+    return Value(mGroupHeld[static_cast<std::size_t>(group)].first);
+}
+
+bool SatEncoding::OthersKept(std::int32_t group) const
+{
+    return Value(mGroupHeld[static_cast<std::size_t>(group)].second);
+}
+
+void SatEncoding::Hold(std::vector<std::int32_t> pinned, std::vector<std::int32_t> others)
+{
+    // A group with nothing of the kind has nothing to hold.
+    std::erase_if(pinned, [&](std::int32_t g) { return mGroupHeld[static_cast<std::size_t>(g)].first == -mTrue; });
+    std::erase_if(others, [&](std::int32_t g) { return mGroupHeld[static_cast<std::size_t>(g)].second == -mTrue; });
+    mHeldPinned = std::move(pinned);
+    mHeldOthers = std::move(others);
+}
+
+std::vector<std::int32_t> SatEncoding::FailedPinned() const
+{
+    std::vector<std::int32_t> failed;
+    for (std::int32_t group : mHeldPinned) {
+        if (mCnf.Solver().failed(mGroupHeld[static_cast<std::size_t>(group)].first))
+            failed.push_back(group);
+    }
+    return failed;
+}
+
+std::vector<std::int32_t> SatEncoding::FailedOthers() const
+{
+    std::vector<std::int32_t> failed;
+    for (std::int32_t group : mHeldOthers) {
+        if (mCnf.Solver().failed(mGroupHeld[static_cast<std::size_t>(group)].second))
+            failed.push_back(group);
+    }
+    return failed;
+}
+
 std::vector<std::int32_t> SatEncoding::Failed(const std::vector<std::int32_t>& active) const
 {
     std::vector<std::int32_t> failed;
     for (std::int32_t index : active) {
-        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
-        if (variables.Order.empty() || mCnf.Solver().failed(variables.Order[0]))
+        const int ask = mAsk[static_cast<std::size_t>(index)];
+        if (ask == 0 || mCnf.Solver().failed(ask))
             failed.push_back(index);
     }
     return failed;
@@ -563,7 +711,7 @@ std::vector<std::int32_t> SatEncoding::Failed(const std::vector<std::int32_t>& a
 int SatEncoding::WayLiteral(const ThoroughPlacement& placement) const
 {
     const RequirementVariables& variables = mVariables[static_cast<std::size_t>(placement.Requirement)];
-    const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(placement.Requirement)];
+    const ThoroughRequirement& requirement = mProblem.Unit(placement.Requirement);
     const auto pattern = placement.Pattern - requirement.Patterns.data();
     const auto way = std::find_if(variables.Ways.begin(), variables.Ways.end(), [&](const auto& w) {
         return w.Resource == placement.Resource && w.Start == placement.Start && w.Pattern == pattern;

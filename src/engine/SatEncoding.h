@@ -12,6 +12,7 @@ namespace belltide {
 
 class ThoroughProblem;
 struct DayPattern;
+struct ThoroughFixed;
 struct ThoroughRequirement;
 
 // Where one requirement's meetings go.
@@ -42,13 +43,23 @@ public:
     // False when aborted part way; progress gets the share done.
     bool Build(const std::atomic<bool>& abort, const std::function<void(double)>& progress);
 
+    // Fixed groups whose pinned meetings, and whose other meetings, the next
+    // Solve calls hold; a group not named may keep them or give them back.
+    void Hold(std::vector<std::int32_t> pinned, std::vector<std::int32_t> others);
     // Asks for every requirement in `active`, and for each placement in
     // `fixed` that the options offer; other requirements may stay unplaced.
     // Unknown when aborted or past the conflict limit (negative: none).
     Outcome Solve(const std::vector<std::int32_t>& active, const std::vector<ThoroughPlacement>& fixed,
         std::int64_t conflictLimit, const std::atomic<bool>& abort);
-    // After Found: where every requirement asked for goes.
+    // After Found: where every requirement asked for goes, as units: a
+    // requirement of a fixed group is placed by the unit for what it kept.
     std::vector<ThoroughPlacement> Placements(const std::vector<std::int32_t>& active) const;
+    // After Found: whether the group kept its pinned or its other meetings.
+    bool PinnedKept(std::int32_t group) const;
+    bool OthersKept(std::int32_t group) const;
+    // After None: the held groups that the proof used.
+    std::vector<std::int32_t> FailedPinned() const;
+    std::vector<std::int32_t> FailedOthers() const;
     // The same placements with classes alike traded so that they keep the
     // order the encoding sets among them.
     std::vector<ThoroughPlacement> InTwinOrder(std::vector<ThoroughPlacement> placements) const;
@@ -94,6 +105,10 @@ private:
     int WayLiteral(const ThoroughPlacement& placement) const;
 
     void EncodeRequirement(std::int32_t index);
+    void EncodeFixedGroups();
+    void EncodeFixedMeetings();
+    void EncodeFixedClash(const ThoroughFixed& meeting, int held, const RequirementVariables& variables);
+    bool Value(int literal) const;
     void EncodeDaysAndChoices(const ThoroughRequirement& requirement, RequirementVariables& variables);
     void EncodeOptions(std::int32_t index, const ThoroughRequirement& requirement, RequirementVariables& variables);
     void EncodeSingleResource(std::int32_t resource);
@@ -106,7 +121,16 @@ private:
     const ThoroughProblem& mProblem;
     CnfWriter mCnf;
     const int mTrue;
+    // By unit.
     std::vector<RequirementVariables> mVariables;
+    // By requirement: the literal that asks for it; 0 when it cannot be placed.
+    std::vector<int> mAsk;
+    // By fixed group: "its pinned meetings are kept", "its others are kept".
+    std::vector<std::pair<int, int>> mGroupHeld;
+    std::vector<std::int32_t> mHeldPinned;
+    std::vector<std::int32_t> mHeldOthers;
+    // Units of each class.
+    std::vector<std::vector<std::int32_t>> mUnitsOfClass;
     // [resource][day × slots per day + slot]
     std::vector<std::vector<std::vector<Meeting>>> mMeetings;
     // Classes alike, in class order, and the position of the requirement that orders them.

@@ -81,7 +81,8 @@ void ScheduleGenerator::RunQuick(
                 break;
             mCurrent = &scheduler;
         }
-        std::shared_ptr<Schedule> schedule = scheduler.Schedule(inputs.Classrooms, inputs.Specials, inputs.SlotsPerDay);
+        std::shared_ptr<Schedule> schedule
+            = scheduler.Schedule(inputs.Classrooms, inputs.Specials, inputs.SlotsPerDay, inputs.Fixed);
         {
             std::lock_guard lock(mCurrentMutex);
             mCurrent = nullptr;
@@ -92,6 +93,11 @@ void ScheduleGenerator::RunQuick(
         if (schedule) {
             result.Schedule = std::move(schedule);
             result.Attempt = attempt;
+            // The quick search keeps every fixed meeting it can hold at all.
+            for (std::size_t i = 0; i < inputs.Fixed.size(); ++i) {
+                if (!IsUsable(inputs.Fixed[i], inputs.Classrooms, inputs.Specials, inputs.SlotsPerDay))
+                    result.Released.push_back(static_cast<std::int32_t>(i));
+            }
             break;
         }
     }
@@ -115,6 +121,7 @@ void ScheduleGenerator::RunThorough(
     result.Schedule = std::move(found.Schedule);
     result.Thorough = bool(result.Schedule);
     result.Reasons = std::move(found.Reasons);
+    result.Released = std::move(found.Released);
 }
 
 void ScheduleGenerator::Abort()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FixedMeeting.h"
 #include "engine/ThoroughScheduler.h"
 #include "model/Result.h"
 
@@ -29,6 +30,11 @@ struct GenerationInputs {
     std::int32_t SlotsPerDay = 0;
     // The school day's start, minutes after midnight: slot 0 begins then.
     std::int32_t DayStartAt = 0;
+
+    using FixedMeeting = belltide::FixedMeeting;
+    // Meetings the schedule already holds: both searches start from them and
+    // place only what is missing.
+    std::vector<FixedMeeting> Fixed;
 };
 
 enum class SearchEngine {
@@ -62,6 +68,9 @@ struct GenerationResult {
     bool Thorough = false;
     // Why no schedule exists, when the thorough search has proved it.
     QStringList Reasons;
+    // Positions in GenerationInputs::Fixed that the search had to give back;
+    // empty when every fixed meeting was kept.
+    std::vector<std::int32_t> Released;
     bool Aborted = false;
 
     // The text to show when there is no schedule.

@@ -1,5 +1,6 @@
 #include "ThoroughProblem.h"
 
+#include "FixedMeeting.h"
 #include "ScheduleClassroom.h"
 #include "ScheduleGenerator.h"
 #include "ScheduleSpecial.h"
@@ -58,6 +59,103 @@ ThoroughProblem::ThoroughProblem(const GenerationInputs& inputs)
 {
     AddResources(inputs);
     AddClasses(inputs);
+    AddFixed(inputs);
+}
+
+const ThoroughRequirement& ThoroughProblem::Unit(std::int32_t index) const
+{
+    const auto base = static_cast<std::int32_t>(mRequirements.size());
+    return index < base ? mRequirements[static_cast<std::size_t>(index)]
+                        : mRemainders[static_cast<std::size_t>(index - base)];
+}
+
+// Each fixed meeting joins the group of its class and subject; each group
+// gets, for every choice of held meetings, the unit that places the rest.
+void ThoroughProblem::AddFixed(const GenerationInputs& inputs)
+{
+    std::vector<std::int32_t> resourceOf(inputs.Specials.size(), -1);
+    for (std::size_t k = 0; k < mResources.size(); ++k) {
+        for (std::int32_t input : mResources[k].Inputs)
+            resourceOf[static_cast<std::size_t>(input)] = static_cast<std::int32_t>(k);
+    }
+    std::vector<std::int32_t> groupOf(mRequirements.size(), -1);
+    for (std::size_t i = 0; i < inputs.Fixed.size(); ++i) {
+        const FixedMeeting& meeting = inputs.Fixed[i];
+        const std::int32_t resource = IsUsable(meeting, inputs.Classrooms, inputs.Specials, mSlotsPerDay)
+            ? resourceOf[static_cast<std::size_t>(meeting.Special)]
+            : -1;
+        const auto& own = resource < 0 ? std::vector<std::int32_t> {}
+                                       : mClasses[static_cast<std::size_t>(meeting.Classroom)].Requirements;
+        const auto requirement = std::find_if(own.begin(), own.end(), [&](std::int32_t r) {
+            return mRequirements[static_cast<std::size_t>(r)].Subject
+                == mResources[static_cast<std::size_t>(resource)].Subject;
+        });
+        if (requirement == own.end()) {
+            mUnusable.push_back(static_cast<std::int32_t>(i));
+            continue;
+        }
+        std::int32_t& group = groupOf[static_cast<std::size_t>(*requirement)];
+        if (group < 0) {
+            group = static_cast<std::int32_t>(mGroups.size());
+            mGroups.push_back({ *requirement, {}, {}, {} });
+            mRequirements[static_cast<std::size_t>(*requirement)].Group = group;
+            mClasses[static_cast<std::size_t>(meeting.Classroom)].HasFixed = true;
+        }
+        const auto position = static_cast<std::int32_t>(mFixed.size());
+        mFixed.push_back({ static_cast<std::int32_t>(i), meeting.Classroom, resource, meeting.Special,
+            meeting.Start / mSlotsPerDay, meeting.Start % mSlotsPerDay, meeting.Pinned, group });
+        (meeting.Pinned ? mGroups[static_cast<std::size_t>(group)].Pinned
+                        : mGroups[static_cast<std::size_t>(group)].Others)
+            .push_back(position);
+    }
+    for (ThoroughFixedGroup& group : mGroups) {
+        for (const bool pinned : { false, true }) {
+            for (const bool others : { false, true }) {
+                // Holding meetings a group does not have is no choice at all.
+                const bool choice = (!pinned || !group.Pinned.empty()) && (!others || !group.Others.empty());
+                group.Rest[pinned][others] = choice ? RestOf(group, pinned, others) : kCannotHold;
+            }
+        }
+    }
+}
+
+std::int32_t ThoroughProblem::RestOf(const ThoroughFixedGroup& group, bool pinned, bool others)
+{
+    const ThoroughRequirement& requirement = mRequirements[static_cast<std::size_t>(group.Requirement)];
+    std::int32_t held = 0;
+    std::uint32_t days = 0;
+    for (const auto* list : { pinned ? &group.Pinned : nullptr, others ? &group.Others : nullptr }) {
+        for (std::int32_t index = 0; list && index < static_cast<std::int32_t>(list->size()); ++index) {
+            held += 1;
+            days |= 1u << mFixed[static_cast<std::size_t>((*list)[static_cast<std::size_t>(index)])].Day;
+        }
+    }
+    if (held == 0)
+        return group.Requirement;
+    if (held > requirement.Count)
+        return kCannotHold;
+    if (held == requirement.Count)
+        return kNothingLeft;
+    ThoroughRequirement rest;
+    rest.Class = requirement.Class;
+    rest.Subject = requirement.Subject;
+    rest.Count = requirement.Count - held;
+    rest.Patterns = RemainingPatterns(rest.Count, days);
+    rest.Group = requirement.Group;
+    AddOptions(rest);
+    mRemainders.push_back(std::move(rest));
+    return static_cast<std::int32_t>(mRequirements.size() + mRemainders.size() - 1);
+}
+
+QString ThoroughProblem::DescribeFixed(const ThoroughFixed& meeting) const
+{
+    static const char* const kDays[] = { "Monday", "Tuesday", "Wednesday", "Thursday", "Friday" };
+    const ThoroughResource& resource = mResources[static_cast<std::size_t>(meeting.Resource)];
+    const ThoroughSubject& subject = mSubjects[static_cast<std::size_t>(resource.Subject)];
+    return QStringLiteral("%1 for %2 on %3 at %4")
+        .arg(subject.Lunch ? QStringLiteral("Lunch") : subject.Title,
+            mClasses[static_cast<std::size_t>(meeting.Class)].Name,
+            QString::fromLatin1(kDays[std::clamp(meeting.Day, 0, 4)]), TimeOfSlot(meeting.Slot));
 }
 
 std::int32_t ThoroughProblem::SubjectId(const QString& title)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -54,6 +55,8 @@ struct ThoroughClass {
     std::int32_t FirstSlot = 0;
     std::int32_t EndSlot = 0;
     std::vector<std::int32_t> Requirements;
+    // The class holds fixed meetings: it cannot trade places with a class alike.
+    bool HasFixed = false;
 };
 
 // Ways to hold one class's meetings of one subject: a resource, a start slot of
@@ -72,6 +75,37 @@ struct ThoroughRequirement {
     std::int32_t Count = 0;
     std::span<const DayPattern> Patterns;
     std::vector<ThoroughOption> Options;
+    // The fixed group this is one way of completing; -1 for none.
+    std::int32_t Group = -1;
+};
+
+// A meeting the schedule already holds, in the problem's terms.
+struct ThoroughFixed {
+    // Position in the inputs' fixed meetings.
+    std::int32_t Input = 0;
+    std::int32_t Class = 0;
+    std::int32_t Resource = 0;
+    // Position in the inputs' special list: the special or the very seat.
+    std::int32_t Special = 0;
+    std::int32_t Day = 0;
+    std::int32_t Slot = 0;
+    bool Pinned = false;
+    // The fixed group it belongs to.
+    std::int32_t Group = 0;
+};
+
+// One class's fixed meetings of one subject. Its pinned meetings are held or
+// given back together, and so are its others; what remains to be placed
+// depends on which are held.
+struct ThoroughFixedGroup {
+    // The requirement as it would be with nothing fixed.
+    std::int32_t Requirement = 0;
+    // Positions in FixedMeetings().
+    std::vector<std::int32_t> Pinned;
+    std::vector<std::int32_t> Others;
+    // [pinned held][others held]: the unit that places the rest, kNothingLeft
+    // when the held meetings are all there is, kCannotHold when they are more.
+    std::array<std::array<std::int32_t, 2>, 2> Rest { { { 0, 0 }, { 0, 0 } } };
 };
 
 // The school in the form both the counting arguments and the solver work on:
@@ -79,6 +113,9 @@ struct ThoroughRequirement {
 // folded into each requirement's options.
 class ThoroughProblem {
 public:
+    static constexpr std::int32_t kNothingLeft = -1;
+    static constexpr std::int32_t kCannotHold = -2;
+
     explicit ThoroughProblem(const GenerationInputs& inputs);
 
     std::int32_t SlotsPerDay() const { return mSlotsPerDay; }
@@ -88,7 +125,19 @@ public:
     const std::vector<ThoroughResource>& Resources() const { return mResources; }
     const std::vector<ThoroughSubject>& Subjects() const { return mSubjects; }
     const std::vector<ThoroughClass>& Classes() const { return mClasses; }
+    // One per class and subject it attends, as if nothing were fixed.
     const std::vector<ThoroughRequirement>& Requirements() const { return mRequirements; }
+
+    // What the solver places: the requirements, then for each fixed group the
+    // rest left by each choice of held meetings.
+    std::int32_t UnitCount() const { return static_cast<std::int32_t>(mRequirements.size() + mRemainders.size()); }
+    const ThoroughRequirement& Unit(std::int32_t index) const;
+    const std::vector<ThoroughFixed>& FixedMeetings() const { return mFixed; }
+    const std::vector<ThoroughFixedGroup>& FixedGroups() const { return mGroups; }
+    // Positions in the inputs' fixed meetings that can never be held.
+    const std::vector<std::int32_t>& UnusableFixed() const { return mUnusable; }
+    // "Music for 2nd: Ms. Hughes on Monday at 9:00".
+    QString DescribeFixed(const ThoroughFixed& meeting) const;
 
     bool CanStart(const ThoroughResource& resource, std::int32_t day, std::int32_t slot) const;
     // Most meetings the resource can hold on the day with every one inside first..end.
@@ -110,6 +159,8 @@ private:
     void FillCanStart(ThoroughResource& resource, const GenerationInputs& inputs) const;
     void AddClasses(const GenerationInputs& inputs);
     void AddOptions(ThoroughRequirement& requirement) const;
+    void AddFixed(const GenerationInputs& inputs);
+    std::int32_t RestOf(const ThoroughFixedGroup& group, bool pinned, bool others);
 
     std::int32_t mSlotsPerDay = 0;
     std::int32_t mDayStartAt = 0;
@@ -119,6 +170,10 @@ private:
     std::vector<ThoroughSubject> mSubjects;
     std::vector<ThoroughClass> mClasses;
     std::vector<ThoroughRequirement> mRequirements;
+    std::vector<ThoroughRequirement> mRemainders;
+    std::vector<ThoroughFixed> mFixed;
+    std::vector<ThoroughFixedGroup> mGroups;
+    std::vector<std::int32_t> mUnusable;
 };
 
 } // namespace belltide

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace belltide {
@@ -29,11 +30,15 @@ struct ThoroughResult {
     std::shared_ptr<belltide::Schedule> Schedule;
     // Why no schedule exists, one reason a line; empty otherwise.
     QStringList Reasons;
+    // Positions in the inputs' fixed meetings that the schedule gives back.
+    std::vector<std::int32_t> Released;
     bool Aborted = false;
 };
 
 // A complete search behind the quick one: it finds a schedule whenever one
-// exists, or proves that none does and says why. Its rules are the quick
+// exists, or proves that none does and says why. Fixed meetings are kept
+// whenever some schedule keeps them all; otherwise a few unpinned ones, as
+// few as it can find, are given back. Pinned meetings are never given back. Its rules are the quick
 // search's with a class kept inside its own day and every special's passing
 // time kept free whatever the order of placement. The schedule is written the
 // way the quick search writes its own, so everything that shows one shows it.
@@ -54,6 +59,14 @@ public:
 private:
     SatEncoding::Outcome Search(
         SatEncoding& encoding, const std::vector<std::int32_t>& all, std::vector<ThoroughPlacement>& hint);
+    SatEncoding::Outcome Release(
+        SatEncoding& encoding, const std::vector<std::int32_t>& all, const std::vector<std::int32_t>& groups);
+    void TakeBack(SatEncoding& encoding, const std::vector<std::int32_t>& all, const std::vector<std::int32_t>& groups,
+        std::vector<std::int32_t>& held, std::span<const std::int32_t> given, bool& lastFound);
+    QStringList ExplainImpossible(SatEncoding& encoding, const ThoroughProblem& problem,
+        const std::vector<std::int32_t>& all, const ProgressCallback& progress);
+    QString ExplainPins(SatEncoding& encoding, const ThoroughProblem& problem, const std::vector<std::int32_t>& all,
+        std::vector<std::int32_t> pins);
     std::vector<ThoroughPlacement> QuickHint(const GenerationInputs& inputs, const ThoroughProblem& problem);
     QStringList Explain(SatEncoding& encoding, const ThoroughProblem& problem,
         const std::vector<ThoroughPlacement>& hint, const ProgressCallback& progress);
@@ -63,7 +76,7 @@ private:
         const std::vector<ThoroughPlacement>& hint, int& questions);
     static QString Describe(const ThoroughProblem& problem, const std::vector<std::int32_t>& core);
     static std::shared_ptr<belltide::Schedule> Write(const GenerationInputs& inputs, const ThoroughProblem& problem,
-        const std::vector<ThoroughPlacement>& placements);
+        const std::vector<ThoroughPlacement>& placements, const std::vector<std::uint8_t>& keptFixed);
 };
 
 } // namespace belltide

@@ -35,11 +35,12 @@ struct Held {
 
 class Checker {
 public:
-    Checker(const School& school, const Schedule& schedule, ClassDay classDay)
+    Checker(const School& school, const Schedule& schedule, ClassDay classDay, const std::vector<KeptMeeting>& kept)
         : mSchool(school)
         , mSchedule(schedule)
         , mDay((school.DayEndAt - school.DayStartAt) / 5)
         , mClassDay(classDay)
+        , mKept(kept)
     {
     }
 
@@ -89,6 +90,8 @@ private:
             = std::min(ownDay ? Slot(classroom->DayEnd) : (classroom->DayEnd - classroom->DayStart) / 5, mDay - 1);
         const std::int32_t dayStart = ownDay ? (classroom->DayStart - mSchool.DayStartAt + 4) / 5 : 0;
         QHash<QString, std::int32_t> attended;
+        // Subject and week slot of every meeting's start.
+        std::vector<std::pair<QString, std::int32_t>> starts;
         std::vector<Block> lunches;
         std::vector<Held> own;
         const std::vector<Block> blocks = Blocks(*input->second);
@@ -106,6 +109,7 @@ private:
                     Problem(index, QStringLiteral("has part of a %1 meeting").arg(special->Title));
                 for (std::int32_t start = slot; duration > 0 && start < slot + block.Length; start += duration) {
                     attended[special->Title.toCaseFolded()] += 1;
+                    starts.emplace_back(special->Title.toCaseFolded(), day * mDay + start);
                     bool available = start + duration + passing <= dayEnd && start >= Slot(mSchool.SpecialStartAt);
                     for (std::int32_t s = start; s < start + duration + passing; ++s)
                         available = available && special->IsAvailable(day, s);
@@ -127,6 +131,7 @@ private:
                     || slot + block.Length - 1 > Slot(mSchool.LunchEndAt) || slot + block.Length + recess > dayEnd)
                     Problem(index, QStringLiteral("has a misplaced lunch on day %1").arg(day));
                 attended[QStringLiteral("lunch")] += 1;
+                starts.emplace_back(QStringLiteral("lunch"), block.Start);
                 lunches.push_back(block);
                 mRows[block.Item].push_back({ index, day, slot, slot + block.Length });
                 for (std::int32_t s = slot; s < slot + block.Length; ++s)
@@ -144,8 +149,23 @@ private:
             }
         }
         CheckCounts(index, *classroom, attended);
-        for (const Block& lunch : lunches) {
-            if (lunch.Start % mDay != lunches[0].Start % mDay || lunch.Item != lunches[0].Item)
+        bool keptLunch = false;
+        for (const KeptMeeting& meeting : mKept) {
+            if (meeting.Class != index)
+                continue;
+            const std::pair<QString, std::int32_t> start { meeting.Subject.toCaseFolded(),
+                meeting.Day * mDay + meeting.Slot };
+            keptLunch = keptLunch || start.first == QStringLiteral("lunch");
+            if (std::find(starts.begin(), starts.end(), start) == starts.end())
+                Problem(index,
+                    QStringLiteral("lost its %1 on day %2 at %3")
+                        .arg(meeting.Subject)
+                        .arg(meeting.Day)
+                        .arg(meeting.Slot));
+        }
+        // Seats are alike: around kept lunches a class may change seats.
+        for (const Block& lunch : keptLunch ? std::vector<Block> {} : lunches) {
+            if (lunch.Start % mDay != lunches[0].Start % mDay || (mKept.empty() && lunch.Item != lunches[0].Item))
                 Problem(index, QStringLiteral("does not eat at one time on one seat"));
         }
     }
@@ -189,6 +209,7 @@ private:
     const Schedule& mSchedule;
     const std::int32_t mDay;
     const ClassDay mClassDay;
+    const std::vector<KeptMeeting>& mKept;
     QStringList mProblems;
     std::map<const void*, std::vector<Held>> mRows;
     std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> mEating;
@@ -196,9 +217,10 @@ private:
 
 } // namespace
 
-QStringList CheckSchedule(const School& school, const Schedule& schedule, ClassDay classDay)
+QStringList CheckSchedule(
+    const School& school, const Schedule& schedule, ClassDay classDay, const std::vector<KeptMeeting>& kept)
 {
-    return Checker(school, schedule, classDay).Run();
+    return Checker(school, schedule, classDay, kept).Run();
 }
 
 } // namespace belltide::testing

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <cstdint>
+#include <vector>
+
 namespace belltide {
 class School;
 class Schedule;
@@ -13,10 +16,20 @@ namespace belltide::testing {
 // its own day lasts (the quick search's rule), or inside its own day.
 enum class ClassDay { FromSchoolStart, Own };
 
+// A meeting the schedule must hold where it was: the class's position in the
+// school, the subject, the day and the slot of the day it starts at.
+struct KeptMeeting {
+    std::int32_t Class = 0;
+    QString Subject;
+    std::int32_t Day = 0;
+    std::int32_t Slot = 0;
+};
+
 // Checks a finished class schedule against the school it was made for, from the
 // school model alone: it shares no code with the search. Returns one line per
-// broken rule; empty when the schedule keeps them all.
-QStringList CheckSchedule(
-    const School& school, const Schedule& schedule, ClassDay classDay = ClassDay::FromSchoolStart);
+// broken rule; empty when the schedule keeps them all. A class with a kept
+// lunch may eat at other times on other days.
+QStringList CheckSchedule(const School& school, const Schedule& schedule, ClassDay classDay = ClassDay::FromSchoolStart,
+    const std::vector<KeptMeeting>& kept = {});
 
 } // namespace belltide::testing
