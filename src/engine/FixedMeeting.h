@@ -15,6 +15,8 @@ struct FixedMeeting {
     std::int32_t Special = 0; // position in the inputs' special list (a lunch seat for lunch)
     std::int32_t Start = 0; // week slot (day × slots per day + slot of the day)
     bool Pinned = false; // the user pinned it: never given back
+
+    bool operator==(const FixedMeeting&) const = default;
 };
 
 // Whether a search can hold the meeting at all: it names a class and a special

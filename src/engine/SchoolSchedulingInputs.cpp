@@ -45,6 +45,16 @@ void CopyAvailability(
     }
 }
 
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
+{
+    return -FloorDiv(-a, b);
+}
+
 } // namespace
 
 void School::CreateSchedulingClasses(std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
@@ -87,12 +97,15 @@ void School::CreateSchedulingClasses(std::vector<std::shared_ptr<ScheduleClassro
                 input->SpecialAttendance(special->Title, count);
         }
         input->SpecialAttendance(LunchSubject(), 5);
-        // The class's run starts at the first slot of the school day whatever its
-        // own start, and is clipped at the end of the school day.
-        const double lastSlot = static_cast<double>(std::int64_t { classroom->DayEnd } - classroom->DayStart) / 5.0 - 1;
+        // The class is at school from its own start to its own end, inside the
+        // school day; nothing ends in the school day's last slot.
+        const std::int64_t first
+            = std::clamp<std::int64_t>(CeilDiv(std::int64_t { classroom->DayStart } - DayStartAt, 5), 0, slotsPerDay);
+        const std::int64_t end = std::clamp<std::int64_t>(
+            FloorDiv(std::int64_t { classroom->DayEnd } - DayStartAt, 5), 0, std::max(slotsPerDay - 1, 0));
         for (std::int32_t day = 0; day < 5; ++day) {
-            for (std::int32_t slot = 0; slot <= lastSlot && slot < slotsPerDay; ++slot)
-                input->IsAvailable(day * slotsPerDay + slot, true);
+            for (std::int64_t slot = first; slot < end; ++slot)
+                input->IsAvailable(day * slotsPerDay + std::int32_t(slot), true);
         }
         input->NumberOfStudents = classroom->NumberOfStudents;
         classrooms.push_back(input);

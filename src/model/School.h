@@ -18,6 +18,7 @@ class SpecialClass;
 class Schedule;
 class ScheduleClassroom;
 class ScheduleSpecial;
+struct Timetable;
 
 // The school being scheduled. Classes and specials are shared by identity: a
 // list row, an undo action or a scheduling input may hold the very object the
@@ -35,7 +36,10 @@ public:
     std::vector<std::shared_ptr<Classroom>> Classes;
     std::vector<std::shared_ptr<SpecialClass>> Specials;
 
-    // Run-time state of the scheduler; never stored in a document.
+    // The school's schedule, kept in the document; none until one is made.
+    std::shared_ptr<const belltide::Timetable> Timetable;
+    // The same schedule as the week grid that the renderer draws, rebuilt from
+    // Timetable whenever that changes; never stored.
     std::shared_ptr<belltide::Schedule> Schedule;
     std::unordered_map<std::shared_ptr<SpecialClass>, std::shared_ptr<ScheduleSpecial>> ScheduleSpecialMap;
     std::unordered_map<std::shared_ptr<Classroom>, std::shared_ptr<ScheduleClassroom>> ScheduleClassMap;

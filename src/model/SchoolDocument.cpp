@@ -2,6 +2,9 @@
 
 #include "FileSaving.h"
 #include "School.h"
+#include "Timetable.h"
+#include "TimetableXml.h"
+#include "XmlHelpers.h"
 #include "XmlTreeReader.h"
 
 #include <QDir>
@@ -27,11 +30,26 @@ Result<std::shared_ptr<School>> CannotOpen(const QString& path, const QString& r
         QStringLiteral("Could not open \"%1\" because %2.").arg(Shown(path), reason));
 }
 
-Result<std::shared_ptr<School>> FromTree(const Status& parsed, const pugi::xml_document& tree, const QString& path)
+Result<std::shared_ptr<School>> FromTree(
+    const Status& parsed, const pugi::xml_document& tree, const QString& path, QString* warning)
 {
     if (!parsed)
         return CannotOpen(path, QStringLiteral("it is not a valid schedule document: ") + parsed.Error());
-    return Result<std::shared_ptr<School>>::Ok(std::make_shared<School>(tree.document_element()));
+    const pugi::xml_node root = tree.document_element();
+    auto school = std::make_shared<School>(root);
+    pugi::xml_node saved;
+    for (const pugi::xml_node& child : XmlHelpers::AllChildren(root)) {
+        if (XmlHelpers::NameIs(child, "Schedule"))
+            saved = child;
+    }
+    if (saved) {
+        auto timetable = TimetableXml::Read(saved, *school);
+        if (timetable)
+            school->Timetable = timetable.TakeValue();
+        else if (warning)
+            *warning = timetable.Error();
+    }
+    return Result<std::shared_ptr<School>>::Ok(std::move(school));
 }
 
 class ByteWriter : public pugi::xml_writer {
@@ -45,7 +63,7 @@ public:
 
 } // namespace
 
-Result<std::shared_ptr<School>> Read(const QString& path)
+Result<std::shared_ptr<School>> Read(const QString& path, QString* warning)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -59,16 +77,16 @@ Result<std::shared_ptr<School>> Read(const QString& path)
         return CannotOpen(path, QStringLiteral("the file is empty"));
     pugi::xml_document tree;
     const Status parsed = XmlTreeReader::Parse(file, tree);
-    return FromTree(parsed, tree, path);
+    return FromTree(parsed, tree, path, warning);
 }
 
-Result<std::shared_ptr<School>> ReadBytes(const QByteArray& bytes, const QString& fileName)
+Result<std::shared_ptr<School>> ReadBytes(const QByteArray& bytes, const QString& fileName, QString* warning)
 {
     if (bytes.isEmpty())
         return CannotOpen(fileName, QStringLiteral("the file is empty"));
     pugi::xml_document tree;
     const Status parsed = XmlTreeReader::Parse(bytes, tree);
-    return FromTree(parsed, tree, fileName);
+    return FromTree(parsed, tree, fileName, warning);
 }
 
 QByteArray ToBytes(School& school)
@@ -77,7 +95,9 @@ QByteArray ToBytes(School& school)
     pugi::xml_node declaration = tree.append_child(pugi::node_declaration);
     declaration.append_attribute("version").set_value("1.0");
     declaration.append_attribute("encoding").set_value("UTF-8");
-    school.ToXML(tree);
+    pugi::xml_node element = school.ToXML(tree);
+    if (school.Timetable)
+        TimetableXml::Write(element, school, *school.Timetable);
     ByteWriter writer;
     tree.save(writer, "  ", pugi::format_indent, pugi::encoding_utf8);
     return writer.bytes;

@@ -18,10 +18,13 @@ namespace SchoolDocument {
 inline constexpr const char* kExtension = ".psc";
 inline constexpr const char* kTypeName = "Belltide Schedule";
 
-Result<std::shared_ptr<School>> Read(const QString& path);
-Result<std::shared_ptr<School>> ReadBytes(const QByteArray& bytes, const QString& fileName);
+// A saved schedule that cannot be used is left out and the school opens
+// without it; `warning` then gets one sentence saying why.
+Result<std::shared_ptr<School>> Read(const QString& path, QString* warning = nullptr);
+Result<std::shared_ptr<School>> ReadBytes(const QByteArray& bytes, const QString& fileName, QString* warning = nullptr);
 
 // Sets each special's FileID to its position, as the document records it.
+// The school's schedule goes in too when it has one.
 QByteArray ToBytes(School& school);
 Status Write(School& school, const QString& path);
 

@@ -12,6 +12,7 @@
 #include "Resources.h"
 #include "SchedulePage.h"
 #include "SchoolInfoPage.h"
+#include "SchoolScheduleKeeper.h"
 #include "SpecialsPage.h"
 #include "StepLinks.h"
 #include "StepPage.h"
@@ -85,9 +86,13 @@ MainWindow::MainWindow(
     , WindowUndoHost(clock)
     , mSchool(std::move(school))
     , mDiskFile(file)
+    , mScheduleKeeper(std::make_unique<SchoolScheduleKeeper>(mSchool))
 {
     setWindowTitle(QStringLiteral("Belltide"));
     resize(800, 480);
+    UndoManager().Keeper = mScheduleKeeper.get();
+    // A schedule that came with the document is shown as it was saved.
+    mScheduleKeeper->Refresh();
     mPrintServices = PrintServices::Platform();
     BuildFrame();
     BuildMenus();
@@ -116,6 +121,7 @@ MainWindow::~MainWindow()
     delete std::exchange(mMenus, nullptr);
     ++mInternalChange;
     delete takeCentralWidget();
+    UndoManager().Keeper = nullptr;
 }
 
 void MainWindow::BuildFrame()
@@ -243,13 +249,43 @@ bool MainWindow::FilePageSetup()
 
 bool MainWindow::FilePrint()
 {
-    if (mSchool->Schedule) {
-        DoPrint();
-    } else {
-        // The schedule step generates one; the print follows when it is done.
-        mPageBeforePrint = mCurrentPanel;
-        GoToStep(kScheduleStep);
+    if (mSchool->Schedule && !mSchedulePage->IsGenerating()) {
+        const int missing = mSchedulePage->MissingMeetings();
+        switch (missing > 0 ? mPrintServices->AskCompleteBeforePrint(this, missing) : PrintChoice::AsItIs) {
+        case PrintChoice::AsItIs:
+            DoPrint();
+            return true;
+        case PrintChoice::Cancel:
+            return true;
+        case PrintChoice::Complete:
+            mPageBeforePrint = mCurrentPanel;
+            GoToStep(kScheduleStep);
+            mSchedulePage->CompleteSchedule();
+            return true;
+        }
     }
+    if (!mSchool->Timetable && mCurrentPanel == kScheduleStep && !mSchedulePage->IsGenerating()) {
+        // The step already shows why there is no schedule; nothing would start.
+        mPrintServices->Message(this, QStringLiteral("There is no schedule to print. ") + mSchedulePage->FailureText());
+        return true;
+    }
+    // The schedule step makes one; the print follows when it is done.
+    mPageBeforePrint = mCurrentPanel;
+    GoToStep(kScheduleStep);
+    return true;
+}
+
+bool MainWindow::ScheduleNew()
+{
+    GoToStep(kScheduleStep);
+    mSchedulePage->NewSchedule();
+    return true;
+}
+
+bool MainWindow::ScheduleComplete()
+{
+    GoToStep(kScheduleStep);
+    mSchedulePage->CompleteSchedule();
     return true;
 }
 
@@ -275,6 +311,11 @@ void MainWindow::SchedulePage_GenerationEnded()
         return;
     const int page = mPageBeforePrint;
     mPageBeforePrint = -1;
+    if (!mSchool->Schedule) {
+        // Empty grids would say nothing: the step shows why, and so does this.
+        mPrintServices->Message(this, QStringLiteral("There is no schedule to print. ") + mSchedulePage->FailureText());
+        return;
+    }
     GoToStep(page);
     DoPrint();
 }
@@ -323,9 +364,9 @@ void MainWindow::UpdateMenus()
 
 void MainWindow::NotificationReceived(const QString& name, const ActionTag& tag)
 {
-    // Any change may invalidate the schedule; the Schedule step makes a new one.
-    mSchool->Schedule.reset();
-    mSchedulePage->Discard();
+    // The schedule keeper has already kept what still fits; a run in progress
+    // was for the school as it was.
+    mSchedulePage->SchoolChanged();
     UpdateMenus();
     if (mInternalChange > 0)
         return;

@@ -28,6 +28,7 @@ class PrintServices;
 class PrinterSettings;
 class SchedulePage;
 class School;
+class SchoolScheduleKeeper;
 class SchoolInfoPage;
 class SpecialsPage;
 class StepPage;
@@ -103,6 +104,9 @@ public:
     bool FilePageSetup();
     bool FilePrint();
     void DoPrint();
+    // The Schedule menu: a new schedule keeping pins, or the missing meetings placed.
+    bool ScheduleNew();
+    bool ScheduleComplete();
 
     // True while the class or the special list is being rebuilt.
     bool ClassListDontEnable = false;
@@ -167,6 +171,7 @@ private:
     SpecialsPage* mSpecialsPage = nullptr;
     AttendancePage* mAttendancePage = nullptr;
     belltide::SchedulePage* mSchedulePage = nullptr;
+    std::unique_ptr<SchoolScheduleKeeper> mScheduleKeeper;
     std::unique_ptr<PrintServices> mPrintServices;
     std::unique_ptr<PrinterSettings> mOwnPageSetup;
     PrinterSettings* mPageSetup = nullptr;

@@ -27,6 +27,8 @@ const std::pair<const char*, Handler<MainWindow>> kDocumentHandlers[] = {
     { "FilePrint", [](MainWindow& window) { return window.FilePrint(); } },
     { "EditUndo", [](MainWindow& window) { return window.EditUndo(); } },
     { "EditRedo", [](MainWindow& window) { return window.EditRedo(); } },
+    { "ScheduleNew", [](MainWindow& window) { return window.ScheduleNew(); } },
+    { "ScheduleComplete", [](MainWindow& window) { return window.ScheduleComplete(); } },
 };
 
 const std::pair<const char*, Handler<ApplicationCommands>> kApplicationHandlers[] = {

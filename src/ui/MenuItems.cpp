@@ -33,6 +33,11 @@ const std::vector<MenuDefinition>& MenuBarDefinition()
                 { "UntitledMenu0", "-", "", H::None },
                 { "EditSelectAll", "Select &All", "Ctrl+A", H::TextField },
             } },
+        { "ScheduleMenu", "&Schedule",
+            {
+                { "ScheduleNew", "Make a &New Schedule", "", H::Document },
+                { "ScheduleComplete", "&Complete Schedule", "", H::Document },
+            } },
         { "HelpMenu", "Help",
             {
                 { "HelpAboutBelltide", "About Belltide", "", H::Application, P::ApplicationAbout },

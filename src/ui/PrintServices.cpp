@@ -6,6 +6,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace belltide {
 
@@ -34,6 +35,23 @@ public:
     void Message(QWidget* parent, const QString& text) override
     {
         QMessageBox::information(parent, QStringLiteral("Belltide"), text);
+    }
+
+    PrintChoice AskCompleteBeforePrint(QWidget* parent, int missing) override
+    {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Belltide"),
+            missing == 1 ? QStringLiteral("1 meeting is missing from the schedule.")
+                         : QStringLiteral("%1 meetings are missing from the schedule.").arg(missing),
+            QMessageBox::NoButton, parent);
+        box.setInformativeText(QStringLiteral("Complete the schedule before printing it?"));
+        QPushButton* complete = box.addButton(QStringLiteral("Complete and Print"), QMessageBox::AcceptRole);
+        QPushButton* asItIs = box.addButton(QStringLiteral("Print As It Is"), QMessageBox::DestructiveRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(complete);
+        box.exec();
+        if (box.clickedButton() == complete)
+            return PrintChoice::Complete;
+        return box.clickedButton() == asItIs ? PrintChoice::AsItIs : PrintChoice::Cancel;
     }
 };
 

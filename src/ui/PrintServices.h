@@ -11,6 +11,9 @@ namespace belltide {
 
 class PrintChoicesWindow;
 
+// What to do about a print while meetings are missing from the schedule.
+enum class PrintChoice { Complete, AsItIs, Cancel };
+
 // The dialogs of printing, behind an interface so tests can answer them.
 class PrintServices {
 public:
@@ -22,6 +25,9 @@ public:
     // Shows the choices modally; true unless the user cancelled.
     virtual bool PresentChoices(PrintChoicesWindow& choices) = 0;
     virtual void Message(QWidget* parent, const QString& text) = 0;
+    // The schedule lacks `missing` meetings: complete it first, print it as it
+    // is, or not print.
+    virtual PrintChoice AskCompleteBeforePrint(QWidget* parent, int missing) = 0;
 
     static std::unique_ptr<PrintServices> Platform();
 };

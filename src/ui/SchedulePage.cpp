@@ -2,13 +2,16 @@
 
 #include "MainWindow.h"
 #include "SchedulerThread.h"
+#include "engine/SchoolTimetable.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
 #include "output/PainterGraphics.h"
 #include "output/SchedulePrinting.h"
+#include "undo/ScheduleChange.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -71,6 +74,36 @@ SchedulePage::SchedulePage(MainWindow& window, QWidget* parent)
     SchedulePreview->setObjectName(QStringLiteral("SchedulePreview"));
     SchedulePreview->setMinimumContentsLength(24);
     StaticText1->setBuddy(SchedulePreview);
+    NewScheduleButton = new QPushButton(QStringLiteral("New Schedule"), this);
+    NewScheduleButton->setObjectName(QStringLiteral("NewSchedule"));
+    NewScheduleButton->setToolTip(QStringLiteral(
+        "Make a different schedule for the whole school. Pinned meetings stay where they are; Undo brings back "
+        "the schedule you have now."));
+
+    Bar = new QFrame(this);
+    Bar->setObjectName(QStringLiteral("ScheduleBar"));
+    Bar->setFrameShape(QFrame::StyledPanel);
+    Bar->setAutoFillBackground(true);
+    QPalette tint = Bar->palette();
+    tint.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCC));
+    tint.setColor(QPalette::WindowText, Qt::black);
+    Bar->setPalette(tint);
+    BarText = new QLabel(Bar);
+    BarText->setObjectName(QStringLiteral("ScheduleBarText"));
+    BarText->setWordWrap(true);
+    BarText->setTextFormat(Qt::PlainText);
+    BarComplete = new QPushButton(QStringLiteral("Complete Schedule"), Bar);
+    BarComplete->setObjectName(QStringLiteral("CompleteSchedule"));
+    BarComplete->setToolTip(QStringLiteral("Keep every meeting that still fits and place the missing ones."));
+    BarNew = new QPushButton(QStringLiteral("New Schedule"), Bar);
+    BarNew->setObjectName(QStringLiteral("BarNewSchedule"));
+    BarNew->setToolTip(NewScheduleButton->toolTip());
+    auto* barRow = new QHBoxLayout(Bar);
+    barRow->setContentsMargins(8, 4, 8, 4);
+    barRow->addWidget(BarText, 1);
+    barRow->addWidget(BarComplete);
+    barRow->addWidget(BarNew);
+    Bar->hide();
 
     ScheduleContentPane = new ContentPane(*this);
     ScheduleGenerationPane = new QWidget(this);
@@ -92,13 +125,6 @@ SchedulePage::SchedulePage(MainWindow& window, QWidget* parent)
     generating->addWidget(CancelSearch, 0, Qt::AlignHCenter);
     generating->addStretch(1);
 
-    SearchThoroughly = new QPushButton(QStringLiteral("Search Thoroughly"), this);
-    SearchThoroughly->setObjectName(QStringLiteral("SearchThoroughly"));
-    SearchThoroughly->setToolTip(
-        QStringLiteral("Look through every possible schedule. This finds one whenever one exists, or tells why "
-                       "none does; it can take a minute for a large school."));
-    SearchThoroughly->hide();
-
     auto* scroller = new QScrollArea(this);
     scroller->setWidget(ScheduleContentPane);
     scroller->setWidgetResizable(true);
@@ -113,14 +139,17 @@ SchedulePage::SchedulePage(MainWindow& window, QWidget* parent)
     top->addWidget(StaticText1);
     top->addWidget(SchedulePreview);
     top->addStretch(1);
+    top->addWidget(NewScheduleButton);
     page->addLayout(top);
+    page->addWidget(Bar);
     page->addWidget(mPanes, 1);
-    page->addWidget(SearchThoroughly, 0, Qt::AlignHCenter);
 
     connect(SchedulePreview, &QComboBox::currentIndexChanged, ScheduleContentPane, qOverload<>(&QWidget::update));
     connect(mScheduler, &SchedulerThread::Finished, this, &SchedulePage::SchedulerThread_Finished);
-    connect(SearchThoroughly, &QPushButton::clicked, this, &SchedulePage::SearchThoroughly_Click);
     connect(CancelSearch, &QPushButton::clicked, this, &SchedulePage::CancelSearch_Click);
+    connect(NewScheduleButton, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
+    connect(BarNew, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
+    connect(BarComplete, &QPushButton::clicked, this, &SchedulePage::CompleteSchedule);
 }
 
 SchedulePage::~SchedulePage()
@@ -137,18 +166,19 @@ bool SchedulePage::IsGenerating() const
 
 void SchedulePage::Enter()
 {
-    if (!mWindow.GetSchool().Schedule) {
+    if (!mWindow.GetSchool().Timetable) {
         if (mScheduler->IsRunning()) {
-            // Only one generation at a time: the new one starts when this ends.
+            // Only one run at a time: the new one starts when this ends.
             mScheduler->Abort();
             mResultIsStale = true;
             mRestartWhenDone = true;
             ShowGenerating(true);
         } else {
-            StartGeneration();
+            Start(Kind::First);
         }
     }
     RebuildPreviewList();
+    RefreshBar();
 }
 
 void SchedulePage::Leave()
@@ -160,46 +190,59 @@ void SchedulePage::Leave()
     }
 }
 
-void SchedulePage::Discard()
+void SchedulePage::SchoolChanged()
 {
-    Leave();
+    if (mScheduler->IsRunning()) {
+        mScheduler->Abort();
+        mResultIsStale = true;
+        // Still on the step with nothing to show: start over for the school as it is now.
+        mRestartWhenDone = !mWindow.GetSchool().Timetable && isVisible();
+    }
     // What was found out belongs to the school as it was.
-    ForgetFailure();
-}
-
-void SchedulePage::ForgetFailure()
-{
-    mQuickFailed = false;
     mReasons.clear();
-    SearchThoroughly->hide();
+    mNote.clear();
+    if (isVisible()) {
+        RebuildPreviewList();
+        RefreshBar();
+    }
+    ScheduleContentPane->update();
 }
 
-void SchedulePage::StartGeneration()
+void SchedulePage::NewSchedule()
 {
+    if (!mScheduler->IsRunning())
+        Start(Kind::New);
+}
+
+void SchedulePage::CompleteSchedule()
+{
+    if (!mScheduler->IsRunning())
+        Start(Kind::Complete);
+}
+
+void SchedulePage::Start(Kind kind)
+{
+    mKind = kind;
     mResultIsStale = false;
+    mRestartWhenDone = false;
     mThorough = false;
-    ++mRun;
-    ForgetFailure();
-    if (!mScheduler->Start(mWindow.GetSchool())) {
+    const int run = ++mRun;
+    mReasons.clear();
+    mNote.clear();
+    School& school = mWindow.GetSchool();
+    auto inputs = SchoolTimetable::SearchInputs(school, school.Timetable.get(),
+        kind == Kind::Complete ? SchoolTimetable::Starting::FromAll : SchoolTimetable::Starting::FromPinned);
+    if (!inputs) {
         // A school the engine cannot even hold: its reason is the failure text.
-        mLastError = mScheduler->LastResult().Error;
-        mHasGenerated = true;
+        mLastError = inputs.Error();
         ShowGenerating(false);
+        RefreshBar();
         emit GenerationEnded();
         return;
     }
-    ShowGenerating(true);
-}
-
-void SchedulePage::SearchThoroughly_Click()
-{
-    if (mScheduler->IsRunning() || mWindow.GetSchool().Schedule || !mQuickFailed)
-        return;
-    mResultIsStale = false;
-    mThorough = true;
-    const int run = ++mRun;
     GenerationOptions options;
-    options.Engine = SearchEngine::Thorough;
+    options.Engine = SearchEngine::QuickThenThorough;
+    options.Attempts = QuickAttempts;
     // Reported on the worker thread, often: only a new caption or a new
     // percent is worth a trip to the interface thread.
     options.Progress = [this, run, caption = QString(), percent = -2](const ThoroughProgress& progress) mutable {
@@ -211,19 +254,12 @@ void SchedulePage::SearchThoroughly_Click()
         QMetaObject::invokeMethod(
             this,
             [this, run, progress] {
-                if (run == mRun)
+                if (run == mRun && mScheduler->IsRunning())
                     ShowProgress(progress);
             },
             Qt::QueuedConnection);
     };
-    if (!mScheduler->Start(mWindow.GetSchool(), options)) {
-        mLastError = mScheduler->LastResult().Error;
-        mThorough = false;
-        ForgetFailure();
-        ShowGenerating(false);
-        return;
-    }
-    ShowProgress({ QStringLiteral("Searching thoroughly..."), -1 });
+    mScheduler->Start(inputs.TakeValue(), options);
     ShowGenerating(true);
 }
 
@@ -235,6 +271,13 @@ void SchedulePage::CancelSearch_Click()
 
 void SchedulePage::ShowProgress(const ThoroughProgress& progress)
 {
+    // The quick attempts have failed and the thorough search is at work: it
+    // can be stopped.
+    if (!mThorough) {
+        mThorough = true;
+        CancelSearch->show();
+        CancelSearch->setFocus(Qt::OtherFocusReason);
+    }
     GenerationCaption->setText(progress.Caption);
     if (progress.Fraction < 0) {
         GenerationProgress->setRange(0, 0);
@@ -247,24 +290,36 @@ void SchedulePage::ShowProgress(const ThoroughProgress& progress)
 void SchedulePage::SchedulerThread_Finished(const GenerationResult& result)
 {
     if (mRestartWhenDone) {
-        mRestartWhenDone = false;
-        StartGeneration();
+        Start(Kind::First);
         return;
     }
+    mThorough = false;
+    QString note;
     if (!mResultIsStale) {
-        mWindow.GetSchool().Schedule = result.Schedule;
-        mHasGenerated = true;
-        if (!mThorough) {
+        School& school = mWindow.GetSchool();
+        const GenerationInputs& inputs = mScheduler->Inputs();
+        if (result.Schedule) {
+            const QStringList released = SchoolTimetable::Released(inputs, result);
+            auto timetable = SchoolTimetable::AfterSearch(inputs, result, school.Timetable.get());
+            mWindow.UndoManager().Add(std::make_shared<ScheduleChange>(mWindow.SchoolPtr(), std::move(timetable),
+                mKind == Kind::Complete ? QStringLiteral("Complete Schedule") : QStringLiteral("New Schedule")));
+            if (!released.isEmpty())
+                note = QStringLiteral("To complete the schedule, these meetings had to move: %1.")
+                           .arg(released.join(QStringLiteral("; ")));
+        } else {
             mLastError = result.Error;
-            mQuickFailed = !result.Schedule && !result.Aborted;
-        } else if (!result.Aborted) {
-            // Proved either way: there is nothing more to search.
-            mReasons = result.Reasons;
-            mQuickFailed = false;
+            if (!result.Aborted)
+                mReasons = result.Reasons;
+            if (school.Timetable) {
+                note = (mKind == Kind::Complete ? QStringLiteral("The schedule could not be completed. ")
+                                                : QStringLiteral("No new schedule was made; this one stays. "))
+                    + (result.Aborted ? QString() : FailureText());
+            }
         }
     }
-    mThorough = false;
     ShowGenerating(false);
+    mNote = note.trimmed();
+    RefreshBar();
     emit GenerationEnded();
 }
 
@@ -275,11 +330,54 @@ void SchedulePage::ShowGenerating(bool generating)
         GenerationProgress->setRange(0, 0);
     }
     CancelSearch->setVisible(generating && mThorough);
-    SearchThoroughly->setVisible(!generating && mQuickFailed && !mWindow.GetSchool().Schedule);
     mPanes->setCurrentIndex(generating ? 1 : 0);
-    if (generating && mThorough)
-        CancelSearch->setFocus(Qt::OtherFocusReason);
+    RefreshBar();
     ScheduleContentPane->update();
+}
+
+int SchedulePage::MissingMeetings() const
+{
+    School& school = mWindow.GetSchool();
+    return school.Timetable ? SchoolTimetable::Missing(school, *school.Timetable).Missing : 0;
+}
+
+void SchedulePage::RefreshBar()
+{
+    School& school = mWindow.GetSchool();
+    const bool generating = mScheduler->IsRunning();
+    std::int32_t missing = 0;
+    QString text;
+    if (school.Timetable && !generating) {
+        const SchoolTimetable::Shortfall shortfall = SchoolTimetable::Missing(school, *school.Timetable);
+        missing = shortfall.Missing;
+        if (missing > 0) {
+            const qsizetype dropped = qsizetype(school.Timetable->Dropped.size());
+            const auto meetings = [](qsizetype n) {
+                return n == 1 ? QStringLiteral("1 meeting") : QStringLiteral("%1 meetings").arg(n);
+            };
+            constexpr qsizetype kNamed = 4;
+            QStringList named = shortfall.Meetings.mid(0, kNamed);
+            if (shortfall.Meetings.size() > kNamed)
+                named << QStringLiteral("%1 more").arg(shortfall.Meetings.size() - kNamed);
+            text = dropped > 0
+                ? QStringLiteral("%1 no longer %2 and %3 %4 missing: %5.")
+                      .arg(meetings(dropped), dropped == 1 ? QStringLiteral("fits") : QStringLiteral("fit"),
+                          QString::number(missing), missing == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                          named.join(QStringLiteral(", ")))
+                : QStringLiteral("%1 %2 missing: %3.")
+                      .arg(meetings(missing), missing == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                          named.join(QStringLiteral(", ")));
+            Bar->setToolTip(shortfall.Meetings.join(u'\n'));
+        }
+    }
+    const bool incomplete = missing > 0;
+    if (!incomplete)
+        text = mNote;
+    BarText->setText(text);
+    BarComplete->setVisible(incomplete);
+    BarNew->setVisible(incomplete);
+    Bar->setVisible(!text.isEmpty() && !generating);
+    NewScheduleButton->setVisible(!generating && !incomplete);
 }
 
 QString SchedulePage::FailureText() const
@@ -327,7 +425,11 @@ void SchedulePage::PaintContent(QPainter& painter, int width, int height) const
         g.SetColor(QColor(0xFF, 0x80, 0x80));
         // Several reasons need the room from the top down.
         const int baseline = mReasons.isEmpty() ? height / 2 : 15 + g.TextAscent();
-        g.DrawString(FailureText(), 15, baseline, width - 30);
+        const QString text = school.Timetable
+            ? QStringLiteral("The schedule cannot be shown while the school's times are impossible. Correct them on "
+                             "the School Information step.")
+            : FailureText();
+        g.DrawString(text, 15, baseline, width - 30);
         return;
     }
     const ScheduleContent selected = SelectedObject();

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -20,8 +21,11 @@ class SchedulerThread;
 struct GenerationResult;
 struct ThoroughProgress;
 
-// Step 5: generates the schedule in the background when there is none, then
-// shows the week of the class or special chosen in the popup above it.
+// Step 5: shows the school's schedule, the week of the class or special chosen
+// in the popup. A school without one gets one in the background on entering
+// the step (the thorough search follows by itself when the quick attempts
+// fail); a schedule that edits have left incomplete gets a bar saying what is
+// missing, with Complete Schedule and New Schedule.
 class SchedulePage : public StepPage {
     Q_OBJECT
 
@@ -29,21 +33,22 @@ public:
     SchedulePage(MainWindow& window, QWidget* parent = nullptr);
     ~SchedulePage() override;
 
-    // Called whenever the step is shown: generates when the school has no
-    // schedule (after stopping a generation still running), and refills the popup.
+    // Called whenever the step is shown: makes a schedule when the school has
+    // none (after stopping a run still going), and refills the popup.
     void Enter();
-    // Leaving the step: the attempt in progress stops; nothing waits for it.
+    // Leaving the step: a run in progress stops; nothing waits for it.
     void Leave();
-    // An edit made the schedule out of date: a running generation is stopped
-    // and its result thrown away.
-    void Discard();
-    bool IsGenerating() const;
+    // An edit, undo or redo: a run in progress was for the school as it was.
+    void SchoolChanged();
 
-    // When the quick attempts have failed: a complete search in the
-    // background, which finds a schedule or says why none exists.
-    void SearchThoroughly_Click();
-    // Stops the thorough search; the failure before it is shown again.
+    // A different schedule on purpose, keeping pinned meetings.
+    void NewSchedule();
+    // Keeps every meeting that still fits and places the missing ones.
+    void CompleteSchedule();
+    // Stops the thorough search; the quick search's failure is shown.
     void CancelSearch_Click();
+
+    bool IsGenerating() const;
     bool IsSearchingThoroughly() const { return IsGenerating() && mThorough; }
 
     void RebuildPreviewList();
@@ -51,47 +56,59 @@ public:
     ScheduleContent SelectedObject() const;
     // Everything in the popup, in its order.
     std::vector<ScheduleContent> PreviewObjects() const { return mPreviewObjects; }
-    // The text shown when there is no schedule: the thorough search's
-    // reasons once it has proved that none exists.
+    // The text shown when there is no schedule: the thorough search's reasons
+    // once it has proved that none exists.
     QString FailureText() const;
+    // Meetings the schedule lacks; 0 when it is complete or there is none.
+    int MissingMeetings() const;
 
     void PaintContent(QPainter& painter, int width, int height) const;
 
+    // Quick attempts before the thorough search takes over.
+    int QuickAttempts = 10;
+
     QLabel* StaticText1 = nullptr;
     QComboBox* SchedulePreview = nullptr;
+    QPushButton* NewScheduleButton = nullptr;
+    QFrame* Bar = nullptr;
+    QLabel* BarText = nullptr;
+    QPushButton* BarComplete = nullptr;
+    QPushButton* BarNew = nullptr;
     QWidget* ScheduleContentPane = nullptr;
     QWidget* ScheduleGenerationPane = nullptr;
     QLabel* GenerationCaption = nullptr;
     QProgressBar* GenerationProgress = nullptr;
     QPushButton* CancelSearch = nullptr;
-    QPushButton* SearchThoroughly = nullptr;
 
 signals:
-    // A generation has ended, with or without a schedule, and the panes are back.
+    // A run has ended, with or without a schedule, and the panes are back.
     void GenerationEnded();
 
 private:
-    void StartGeneration();
+    enum class Kind { First, New, Complete };
+    void Start(Kind kind);
     void ShowGenerating(bool generating);
     void SchedulerThread_Finished(const GenerationResult& result);
     void ShowProgress(const ThoroughProgress& progress);
-    void ForgetFailure();
+    // Brings the bar up to date with the school's schedule.
+    void RefreshBar();
 
     MainWindow& mWindow;
     SchedulerThread* mScheduler = nullptr;
     QStackedWidget* mPanes = nullptr;
     std::vector<ScheduleContent> mPreviewObjects;
+    Kind mKind = Kind::First;
     bool mRestartWhenDone = false;
     bool mResultIsStale = false;
-    bool mHasGenerated = false;
-    // The run in progress is the thorough search.
+    // The run in progress has reached the thorough search.
     bool mThorough = false;
     // Counts runs, so that progress posted by an earlier one is ignored.
     int mRun = 0;
-    // The quick attempts failed on a school the thorough search can take.
-    bool mQuickFailed = false;
     QString mLastError;
     QStringList mReasons;
+    // What the last run left to say when the school keeps a schedule: the
+    // meetings Complete gave back, or why no new schedule was made.
+    QString mNote;
 };
 
 } // namespace belltide

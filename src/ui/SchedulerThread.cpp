@@ -19,24 +19,31 @@ SchedulerThread::~SchedulerThread()
 
 bool SchedulerThread::Start(School& school, const GenerationOptions& options)
 {
-    Join();
     auto inputs = ScheduleGenerator::BuildInputs(school);
     if (!inputs) {
+        Join();
         mLastResult = GenerationResult {};
         mLastResult.Error = inputs.Error();
         return false;
     }
+    Start(inputs.TakeValue(), options);
+    return true;
+}
+
+void SchedulerThread::Start(GenerationInputs inputs, const GenerationOptions& options)
+{
+    Join();
+    mInputs = inputs;
     mGenerator = std::make_shared<ScheduleGenerator>();
     mRunning = true;
     // The worker only posts its result: this object outlives it (the
     // destructor joins), and a result posted to an object deleted meanwhile is
     // dropped by Qt.
-    mWorker = std::thread([this, generator = mGenerator, inputs = inputs.TakeValue(), options]() mutable {
+    mWorker = std::thread([this, generator = mGenerator, inputs = std::move(inputs), options]() mutable {
         GenerationResult result = generator->Run(inputs, options);
         QMetaObject::invokeMethod(
             this, [this, result = std::move(result)]() mutable { Deliver(std::move(result)); }, Qt::QueuedConnection);
     });
-    return true;
 }
 
 void SchedulerThread::Abort()

@@ -24,6 +24,8 @@ public:
     // False, with the reason in LastResult, when the school cannot be scheduled
     // at all (an impossible day); then nothing runs.
     bool Start(School& school, const GenerationOptions& options = {});
+    // Runs on inputs built already (with the meetings to keep).
+    void Start(GenerationInputs inputs, const GenerationOptions& options);
     bool IsRunning() const { return mRunning; }
     // Ends the attempt in progress and skips the rest; the result that follows
     // is marked aborted. Does not wait.
@@ -33,6 +35,8 @@ public:
 
     // The last generation's outcome, for its error text.
     const GenerationResult& LastResult() const { return mLastResult; }
+    // The inputs of the run in progress or last run: a result grid refers to them.
+    const GenerationInputs& Inputs() const { return mInputs; }
 
 signals:
     // Emitted once per Start, on the interface thread.
@@ -45,6 +49,7 @@ private:
     std::thread mWorker;
     bool mRunning = false;
     GenerationResult mLastResult;
+    GenerationInputs mInputs;
 };
 
 } // namespace belltide

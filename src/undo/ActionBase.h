@@ -9,6 +9,8 @@
 
 namespace belltide {
 
+struct Timetable;
+
 // One undoable change to a school. Subclasses fill in the hooks; an action that
 // fills in none does nothing and describes itself with an empty text.
 class ActionBase {
@@ -23,6 +25,11 @@ public:
 
     // Done and undone together with this action, as one undo step.
     std::shared_ptr<ActionBase> NextAction;
+
+    // The school's schedule before and after this step, kept by the undo
+    // manager so that undo and redo bring back exactly what was there.
+    std::shared_ptr<const Timetable> ScheduleBefore;
+    std::shared_ptr<const Timetable> ScheduleAfter;
 
     QString Description() const { return GetDescription(); }
     QString NotificationName() const { return GetNotificationName(); }

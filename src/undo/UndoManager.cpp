@@ -1,5 +1,7 @@
 #include "UndoManager.h"
 
+#include "ScheduleKeeper.h"
+
 #include <utility>
 
 namespace belltide {
@@ -19,11 +21,19 @@ void UndoManager::Add(std::shared_ptr<ActionBase> action)
     if (!action)
         return;
     const bool absorbed = !UndoActions.empty() && UndoActions.back()->CombineWith(*action);
-    if (!absorbed)
+    if (!absorbed) {
         UndoActions.push_back(action);
+        if (Keeper)
+            action->ScheduleBefore = Keeper->CurrentSchedule();
+    }
+    ActionBase& step = *UndoActions.back();
     RedoActions.clear();
     // Performed even when absorbed: the top entry only took over its value and time.
     action->Perform();
+    if (Keeper) {
+        Keeper->ScheduleAfterEdit(*action, step.ScheduleBefore);
+        step.ScheduleAfter = Keeper->CurrentSchedule();
+    }
     NotifyListeners(*action);
 }
 
@@ -34,6 +44,8 @@ void UndoManager::Undo()
     std::shared_ptr<ActionBase> action = std::move(UndoActions.back());
     UndoActions.pop_back();
     action->Unperform();
+    if (Keeper)
+        Keeper->RestoreSchedule(action->ScheduleBefore);
     RedoActions.push_back(action);
     NotifyListeners(*action);
     if (MenuRefresh)
@@ -47,6 +59,8 @@ void UndoManager::Redo()
     std::shared_ptr<ActionBase> action = std::move(RedoActions.back());
     RedoActions.pop_back();
     action->Perform();
+    if (Keeper)
+        Keeper->RestoreSchedule(action->ScheduleAfter);
     UndoActions.push_back(action);
     NotifyListeners(*action);
     if (MenuRefresh)

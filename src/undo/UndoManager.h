@@ -12,6 +12,8 @@
 
 namespace belltide {
 
+class ScheduleKeeper;
+
 // The undo and redo stacks of one document. Every do, undo and redo is
 // broadcast to the listeners; a quick run of same-type edits becomes one step.
 class UndoManager {
@@ -32,6 +34,8 @@ public:
     // Asked for after an undo or redo, so the Edit menu follows; Add leaves that
     // to the menu's own enabling pass.
     std::function<void()> MenuRefresh;
+    // Keeps the schedule in step with the edits; none: the schedule is left alone.
+    ScheduleKeeper* Keeper = nullptr;
 
     // Records the action (unless the top entry absorbs it), empties the redo
     // stack, performs the action and broadcasts it.

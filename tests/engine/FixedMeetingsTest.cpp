@@ -66,7 +66,7 @@ std::vector<KeptMeeting> Kept(const GenerationInputs& inputs, const std::vector<
 // The checker's findings on one line each, so that a failure reads.
 std::string Problems(const School& school, const Schedule& schedule, const std::vector<KeptMeeting>& kept)
 {
-    return CheckSchedule(school, schedule, ClassDay::Own, kept).join(u'\n').toStdString();
+    return CheckSchedule(school, schedule, kept).join(u'\n').toStdString();
 }
 
 std::int32_t Slot(const School& school, std::int32_t time)

@@ -90,20 +90,24 @@ TEST(CreateSchedulingClassesTest, SpecialsTruncateToSlotsAndStartLate)
     }
 }
 
-TEST(CreateSchedulingClassesTest, ClassDayStartsAtTheSchoolDayAndIsClipped)
+// A class is at school during its own day, clipped to the school day; no
+// block may end in the school day's last slot, so that slot is never offered.
+TEST(CreateSchedulingClassesTest, ClassDayIsItsOwnDayInsideTheSchoolDay)
 {
     struct Case {
         const char* name;
         std::int32_t dayStart;
         std::int32_t dayEnd;
+        std::int32_t firstSlot;
         std::int32_t lastSlot;
     };
     const Case cases[] = {
-        { "full day", 480, 900, 83 },
-        { "late start keeps slot 0", 510, 870, 71 },
-        { "uneven length truncates", 510, 872, 71 },
-        { "longer than the school day is clipped", 420, 960, 83 },
-        { "end before start", 600, 500, -1 },
+        { "full day", 480, 900, 0, 82 },
+        { "late start begins at its own start", 510, 870, 6, 77 },
+        { "uneven end truncates", 510, 872, 6, 77 },
+        { "start between slots rounds up", 512, 870, 7, 77 },
+        { "longer than the school day is clipped", 420, 960, 0, 82 },
+        { "end before start", 600, 500, 24, 23 },
     };
     for (const Case& c : cases) {
         auto school = EmptySchool();
@@ -116,7 +120,7 @@ TEST(CreateSchedulingClassesTest, ClassDayStartsAtTheSchoolDayAndIsClipped)
         const Inputs inputs = Build(*school);
         const ScheduleClassroom& room = *inputs.classrooms.at(0);
         for (std::int32_t day = 0; day < 5; ++day)
-            EXPECT_EQ(Usable(room, day), Range(0, c.lastSlot)) << c.name << ", day " << day;
+            EXPECT_EQ(Usable(room, day), Range(c.firstSlot, c.lastSlot)) << c.name << ", day " << day;
         EXPECT_FALSE(room.IsAvailable(420)) << c.name;
         EXPECT_EQ(school->ScheduleClassMap.at(classroom), inputs.classrooms[0]);
         EXPECT_EQ(room.SubjectCount(), 2) << "Music at 0 is not entered, lunch is";

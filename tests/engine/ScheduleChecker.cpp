@@ -35,11 +35,10 @@ struct Held {
 
 class Checker {
 public:
-    Checker(const School& school, const Schedule& schedule, ClassDay classDay, const std::vector<KeptMeeting>& kept)
+    Checker(const School& school, const Schedule& schedule, const std::vector<KeptMeeting>& kept)
         : mSchool(school)
         , mSchedule(schedule)
         , mDay((school.DayEndAt - school.DayStartAt) / 5)
-        , mClassDay(classDay)
         , mKept(kept)
     {
     }
@@ -85,10 +84,8 @@ private:
             return Problem(index, QStringLiteral("has no row"));
         // Every block and its passing time ends before the class's day and the
         // school day do, and starts no earlier than the class's day.
-        const bool ownDay = mClassDay == ClassDay::Own;
-        const std::int32_t dayEnd
-            = std::min(ownDay ? Slot(classroom->DayEnd) : (classroom->DayEnd - classroom->DayStart) / 5, mDay - 1);
-        const std::int32_t dayStart = ownDay ? (classroom->DayStart - mSchool.DayStartAt + 4) / 5 : 0;
+        const std::int32_t dayEnd = std::min(Slot(classroom->DayEnd), mDay - 1);
+        const std::int32_t dayStart = (classroom->DayStart - mSchool.DayStartAt + 4) / 5;
         QHash<QString, std::int32_t> attended;
         // Subject and week slot of every meeting's start.
         std::vector<std::pair<QString, std::int32_t>> starts;
@@ -208,7 +205,6 @@ private:
     const School& mSchool;
     const Schedule& mSchedule;
     const std::int32_t mDay;
-    const ClassDay mClassDay;
     const std::vector<KeptMeeting>& mKept;
     QStringList mProblems;
     std::map<const void*, std::vector<Held>> mRows;
@@ -217,10 +213,9 @@ private:
 
 } // namespace
 
-QStringList CheckSchedule(
-    const School& school, const Schedule& schedule, ClassDay classDay, const std::vector<KeptMeeting>& kept)
+QStringList CheckSchedule(const School& school, const Schedule& schedule, const std::vector<KeptMeeting>& kept)
 {
-    return Checker(school, schedule, classDay, kept).Run();
+    return Checker(school, schedule, kept).Run();
 }
 
 } // namespace belltide::testing

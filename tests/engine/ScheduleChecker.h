@@ -12,10 +12,6 @@ class Schedule;
 
 namespace belltide::testing {
 
-// Where a class may have blocks: from the school's first slot for as long as
-// its own day lasts (the quick search's rule), or inside its own day.
-enum class ClassDay { FromSchoolStart, Own };
-
 // A meeting the schedule must hold where it was: the class's position in the
 // school, the subject, the day and the slot of the day it starts at.
 struct KeptMeeting {
@@ -29,7 +25,6 @@ struct KeptMeeting {
 // school model alone: it shares no code with the search. Returns one line per
 // broken rule; empty when the schedule keeps them all. A class with a kept
 // lunch may eat at other times on other days.
-QStringList CheckSchedule(const School& school, const Schedule& schedule, ClassDay classDay = ClassDay::FromSchoolStart,
-    const std::vector<KeptMeeting>& kept = {});
+QStringList CheckSchedule(const School& school, const Schedule& schedule, const std::vector<KeptMeeting>& kept = {});
 
 } // namespace belltide::testing

@@ -97,7 +97,7 @@ TEST(ThoroughSearchTest, SchedulesKeepTheStricterRules)
         const ThoroughResult result = scheduler.Schedule(inputs);
         ASSERT_TRUE(result.Schedule) << c.name << ": " << result.Reasons.join(u'\n').toStdString();
         EXPECT_TRUE(result.Reasons.isEmpty()) << c.name;
-        EXPECT_EQ(CheckSchedule(*school, *result.Schedule, ClassDay::Own), QStringList()) << c.name;
+        EXPECT_EQ(CheckSchedule(*school, *result.Schedule), QStringList()) << c.name;
         EXPECT_TRUE(PassesValidation(inputs, *result.Schedule)) << c.name;
     }
 }

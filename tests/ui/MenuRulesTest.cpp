@@ -29,7 +29,8 @@ QSet<QString> Names(const QString& names)
 
 const QString kApplication = QStringLiteral("FileNewSchedule FileOpenSchedule HelpAboutBelltide HelpBelltideWebsite "
                                             "HelpEmailCustomerService HelpCheckforUpdates FileQuit ");
-const QString kDocument = QStringLiteral("FileClose FileSave FileSaveAs FilePageSetup FilePrint ");
+const QString kDocument
+    = QStringLiteral("FileClose FileSave FileSaveAs FilePageSetup FilePrint ScheduleNew ScheduleComplete ");
 const QString kText = QStringLiteral("EditCut EditCopy EditPaste EditClear EditSelectAll ");
 
 } // namespace

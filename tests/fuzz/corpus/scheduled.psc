@@ -1,0 +1,2 @@
+<?xml version="1.0"?>
+<School><Name>a</Name><SpecialClass><Title>Art</Title><Teacher>B</Teacher><Duration>45</Duration></SpecialClass><Classroom><Grade>K</Grade><Teacher>A</Teacher><SpecialAttendence><Special Subject="Art">1</Special></SpecialAttendence></Classroom><Schedule><Classes><Class grade="K" teacher="A"/></Classes><Specials><Special title="Art" teacher="B"/></Specials><Meeting class="0" special="0" day="1" start="540" by="quick" at="2026-08-20T14:05:00Z"/><Meeting class="0" lunch="0" day="2" start="660" by="hand" pinned="true"/></Schedule></School>
