@@ -1,6 +1,7 @@
 #include "SvgPictures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -17,7 +18,9 @@ QImage SvgPictures::Draw(const QString& name, const QSize& size, qreal ratio)
     if (const auto drawn = mDrawn.constFind(key); drawn != mDrawn.constEnd())
         return *drawn;
     QImage picture;
-    QSvgRenderer source(QDir(mFolder).filePath(name + QStringLiteral(".svg")));
+    const QString path = QDir(mFolder).filePath(name + QStringLiteral(".svg"));
+    // Looked for first: the renderer complains aloud of a missing file.
+    QSvgRenderer source(QFileInfo::exists(path) ? path : QString());
     if (source.isValid()) {
         picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::transparent);
