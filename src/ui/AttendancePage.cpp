@@ -33,9 +33,14 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         // No selection highlight: the list only ever shows counts and titles.
-        // The focus frame stays, for the keyboard's current row.
+        // The keyboard's current row is tinted instead, the same in every style.
         QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_Selected;
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        if (option.state & QStyle::State_HasFocus) {
+            QColor tint = option.palette.color(QPalette::Highlight);
+            tint.setAlpha(60);
+            painter->fillRect(option.rect, tint);
+        }
         if (index.column() == 0)
             mList.PaintCountCell(*painter, option.rect, mList.TitleOf(index.row()));
         else
@@ -90,6 +95,7 @@ AttendanceList::AttendanceList(QWidget* parent)
     setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::StrongFocus);
+    setAllColumnsShowFocus(true);
     setItemDelegate(new CountCellDelegate(*this));
 }
 
