@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the plain build, the
-# same suites under AddressSanitizer and UndefinedBehaviorSanitizer, and short
-# fuzzing runs of the document reader and the container loader. Ends with
-# "N passed, N failed".
+# Installs what is missing, builds, and runs every test: the plain build, its
+# Debian package checked (tools/check-package.sh), the same suites under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and short fuzzing runs of the
+# document reader and the container loader. Ends with "N passed, N failed".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -39,6 +39,13 @@ run_suite() { # name build-dir cmake-options...
 }
 
 run_suite "tests" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+echo "== the Debian package of that build"
+if "$root/tools/check-package.sh" "$root/build"; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+fi
 run_suite "tests under AddressSanitizer and UndefinedBehaviorSanitizer" "$root/build-asan" \
   -DCMAKE_BUILD_TYPE=Debug -DBELLTIDE_SANITIZE=ON -DBELLTIDE_BENCHMARKS=OFF
 

@@ -4,9 +4,11 @@
 #include "ConvertCommand.h"
 #include "GenerateCommand.h"
 #include "InfoCommand.h"
+#include "ProgramAbout.h"
 
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -23,15 +25,40 @@ constexpr Command kCommands[] = {
     { "generate", &RunGenerateCommand },
 };
 
-constexpr const char* kUsage = "usage: belltide-cli COMMAND ARGUMENTS\n"
-                               "  info FILE.psc [--json]     describe the school a document holds\n"
-                               "  convert IN.psc OUT.psc     read a document and write it again\n"
-                               "  generate FILE.psc [--seed N] [--attempts N] [--thorough] [--engine quick|thorough]\n"
-                               "           [--json OUT|-] [--quiet] [--pdf OUT.pdf [--only LABEL]...]\n"
-                               "                             make a schedule, up to N attempts (10); --thorough\n"
-                               "                             searches thoroughly when they fail, --engine thorough\n"
-                               "                             only thoroughly; without a schedule, says why;\n"
-                               "                             --pdf prints the schedules, one page each\n";
+constexpr const char* kUsage = "Usage: belltide-cli COMMAND ARGUMENTS\n"
+                               "  or:  belltide-cli --help | --version\n";
+
+constexpr const char* kHelp
+    = "Usage: belltide-cli COMMAND ARGUMENTS\n"
+      "  or:  belltide-cli --help | --version\n"
+      "Reads, converts and schedules Belltide school documents (.psc) without a window.\n"
+      "\n"
+      "Commands:\n"
+      "  info FILE.psc [--json]         describe the school a document holds; --json as JSON\n"
+      "  convert IN.psc OUT.psc         read a document and write it again\n"
+      "  generate FILE.psc [OPTION]...  make a schedule as the window does, or say why there is none\n"
+      "\n"
+      "Options of generate:\n"
+      "  --seed N                 start the quick search from seed N\n"
+      "  --attempts N             make up to N quick attempts (10 by default)\n"
+      "  --thorough               search thoroughly when the quick attempts fail\n"
+      "  --engine quick|thorough  search only quickly, or only thoroughly\n"
+      "  --json OUT|-             write the placements as JSON to OUT, or to standard output\n"
+      "  --quiet                  say nothing about the search that succeeded\n"
+      "  --pdf OUT.pdf            print the schedules into a PDF, one landscape page each\n"
+      "  --only LABEL             print only the schedule so named, e.g. \"K: Mrs. Adams\";\n"
+      "                           may be given more than once\n"
+      "\n"
+      "Options:\n"
+      "  -h, --help               print this help and exit\n"
+      "  -V, --version            print the version and exit\n"
+      "\n"
+      "Exit status:\n"
+      "  0  success\n"
+      "  1  no schedule was found (generate)\n"
+      "  2  bad input or bad arguments, with one line on stderr naming the file\n";
+
+const belltide::ProgramAbout kAbout { "belltide-cli", kHelp };
 
 // Drawing PDF pages needs fonts, which need a GUI application; it runs on the
 // offscreen platform, so no display is ever needed.
@@ -51,13 +78,17 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (const auto answer = kAbout.Answer(argc, argv)) {
+        std::fputs(answer->c_str(), stdout);
+        return belltide::cli::kExitOk;
+    }
     const auto app = MakeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h")) {
-        (arguments.isEmpty() ? err : out) << kUsage;
-        return arguments.isEmpty() ? belltide::cli::kExitBadInput : belltide::cli::kExitOk;
+    if (arguments.isEmpty()) {
+        err << kUsage;
+        return belltide::cli::kExitBadInput;
     }
     const QString name = arguments.takeFirst();
     for (const Command& command : kCommands) {

@@ -4,6 +4,7 @@
 // the build. main() loads the container; its entry routine calls RuntimeMain,
 // which starts the application as the program always has.
 
+#include "ProgramAbout.h"
 #include "app/App.h"
 #include "app/ContainerPictures.h"
 #include "app/FileRegistry.h"
@@ -31,6 +32,23 @@
 using namespace belltide;
 
 namespace {
+
+constexpr const char* kHelp = "Usage: belltide [FILE.psc]...\n"
+                              "  or:  belltide --help | --version\n"
+                              "Builds the weekly schedule of an elementary school's special classes, with every\n"
+                              "class's lunch and recess, and prints it.\n"
+                              "\n"
+                              "Opens each school document given in a window of its own; given none, opens the\n"
+                              "school used last, or a new one.\n"
+                              "\n"
+                              "Options:\n"
+                              "  -h, --help       print this help and exit\n"
+                              "  -V, --version    print the version and exit\n"
+                              "\n"
+                              "Environment:\n"
+                              "  BELLTIDE_STARTUP_REPORT  when set, print each picture the program carries as\n"
+                              "                           the window got it (name, size, SHA-256 of its pixels)\n"
+                              "                           once the window is up, and quit\n";
 
 // With BELLTIDE_STARTUP_REPORT set, the program prints each carried picture as
 // the window got it, once the window is up, and quits: a way to check a built
@@ -63,7 +81,11 @@ int RuntimeMain(LoadedApplication* loaded)
     QApplication::setApplicationVersion(AppVersion::Current().DisplayText());
     Resources::SetCarriedPictures(
         [pictures = ContainerPictures(loaded->Resources())](const QString& name) { return pictures.Get(name); });
-    QApplication::setWindowIcon(QPixmap::fromImage(Resources::GetIcon(QStringLiteral("Application"))));
+    const QImage application = Resources::GetIcon(QStringLiteral("Application"));
+    QIcon windowIcon;
+    for (const int size : { 16, 32, 48, 64, 128, 256 })
+        windowIcon.addPixmap(QPixmap::fromImage(Resources::SharpIcon(application, QSize(size, size), 1.0)));
+    QApplication::setWindowIcon(windowIcon);
 
     App app(std::make_unique<FileRegistry>(FileRegistry::DefaultFolder()), std::make_unique<QtDocumentDialogs>());
     app.Launch(QApplication::arguments().mid(1));
@@ -78,6 +100,11 @@ int RuntimeMain(LoadedApplication* loaded)
 
 int main(int argc, char* argv[])
 {
+    // Answered before anything loads, so that no display is needed.
+    if (const auto answer = ProgramAbout { "belltide", kHelp }.Answer(argc, argv)) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     EntryPointTable entries;
     entries.Add(EntryRoutine::kRuntimeEntry, &RuntimeMain);
     // A fault while loading is shown in a message box, which needs the

@@ -32,7 +32,7 @@ AboutWindow::AboutWindow(const AppVersion& version, const QUrl& website, UrlOpen
     const QImage icon = Resources::GetIcon(QStringLiteral("Application"));
     if (!icon.isNull()) {
         Canvas1->setPixmap(
-            QPixmap::fromImage(icon.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            QPixmap::fromImage(Resources::SharpIcon(icon, QSize(kIconSize, kIconSize), devicePixelRatioF())));
     }
 
     StaticText1 = new QLabel(QStringLiteral("Belltide"), this);

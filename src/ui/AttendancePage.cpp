@@ -33,8 +33,14 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         // No selection highlight: the list only ever shows counts and titles.
+        // The keyboard's current row is tinted instead, the same in every style.
         QStyleOptionViewItem plain(option);
         plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        if (option.state & QStyle::State_HasFocus) {
+            QColor tint = option.palette.color(QPalette::Highlight);
+            tint.setAlpha(60);
+            painter->fillRect(option.rect, tint);
+        }
         if (index.column() == 0)
             mList.PaintCountCell(*painter, option.rect, mList.TitleOf(index.row()));
         else
@@ -43,6 +49,26 @@ public:
 
 private:
     AttendanceList& mList;
+};
+
+// Column 0 is drawn, not written; a screen reader gets it in words.
+class AttendanceRow : public QTreeWidgetItem {
+public:
+    AttendanceRow(AttendanceList* list, const QString& title)
+        : QTreeWidgetItem(list, { QString(), title })
+    {
+        setData(1, kRowObjectRole, title);
+    }
+
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && role == Qt::AccessibleTextRole)
+            return static_cast<const AttendanceList*>(treeWidget())
+                ->SpokenCount(QTreeWidgetItem::data(1, kRowObjectRole).toString());
+        if (column == 0 && role == Qt::AccessibleDescriptionRole)
+            return QStringLiteral("Plus adds a time a week, minus takes one away.");
+        return QTreeWidgetItem::data(column, role);
+    }
 };
 
 void DrawRoundButton(QPainter& painter, int left, int top, bool plus)
@@ -68,8 +94,44 @@ AttendanceList::AttendanceList(QWidget* parent)
     header()->setSectionsMovable(false);
     setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    setAllColumnsShowFocus(true);
     setItemDelegate(new CountCellDelegate(*this));
+}
+
+void AttendanceList::AddRow(const QString& title)
+{
+    new AttendanceRow(this, title);
+}
+
+QString AttendanceList::SpokenCount(const QString& title) const
+{
+    const QString classes = ChosenClasses ? ChosenClasses() : QString();
+    if (classes.isEmpty())
+        return title + QStringLiteral(": no class chosen");
+    const int count = CountForTitle ? CountForTitle(title) : 0;
+    if (count < 0)
+        return title + QStringLiteral(": not the same for all ") + classes;
+    return title
+        + QStringLiteral(": %1 a week for ")
+              .arg(count == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(count))
+        + classes;
+}
+
+void AttendanceList::keyPressEvent(QKeyEvent* event)
+{
+    int step = 0;
+    if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal)
+        step = 1;
+    else if (event->key() == Qt::Key_Minus || event->key() == Qt::Key_Underscore)
+        step = -1;
+    if (step == 0 || !currentIndex().isValid()) {
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (CountStepped)
+        CountStepped(currentIndex().row(), step);
 }
 
 QString AttendanceList::TitleOf(int row) const
@@ -126,6 +188,13 @@ AttendancePage::AttendancePage(MainWindow& window, QWidget* parent)
     SASpecialList->setEnabled(false);
     SASpecialList->CountForTitle = [this](const QString& title) { return SACountForSpecial(title); };
     SASpecialList->ButtonZonePressed = [this](int row, int x) { SASpecialList_MouseDown(row, x); };
+    SASpecialList->CountStepped = [this](int row, int step) { StepCount(row, step); };
+    SASpecialList->ChosenClasses = [this] {
+        const QList<QListWidgetItem*> chosen = SAClassList->selectedItems();
+        if (chosen.size() == 1)
+            return chosen.first()->text();
+        return chosen.isEmpty() ? QString() : QStringLiteral("%1 classes").arg(chosen.size());
+    };
 
     auto* page = new QGridLayout(this);
     page->setContentsMargins(16, 12, 16, 10);
@@ -147,10 +216,8 @@ QWidget* AttendancePage::FirstControl() const
 void AttendancePage::SetTitles(const QStringList& titles)
 {
     SASpecialList->clear();
-    for (const QString& title : titles) {
-        auto* item = new QTreeWidgetItem(SASpecialList, { QString(), title });
-        item->setData(1, kRowObjectRole, title);
-    }
+    for (const QString& title : titles)
+        SASpecialList->AddRow(title);
 }
 
 std::vector<std::shared_ptr<Classroom>> AttendancePage::SelectedClasses() const
@@ -182,21 +249,26 @@ void AttendancePage::SAClassList_Change()
 
 void AttendancePage::SASpecialList_MouseDown(int row, int x)
 {
-    const auto classes = SelectedClasses();
-    const QString title = SASpecialList->TitleOf(row);
-    if (classes.empty() || row < 0 || row >= SASpecialList->topLevelItemCount())
-        return;
     // Position within the 30-pixel button zone at the right end of the count column.
     // The zone ends with the count column: a click on a title changes nothing.
     const int zoneX = x - SASpecialList->header()->sectionSize(0) + 30;
     if (zoneX < 0 || zoneX > 30)
         return;
+    StepCount(row, zoneX < 12 ? 1 : zoneX > 18 ? -1 : 0);
+}
+
+void AttendancePage::StepCount(int row, int step)
+{
+    const auto classes = SelectedClasses();
+    const QString title = SASpecialList->TitleOf(row);
+    if (classes.empty() || row < 0 || row >= SASpecialList->topLevelItemCount())
+        return;
     const int count = SACountForSpecial(title);
     int newCount = -2;
-    if (zoneX < 12) {
+    if (step > 0) {
         if (count < kMaxCount)
             newCount = std::max(count + 1, 1);
-    } else if (zoneX > 18) {
+    } else if (step < 0) {
         if (count > 0 || count == -1)
             newCount = std::max(count - 1, 0);
     }

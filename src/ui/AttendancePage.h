@@ -12,7 +12,9 @@ class Classroom;
 class MainWindow;
 
 // The subjects with the weekly count of the classes selected, and the + and -
-// buttons drawn in each row that change it for all of them at once.
+// buttons drawn in each row that change it for all of them at once. From the
+// keyboard, + and - change the count of the current row. A screen reader hears
+// each row's count in words, with the subject and the classes.
 class AttendanceList : public QTreeWidget {
     Q_OBJECT
 
@@ -23,14 +25,22 @@ public:
     std::function<int(const QString& title)> CountForTitle;
     // x is measured in the list's viewport.
     std::function<void(int row, int x)> ButtonZonePressed;
+    // +1 or -1 from the keyboard.
+    std::function<void(int row, int step)> CountStepped;
+    // The classes selected, in words: "K: Mrs. Adams" or "3 classes".
+    std::function<QString()> ChosenClasses;
 
     QString TitleOf(int row) const;
+    void AddRow(const QString& title);
+    // "Art: 2 times a week for K: Mrs. Adams".
+    QString SpokenCount(const QString& title) const;
     // Draws column 0 of a row: the count and the two buttons.
     void PaintCountCell(QPainter& painter, const QRect& cell, const QString& title) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Step 4: how many times a week each class attends each subject.
@@ -53,6 +63,7 @@ public:
 
 private:
     void SASpecialList_MouseDown(int row, int x);
+    void StepCount(int row, int step);
     std::vector<std::shared_ptr<Classroom>> SelectedClasses() const;
 
     MainWindow& mWindow;

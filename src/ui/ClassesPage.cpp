@@ -36,6 +36,7 @@ void ClassesPage::BuildControls()
     ClassList->setSelectionMode(QAbstractItemView::SingleSelection);
     AddRemoveClass = new AddRemoveButtons(this);
     AddRemoveClass->setObjectName(QStringLiteral("AddRemoveClass"));
+    AddRemoveClass->SetActionNames(QStringLiteral("Add a new class"), QStringLiteral("Remove the selected class"));
     AddRemoveClass->SetRemoveEnabled(false);
     ClassTeacher = new NiceEditField(this);
     ClassTeacher->setObjectName(QStringLiteral("ClassTeacher"));

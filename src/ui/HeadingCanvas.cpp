@@ -1,5 +1,7 @@
 #include "HeadingCanvas.h"
 
+#include "Resources.h"
+
 #include <QPainter>
 
 namespace belltide {
@@ -17,6 +19,8 @@ void HeadingCanvas::SetHeading(const QImage& icon, const QString& big, const QSt
     mHeadingIcon = icon;
     mBig = big;
     mSmall = small;
+    setAccessibleName(big);
+    setAccessibleDescription(small);
     update();
 }
 
@@ -36,7 +40,7 @@ void HeadingCanvas::Paint(QPainter& painter) const
     painter.setPen(palette().color(QPalette::Light));
     painter.drawLine(0, 1, w, 1);
     if (!mHeadingIcon.isNull())
-        painter.drawImage(16, 16, mHeadingIcon);
+        Resources::DrawIcon(painter, QRect(QPoint(16, 16), mHeadingIcon.size()), mHeadingIcon);
 
     QFont bigFont = font();
     bigFont.setPointSize(24);

@@ -48,7 +48,8 @@ void HelpCanvas::paintEvent(QPaintEvent*)
     painter.setPen(QColor(128, 128, 128));
     painter.drawLine(0, 0, 0, height());
     if (!mBeloPicture.isNull())
-        painter.drawImage(width() / 2 - mBeloPicture.width() / 2, 0, mBeloPicture);
+        Resources::DrawIcon(
+            painter, QRect(QPoint(width() / 2 - mBeloPicture.width() / 2, 0), mBeloPicture.size()), mBeloPicture);
 }
 
 } // namespace belltide

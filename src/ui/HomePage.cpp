@@ -56,6 +56,8 @@ HomePage::HomePage(QWidget* parent)
         auto* picture
             = new StepPicture(step, Resources::GetIcon(QString::fromLatin1(TextForStep(step).Icon)), 48, this);
         picture->setObjectName(QStringLiteral("HomeCanvases%1").arg(i));
+        picture->setAccessibleName(QString::fromLatin1(entry.Title));
+        picture->setAccessibleDescription(QString::fromLatin1(entry.Description));
         auto* title = new StepLabel(step, WithAccelerator(QString::fromLatin1(entry.Title), entry.Accelerator), this);
         title->setObjectName(QStringLiteral("HomeLabels%1").arg(2 * i));
         title->setTextFormat(Qt::RichText);

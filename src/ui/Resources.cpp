@@ -1,10 +1,13 @@
 #include "Resources.h"
 
 #include "PngReader.h"
+#include "SvgPictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPaintDevice>
+#include <QPainter>
 
 namespace belltide {
 
@@ -18,6 +21,8 @@ QImage IconStore::Get(const QString& name)
         icon = mCarried(name);
     if (icon.isNull() && !mFolder.isEmpty())
         icon = ReadPng(QDir(mFolder).filePath(name + QStringLiteral(".png")));
+    if (!icon.isNull())
+        icon.setText(QString::fromLatin1(kNameKey), name);
     mCache.insert(name, icon);
     return icon;
 }
@@ -63,6 +68,25 @@ QImage GetIcon(const QString& name)
 void SetCarriedPictures(IconStore::Source carried)
 {
     Store().SetCarried(std::move(carried));
+}
+
+QImage SharpIcon(const QImage& icon, const QSize& size, qreal ratio)
+{
+    if (icon.isNull() || (qFuzzyCompare(ratio, 1.0) && icon.size() == size))
+        return icon;
+    static SvgPictures sources;
+    const QImage drawn = sources.Draw(icon.text(QString::fromLatin1(IconStore::kNameKey)), size, ratio);
+    if (!drawn.isNull())
+        return drawn;
+    QImage scaled = icon.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
+void DrawIcon(QPainter& painter, const QRect& target, const QImage& icon)
+{
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter.drawImage(target, SharpIcon(icon, target.size(), ratio));
 }
 
 } // namespace Resources

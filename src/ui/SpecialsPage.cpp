@@ -60,7 +60,8 @@ void SpecialsPage::BuildControls()
         "remove one, click the - button.");
     AddRemoveSpecial = new AddRemoveButtons(this);
     AddRemoveSpecial->setObjectName(QStringLiteral("AddRemoveSpecial"));
-    AddRemoveSpecial->setToolTip(QStringLiteral("Add a new special class or remove the selected special class."));
+    AddRemoveSpecial->SetActionNames(
+        QStringLiteral("Add a new special class"), QStringLiteral("Remove the selected special class"));
     AddRemoveSpecial->SetRemoveEnabled(false);
     SpecialClassTitle = new QComboBox(this);
     SpecialClassTitle->setObjectName(QStringLiteral("SpecialClassTitle"));
@@ -101,23 +102,29 @@ void SpecialsPage::BuildControls()
     auto* right = new QVBoxLayout;
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
-    fields->addWidget(new QLabel(QStringLiteral("Subject:"), this), 0, 0, Qt::AlignRight);
+    // Each label names its field for screen readers too.
+    auto label = [this](const char* text, QWidget* field) {
+        auto* made = new QLabel(QString::fromLatin1(text), this);
+        made->setBuddy(field);
+        return made;
+    };
+    fields->addWidget(label("Subject:", SpecialClassTitle), 0, 0, Qt::AlignRight);
     fields->addWidget(SpecialClassTitle, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Teacher:"), this), 0, 2, Qt::AlignRight);
+    fields->addWidget(label("Teacher:", SpecialTeacher), 0, 2, Qt::AlignRight);
     fields->addWidget(SpecialTeacher, 0, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Class Length:"), this), 1, 0, Qt::AlignRight);
+    fields->addWidget(label("Class Length:", SpecialDuration), 1, 0, Qt::AlignRight);
     auto* length = new QHBoxLayout;
     length->addWidget(SpecialDuration);
     length->addWidget(new QLabel(QStringLiteral("Minutes"), this));
     length->addStretch(1);
     fields->addLayout(length, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Passing Time:"), this), 1, 2, Qt::AlignRight);
+    fields->addWidget(label("Passing Time:", SpecialOverlap), 1, 2, Qt::AlignRight);
     auto* passing = new QHBoxLayout;
     passing->addWidget(SpecialOverlap);
     passing->addWidget(new QLabel(QStringLiteral("Minutes"), this));
     passing->addStretch(1);
     fields->addLayout(passing, 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Maximum Students:"), this), 2, 0, Qt::AlignRight);
+    fields->addWidget(label("Maximum Students:", SpecialMaximumStudents), 2, 0, Qt::AlignRight);
     fields->addWidget(SpecialMaximumStudents, 2, 1, Qt::AlignLeft);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
@@ -132,10 +139,16 @@ void SpecialsPage::BuildControls()
         SetHelp(slider,
             "Use these sliders to set the times that this class is available or not available. Green "
             "means that the class can be attended during that time, and red means that it cannot. Drag "
-            "the tabs to adjust the times, or click anywhere to add another tab.");
+            "the tabs to adjust the times, or click anywhere to add another tab. From the keyboard, Ctrl+Left "
+            "and Ctrl+Right choose a tab, Left and Right move it, Up and Down make the time after it available "
+            "or not, Insert adds a tab and Delete removes it.");
         connect(slider, &SegmentSlider::Changed, this, [this, day] { Availability_Changed(day); });
         Availability[std::size_t(day)] = slider;
-        right->addWidget(new QLabel(QString::fromLatin1(kDayLabels[day]), this));
+        auto* dayLabel = new QLabel(QString::fromLatin1(kDayLabels[day]), this);
+        dayLabel->setBuddy(slider);
+        // Read aloud without the colon: "Monday availability".
+        slider->setAccessibleName(dayLabel->text().chopped(1));
+        right->addWidget(dayLabel);
         right->addWidget(slider);
     }
     right->addStretch(1);

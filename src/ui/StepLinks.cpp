@@ -1,5 +1,7 @@
 #include "StepLinks.h"
 
+#include "Resources.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,7 +22,7 @@ void StepPicture::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(0, 0, width(), height()), mPicture);
+    Resources::DrawIcon(painter, rect(), mPicture);
 }
 
 void StepPicture::mousePressEvent(QMouseEvent* event)

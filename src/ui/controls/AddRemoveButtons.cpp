@@ -1,15 +1,26 @@
 #include "AddRemoveButtons.h"
 
+#include "AccessibleControls.h"
 #include "ui/Resources.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 namespace belltide {
 
 namespace {
 
 constexpr int kRemoveLeft = 23;
+
+void AnnounceStateChange(QObject* buttons)
+{
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(buttons, changed);
+    QAccessible::updateAccessibility(&event);
+}
 
 } // namespace
 
@@ -24,18 +35,50 @@ AddRemoveButtons::AddRemoveButtons(QWidget* parent)
 {
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::NoFocus);
+    AccessibleControls::Install();
+    AddShortcuts();
+    SetActionNames(mAddName, mRemoveName);
+}
+
+// The buttons take no focus, so that a list keeps it; the keyboard reaches
+// them through these. A window shortcut of a hidden page does not fire.
+void AddRemoveButtons::AddShortcuts()
+{
+    auto* add = new QShortcut(this);
+    add->setKeys({ AddShortcut(), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    connect(add, &QShortcut::activated, this, [this] {
+        if (isEnabled() && mAddEnabled)
+            emit Add();
+    });
+    auto* remove = new QShortcut(RemoveShortcut(), this);
+    connect(remove, &QShortcut::activated, this, [this] {
+        if (isEnabled() && mRemoveEnabled)
+            emit Remove();
+    });
+}
+
+void AddRemoveButtons::SetActionNames(const QString& add, const QString& remove)
+{
+    mAddName = add;
+    mRemoveName = remove;
+    setAccessibleName(add + QStringLiteral(", ") + remove);
+    setToolTip(QStringLiteral("%1 (%2)\n%3 (%4)")
+                   .arg(add, AddShortcut().toString(QKeySequence::NativeText), remove,
+                       RemoveShortcut().toString(QKeySequence::NativeText)));
 }
 
 void AddRemoveButtons::SetAddEnabled(bool enabled)
 {
     mAddEnabled = enabled;
     update();
+    AnnounceStateChange(this);
 }
 
 void AddRemoveButtons::SetRemoveEnabled(bool enabled)
 {
     mRemoveEnabled = enabled;
     update();
+    AnnounceStateChange(this);
 }
 
 int AddRemoveButtons::ButtonAt(int x, int y) const
@@ -92,8 +135,10 @@ void AddRemoveButtons::Paint(QPainter& painter) const
 {
     const bool addEnabled = isEnabled() && mAddEnabled;
     const bool removeEnabled = isEnabled() && mRemoveEnabled;
-    painter.drawImage(0, 0, !addEnabled ? PicAddDisabled : mButton == 1 ? PicAddPressed : PicAdd);
-    painter.drawImage(kRemoveLeft, 0, !removeEnabled ? PicRemoveDisabled : mButton == 2 ? PicRemovePressed : PicRemove);
+    const QImage& add = !addEnabled ? PicAddDisabled : mButton == 1 ? PicAddPressed : PicAdd;
+    const QImage& remove = !removeEnabled ? PicRemoveDisabled : mButton == 2 ? PicRemovePressed : PicRemove;
+    Resources::DrawIcon(painter, QRect(QPoint(0, 0), add.size()), add);
+    Resources::DrawIcon(painter, QRect(QPoint(kRemoveLeft, 0), remove.size()), remove);
 }
 
 } // namespace belltide

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QImage>
+#include <QKeySequence>
 #include <QWidget>
 
 namespace belltide {
 
 // The + and - buttons under a list. The pressed look follows the pointer
 // while the button is held, and nothing is raised for a disabled button.
+// Each button also has a shortcut, which its tooltip shows, and a name that
+// says what it adds or removes.
 class AddRemoveButtons : public QWidget {
     Q_OBJECT
 
@@ -23,6 +26,14 @@ public:
     void PushAdd() { emit Add(); }
     void PushRemove() { emit Remove(); }
     void Update() { update(); }
+
+    static QKeySequence AddShortcut() { return QKeySequence(Qt::CTRL | Qt::Key_Plus); }
+    static QKeySequence RemoveShortcut() { return QKeySequence(Qt::CTRL | Qt::Key_Minus); }
+    // What the buttons do, e.g. "Add a class": their accessible names, and
+    // with their shortcuts the tooltip.
+    void SetActionNames(const QString& add, const QString& remove);
+    const QString& AddName() const { return mAddName; }
+    const QString& RemoveName() const { return mRemoveName; }
 
     // 0 none, 1 the + button, 2 the - button.
     int PressedButton() const { return mButton; }
@@ -42,6 +53,10 @@ protected:
 
 private:
     int ButtonAt(int x, int y) const;
+    void AddShortcuts();
+
+    QString mAddName = QStringLiteral("Add");
+    QString mRemoveName = QStringLiteral("Remove");
 
     int mButton = 0;
     bool mAddEnabled = true;

@@ -1,5 +1,8 @@
 #include "SegmentSlider.h"
 
+#include "AccessibleControls.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,6 +28,11 @@ int RoundDownToMultiple(int value, int step)
     return value - remainder;
 }
 
+int RoundUpToMultiple(int value, int step)
+{
+    return -RoundDownToMultiple(-value, step);
+}
+
 } // namespace
 
 SegmentSlider::SegmentSlider(QWidget* parent)
@@ -33,8 +41,9 @@ SegmentSlider::SegmentSlider(QWidget* parent)
     , SectionPoints { 0, 100 }
 {
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    AccessibleControls::Install();
 }
 
 void SegmentSlider::SetMinimum(int value)
@@ -199,12 +208,17 @@ void SegmentSlider::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (TabDragging < 0)
         return;
+    // The keyboard carries on with the tab the mouse left.
+    const int released
+        = TabIsRemoved ? SectionPoints[std::size_t(TabDragging) - 1] : SectionPoints[std::size_t(TabDragging)];
     TabDragging = -1;
     TabIsRemoved = false;
     ReduceSections();
+    SelectSectionAt(released);
     DisplayExactTimeOver = -1;
     Redraw();
     emit Changed();
+    AnnounceValue();
 }
 
 void SegmentSlider::leaveEvent(QEvent*)
@@ -221,7 +235,153 @@ void SegmentSlider::wheelEvent(QWheelEvent* event)
 
 void SegmentSlider::keyPressEvent(QKeyEvent* event)
 {
-    QWidget::keyPressEvent(event);
+    if (!isEnabled() || TabDragging >= 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    const int steps = event->modifiers() & Qt::ShiftModifier ? 12 : 1;
+    bool changed = false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int direction = event->key() == Qt::Key_Left ? -1 : 1;
+        if (control)
+            SelectedTab = std::clamp(ClampedSelection() + direction, 0, PointCount() - 1);
+        else
+            changed = MoveSelectedTab(direction * steps);
+        break;
+    }
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        changed = SetSelectedAvailability(event->key() == Qt::Key_Up);
+        break;
+    case Qt::Key_Insert:
+        changed = SplitSelectedSection();
+        break;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        changed = RemoveSelectedTab();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    DisplayExactTimeOver = ClampedSelection();
+    Redraw();
+    if (changed) {
+        emit Changed();
+        AnnounceValue();
+    }
+}
+
+void SegmentSlider::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    Redraw();
+}
+
+void SegmentSlider::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    DisplayExactTimeOver = -1;
+    Redraw();
+}
+
+int SegmentSlider::ClampedSelection() const
+{
+    return std::clamp(SelectedTab, 0, PointCount() - 1);
+}
+
+// A tab keeps a step away from its neighbours: meeting one would merge the
+// sections in a way the keyboard user did not ask for. Delete removes a tab.
+bool SegmentSlider::MoveSelectedTab(int steps)
+{
+    const auto tab = std::size_t(ClampedSelection());
+    if (tab == 0)
+        return false;
+    const int step = std::max(StepSize, 1);
+    const int value = SectionPoints[tab];
+    const int wanted
+        = steps > 0 ? RoundDownToMultiple(value, step) + steps * step : RoundUpToMultiple(value, step) + steps * step;
+    const int lowest = SectionPoints[tab - 1] + step;
+    const int highest = SectionPoints[tab + 1] - step;
+    if (lowest > highest)
+        return false;
+    const int moved = std::clamp(wanted, lowest, highest);
+    if (moved == value)
+        return false;
+    SectionPoints[tab] = moved;
+    return true;
+}
+
+bool SegmentSlider::SetSelectedAvailability(bool available)
+{
+    const auto tab = std::size_t(ClampedSelection());
+    if (SectionAvailability[tab] == available)
+        return false;
+    const int value = SectionPoints[tab];
+    SectionAvailability[tab] = available;
+    ReduceSections();
+    SelectSectionAt(value);
+    return true;
+}
+
+// The second half of the selected section changes its availability, with a
+// new tab between the halves that becomes the selected one.
+bool SegmentSlider::SplitSelectedSection()
+{
+    const auto tab = std::size_t(ClampedSelection());
+    const int middle = RoundDownToMultiple((SectionPoints[tab] + SectionPoints[tab + 1]) / 2, std::max(StepSize, 1));
+    if (middle <= SectionPoints[tab] || middle >= SectionPoints[tab + 1])
+        return false;
+    InsertBoundary(tab + 1, middle, !SectionAvailability[tab]);
+    ReduceSections();
+    SelectSectionAt(middle);
+    return true;
+}
+
+bool SegmentSlider::RemoveSelectedTab()
+{
+    const auto tab = std::size_t(ClampedSelection());
+    if (tab == 0)
+        return false;
+    const int before = SectionPoints[tab - 1];
+    RemoveBoundary(tab);
+    ReduceSections();
+    SelectSectionAt(before);
+    return true;
+}
+
+// Selects the boundary of the section holding `value`.
+void SegmentSlider::SelectSectionAt(int value)
+{
+    int section = 0;
+    while (section + 1 < PointCount() && SectionPoints[std::size_t(section + 1)] <= value)
+        ++section;
+    SelectedTab = section;
+}
+
+QString SegmentSlider::TextForValue(int value) const
+{
+    return TimeForValue ? TimeForValue(value) : QString::number(value);
+}
+
+QString SegmentSlider::AvailabilityText() const
+{
+    QStringList ranges;
+    for (std::size_t i = 0; i < SectionAvailability.size(); ++i) {
+        if (SectionAvailability[i] && SectionPoints[i] < SectionPoints[i + 1])
+            ranges << TextForValue(SectionPoints[i]) + QStringLiteral(" to ") + TextForValue(SectionPoints[i + 1]);
+    }
+    return ranges.isEmpty() ? QStringLiteral("Not available") : QStringLiteral("Available ") + ranges.join(u", ");
+}
+
+void SegmentSlider::AnnounceValue()
+{
+    QAccessibleValueChangeEvent event(this, AvailabilityText());
+    QAccessible::updateAccessibility(&event);
 }
 
 void SegmentSlider::paintEvent(QPaintEvent*)
@@ -274,16 +434,23 @@ void SegmentSlider::Paint(QPainter& painter) const
             tab.lineTo(x - 4, h - 1);
             tab.lineTo(x - 4, middle + 3);
             tab.closeSubpath();
-            painter.setPen(Qt::black);
+            // The keyboard's tab is outlined thicker, in the focus colour.
+            const bool selected = hasFocus() && int(i) == ClampedSelection();
+            painter.setPen(selected ? QPen(palette().color(QPalette::Highlight), 2) : QPen(Qt::black));
             painter.setBrush(SectionAvailability[i] ? kAvailable : kUnavailable);
             painter.drawPath(tab);
+        }
+        if (hasFocus() && ClampedSelection() == 0) {
+            // The start of the range has no tab: a mark under it instead.
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.drawLine(QPointF(kMargin, h - 2), QPointF(kMargin + 8, h - 2));
         }
         painter.setRenderHint(QPainter::Antialiasing, false);
     }
 
     if (DisplayExactTimeOver > 0 && std::size_t(DisplayExactTimeOver) + 1 < SectionPoints.size()) {
         const int value = SectionPoints[std::size_t(DisplayExactTimeOver)];
-        const QString text = TimeForValue ? TimeForValue(value) : QString::number(value);
+        const QString text = TextForValue(value);
         const int x = int(XForValue(value));
         const int textWidth = painter.fontMetrics().horizontalAdvance(text);
         // Beside the tab, on whichever side has room.

@@ -9,7 +9,10 @@ namespace belltide {
 
 // Divides a range of values (minutes of the day on the pages) into sections
 // that are available (green) or not (red). Tabs between sections are dragged,
-// inserted by clicking, and removed by pulling them off the control.
+// inserted by clicking, and removed by pulling them off the control. From the
+// keyboard, Ctrl+Left/Right choose a tab (or the start of the range), Left and
+// Right move it a step (Shift: twelve), Up and Down make the section after it
+// available or not, Insert splits that section and Delete removes the tab.
 class SegmentSlider : public QWidget {
     Q_OBJECT
 
@@ -21,6 +24,8 @@ public:
     int TabDragging = -1;
     bool TabIsRemoved = false;
     int DisplayExactTimeOver = -1;
+    // The boundary the keyboard works on; 0 is the start of the range.
+    int SelectedTab = 0;
     int StepSize = 1;
     // Text shown by a tab for its value; plain minutes when unset.
     std::function<QString(int)> TimeForValue;
@@ -40,6 +45,10 @@ public:
     void ReduceSections();
     void Redraw() { update(); }
 
+    // What a screen reader says as the value: the available times, e.g.
+    // "Available 8:10 AM to 10:00 AM, 11:00 AM to 3:00 PM".
+    QString AvailabilityText() const;
+
     // The whole drawing, callable on any painter (tests render it to an image).
     void Paint(QPainter& painter) const;
 
@@ -57,6 +66,8 @@ protected:
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     double Scale() const;
@@ -66,6 +77,14 @@ private:
     void InsertBoundary(std::size_t index, int value, bool available);
     void RemoveBoundary(std::size_t index);
     void DragTo(int x, int y);
+    QString TextForValue(int value) const;
+    int ClampedSelection() const;
+    bool MoveSelectedTab(int steps);
+    bool SetSelectedAvailability(bool available);
+    bool SplitSelectedSection();
+    bool RemoveSelectedTab();
+    void SelectSectionAt(int value);
+    void AnnounceValue();
 
     int mNumberOfHatches = 0;
     int mRemovedValue = 0;
