@@ -1,277 +1,181 @@
 #include "GenerateCommand.h"
 
-#include "PdfExport.h"
-
 #include "CliCommand.h"
+#include "PdfExport.h"
+#include "ScheduleArguments.h"
+#include "ScheduleJson.h"
 #include "engine/Schedule.h"
-#include "engine/ScheduleClassroom.h"
 #include "engine/ScheduleGenerator.h"
-#include "engine/ScheduleSpecial.h"
-#include "model/Classroom.h"
-#include "model/FileSaving.h"
+#include "engine/SchoolTimetable.h"
 #include "model/School.h"
 #include "model/SchoolDocument.h"
-#include "model/SpecialClass.h"
+#include "model/Timetable.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 
-#include <optional>
+#include <memory>
 
 using namespace belltide;
+using namespace belltide::cli;
 
 namespace {
 
-constexpr const char* kUsage = "belltide-cli generate: expected FILE.psc [--seed N] [--attempts N] "
-                               "[--thorough] [--engine quick|thorough] [--json OUT|-] [--quiet]\n"
-                               "                             [--pdf OUT.pdf [--only LABEL]...]\n";
-
-struct GenerateArguments {
-    QString File;
-    GenerationOptions Options;
-    std::optional<QString> JsonPath;
-    bool Quiet = false;
-    bool ThoroughAfterQuick = false;
-    bool ThoroughOnly = false;
-    std::optional<QString> PdfPath;
-    QStringList Only;
+struct Opened {
+    std::shared_ptr<belltide::School> School;
+    int Exit = kExitOk;
 };
 
-// Accepts "--name value" and "--name=value".
-std::optional<GenerateArguments> ParseArguments(const QStringList& arguments, QTextStream& err)
+Opened Open(const QString& file, QTextStream& err)
 {
-    GenerateArguments parsed;
-    QStringList files;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString name = arguments[i];
-        std::optional<QString> value;
-        if (name.startsWith(QStringLiteral("--")) && name.contains(u'=')) {
-            value = name.section(u'=', 1);
-            name = name.section(u'=', 0, 0);
+    QString warning;
+    auto read = SchoolDocument::Read(file, &warning);
+    if (!read) {
+        err << read.Error() << '\n';
+        return { nullptr, kExitBadInput };
+    }
+    if (!warning.isEmpty())
+        err << file << ": " << warning << '\n';
+    return { read.TakeValue(), kExitOk };
+}
+
+// The JSON and PDF the options ask for, from the school's grid.
+int WriteOutputs(School& school, const GenerationInputs& inputs, const ScheduleArguments& arguments,
+    std::int32_t attempt, std::uint64_t seed, QTextStream& out, QTextStream& err)
+{
+    if (arguments.JsonPath
+        && !WriteJson(*arguments.JsonPath, ScheduleJson(school, inputs, *school.Schedule, attempt, seed), out, err))
+        return kExitBadInput;
+    if (arguments.PdfPath) {
+        const Status printed = WriteSchedulePdf(school, arguments.Only, *arguments.PdfPath);
+        if (!printed) {
+            err << printed.Error() << '\n';
+            return kExitBadInput;
         }
-        auto takeValue = [&]() -> std::optional<QString> {
-            if (value)
-                return value;
-            if (i + 1 < arguments.size())
-                return arguments[++i];
-            err << "belltide-cli generate: " << name << " needs a value\n";
-            return std::nullopt;
-        };
-        if (name == QStringLiteral("--quiet") && !value) {
-            parsed.Quiet = true;
-        } else if (name == QStringLiteral("--thorough") && !value) {
-            parsed.ThoroughAfterQuick = true;
-        } else if (name == QStringLiteral("--engine")) {
-            const auto text = takeValue();
-            if (!text || (*text != QStringLiteral("quick") && *text != QStringLiteral("thorough"))) {
-                if (text)
-                    err << "belltide-cli generate: --engine takes quick or thorough, not \"" << *text << "\"\n";
-                return std::nullopt;
-            }
-            parsed.ThoroughOnly = *text == QStringLiteral("thorough");
-        } else if (name == QStringLiteral("--seed")) {
-            const auto text = takeValue();
-            bool ok = false;
-            const qulonglong seed = text ? text->toULongLong(&ok) : 0;
-            if (!ok) {
-                if (text)
-                    err << "belltide-cli generate: --seed takes a whole number, not \"" << *text << "\"\n";
-                return std::nullopt;
-            }
-            parsed.Options.Seed = seed;
-        } else if (name == QStringLiteral("--attempts")) {
-            const auto text = takeValue();
-            bool ok = false;
-            const int attempts = text ? text->toInt(&ok) : 0;
-            if (!ok || attempts < 1) {
-                if (text)
-                    err << "belltide-cli generate: --attempts takes a number of 1 or more, not \"" << *text << "\"\n";
-                return std::nullopt;
-            }
-            parsed.Options.Attempts = attempts;
-        } else if (name == QStringLiteral("--json")) {
-            parsed.JsonPath = takeValue();
-            if (!parsed.JsonPath)
-                return std::nullopt;
-        } else if (name == QStringLiteral("--pdf")) {
-            parsed.PdfPath = takeValue();
-            if (!parsed.PdfPath)
-                return std::nullopt;
-        } else if (name == QStringLiteral("--only")) {
-            const std::optional<QString> label = takeValue();
-            if (!label)
-                return std::nullopt;
-            parsed.Only << *label;
-        } else if (name.startsWith(u'-') && name != QStringLiteral("-")) {
-            err << "belltide-cli generate: unknown option " << name << '\n';
-            return std::nullopt;
+    }
+    return kExitOk;
+}
+
+QString Meetings(std::size_t count)
+{
+    return count == 1 ? QStringLiteral("1 meeting") : QStringLiteral("%1 meetings").arg(count);
+}
+
+int Search(const char* command, SchoolTimetable::Starting from, const QStringList& arguments, QTextStream& out,
+    QTextStream& err)
+{
+    const auto parsed = ParseScheduleArguments(command, Takes::Search, arguments, err);
+    if (!parsed)
+        return kExitBadInput;
+    Opened opened = Open(parsed->File, err);
+    if (!opened.School)
+        return opened.Exit;
+    School& school = *opened.School;
+    const bool completing = from == SchoolTimetable::Starting::FromAll;
+    if (completing && !school.Timetable) {
+        err << parsed->File << " has no saved schedule to complete.\n";
+        return kExitNoSchedule;
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    auto inputs = SchoolTimetable::SearchInputs(school, school.Timetable.get(), from);
+    if (!inputs) {
+        err << parsed->File << ": " << inputs.Error() << '\n';
+        return kExitBadInput;
+    }
+    GenerationOptions options = parsed->Options;
+    // Completing is the window's Complete: the thorough search follows by itself.
+    if (completing && options.Engine == SearchEngine::Quick)
+        options.Engine = SearchEngine::QuickThenThorough;
+    ScheduleGenerator generator;
+    const GenerationResult result = generator.Run(inputs.Value(), options);
+    const double milliseconds = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    if (!result.Schedule) {
+        err << result.FailureMessage() << '\n';
+        return kExitNoSchedule;
+    }
+
+    // Keep standard output for the schedule when it goes there.
+    QTextStream& report = parsed->JsonPath == QStringLiteral("-") ? err : out;
+    if (!parsed->Quiet) {
+        if (result.Thorough) {
+            report << "Schedule found by the thorough search in " << QString::number(milliseconds, 'f', 1) << " ms";
+            if (result.AttemptsMade > 0)
+                report << " after " << result.AttemptsMade << " quick attempts";
+            report << ".\n";
         } else {
-            files << arguments[i];
+            report << "Schedule found on attempt " << result.Attempt << " of " << options.Attempts << " in "
+                   << QString::number(milliseconds, 'f', 1) << " ms (seed " << result.Seed << ").\n";
+        }
+        if (completing) {
+            report << "Kept " << (inputs.Value().Fixed.size() - result.Released.size()) << " of "
+                   << Meetings(school.Timetable->Meetings.size()) << ".\n";
+        }
+        for (const QString& moved : SchoolTimetable::Released(inputs.Value(), result))
+            report << "Had to move: " << moved << '\n';
+    }
+    school.Timetable = SchoolTimetable::AfterSearch(inputs.Value(), result, school.Timetable.get());
+    const auto drawn = SchoolTimetable::RefreshGrid(school);
+    if (!drawn)
+        return kExitBadInput;
+    if (const int written = WriteOutputs(school, *drawn, *parsed, result.Attempt, result.Seed, out, err))
+        return written;
+    if (parsed->Save) {
+        const Status saved = SchoolDocument::Write(school, parsed->File);
+        if (!saved) {
+            err << saved.Error() << '\n';
+            return kExitBadInput;
         }
     }
-    if (files.size() != 1) {
-        err << kUsage;
-        return std::nullopt;
-    }
-    parsed.File = files[0];
-    parsed.Options.Engine = parsed.ThoroughOnly ? SearchEngine::Thorough
-        : parsed.ThoroughAfterQuick             ? SearchEngine::QuickThenThorough
-                                                : SearchEngine::Quick;
-    return parsed;
-}
-
-QString JsonString(const QString& text)
-{
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            quoted += u'\\' + QString(c);
-        else if (c == u'\n')
-            quoted += QStringLiteral("\\n");
-        else if (c == u'\r')
-            quoted += QStringLiteral("\\r");
-        else if (c == u'\t')
-            quoted += QStringLiteral("\\t");
-        else if (c.unicode() < 0x20)
-            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            quoted += c;
-    }
-    return quoted + u'"';
-}
-
-// What a class-row block stands for: a special of the school, a lunch seat or recess.
-QString MeetingFields(
-    const ScheduleSpecial& item, const School& school, const QHash<const ScheduleSpecial*, int>& seats)
-{
-    const QString subject = QStringLiteral("\"subject\": ") + JsonString(item.Subject);
-    if (item.Tag) {
-        const auto found = std::find(school.Specials.begin(), school.Specials.end(), item.Tag);
-        const auto index = found == school.Specials.end() ? -1 : found - school.Specials.begin();
-        return subject + QStringLiteral(", \"special\": %1").arg(index);
-    }
-    if (seats.contains(&item))
-        return subject + QStringLiteral(", \"seat\": %1").arg(seats.value(&item));
-    return subject;
-}
-
-QString ScheduleJson(const School& school, const GenerationInputs& inputs, const GenerationResult& result)
-{
-    const Schedule& schedule = *result.Schedule;
-    QString json = QStringLiteral("{\"school\": %1, \"slotsPerDay\": %2, \"dayStartAt\": %3, \"attempt\": %4, "
-                                  "\"seed\": %5,\n \"classes\": [")
-                       .arg(JsonString(school.Name))
-                       .arg(inputs.SlotsPerDay)
-                       .arg(school.DayStartAt)
-                       .arg(result.Attempt)
-                       .arg(result.Seed);
-    QStringList entries;
-    for (std::size_t i = 0; i < school.Classes.size(); ++i) {
-        entries << QStringLiteral("{\"index\": %1, \"grade\": %2, \"teacher\": %3}")
-                       .arg(i)
-                       .arg(JsonString(school.Classes[i]->Grade), JsonString(school.Classes[i]->Teacher));
-    }
-    json += entries.isEmpty() ? QString() : QStringLiteral("\n  ") + entries.join(QStringLiteral(",\n  "));
-    json += QStringLiteral("],\n \"specials\": [");
-    entries.clear();
-    for (std::size_t i = 0; i < school.Specials.size(); ++i) {
-        entries << QStringLiteral("{\"index\": %1, \"title\": %2, \"teacher\": %3}")
-                       .arg(i)
-                       .arg(JsonString(school.Specials[i]->Title), JsonString(school.Specials[i]->Teacher));
-    }
-    json += entries.isEmpty() ? QString() : QStringLiteral("\n  ") + entries.join(QStringLiteral(",\n  "));
-
-    QHash<const ScheduleSpecial*, int> seats;
-    for (const auto& special : inputs.Specials) {
-        if (!special->Tag)
-            seats.insert(special.get(), static_cast<int>(seats.size()) + 1);
-    }
-    json += QStringLiteral("],\n \"lunchSeats\": %1,\n \"meetings\": [").arg(seats.size());
-    entries.clear();
-    for (std::int32_t row = 0; row < schedule.HeadingCount(); ++row) {
-        const auto room = schedule.Heading(row);
-        for (std::int32_t minute = 0; minute < schedule.MinuteCount();) {
-            std::int32_t length = 0;
-            const auto item = std::dynamic_pointer_cast<ScheduleSpecial>(schedule.ScheduledItem(*room, minute, length));
-            if (!item) {
-                ++minute;
-                continue;
-            }
-            entries << QStringLiteral("{\"class\": %1, %2, \"day\": %3, \"slot\": %4, \"length\": %5}")
-                           .arg(row)
-                           .arg(MeetingFields(*item, school, seats))
-                           .arg(minute / inputs.SlotsPerDay)
-                           .arg(minute % inputs.SlotsPerDay)
-                           .arg(length);
-            minute += length;
-        }
-    }
-    json += entries.isEmpty() ? QString() : QStringLiteral("\n  ") + entries.join(QStringLiteral(",\n  "));
-    return json + QStringLiteral("]}\n");
-}
-
-bool WriteJson(const QString& path, const QString& json, QTextStream& out, QTextStream& err)
-{
-    if (path == QStringLiteral("-")) {
-        out << json;
-        return true;
-    }
-    if (const Status written = FileSaving::WriteWhole(path, json.toUtf8()); !written) {
-        err << FileSaving::FailureSentence(path, written.Error()) << '\n';
-        return false;
-    }
-    return true;
+    return kExitOk;
 }
 
 } // namespace
 
 int RunGenerateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    const std::optional<GenerateArguments> parsed = ParseArguments(arguments, err);
+    return Search("generate", SchoolTimetable::Starting::FromPinned, arguments, out, err);
+}
+
+int RunCompleteCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    return Search("complete", SchoolTimetable::Starting::FromAll, arguments, out, err);
+}
+
+int RunShowCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const auto parsed = ParseScheduleArguments("show", Takes::OutputOnly, arguments, err);
     if (!parsed)
-        return cli::kExitBadInput;
-    const auto read = SchoolDocument::Read(parsed->File);
-    if (!read) {
-        err << read.Error() << '\n';
-        return cli::kExitBadInput;
+        return kExitBadInput;
+    Opened opened = Open(parsed->File, err);
+    if (!opened.School)
+        return opened.Exit;
+    School& school = *opened.School;
+    if (!school.Timetable) {
+        err << parsed->File << " has no saved schedule.\n";
+        return kExitNoSchedule;
     }
-    School& school = *read.Value();
-
-    QElapsedTimer timer;
-    timer.start();
-    const auto inputs = ScheduleGenerator::BuildInputs(school);
-    if (!inputs) {
-        err << parsed->File << ": " << inputs.Error() << '\n';
-        return cli::kExitBadInput;
-    }
-    ScheduleGenerator generator;
-    const GenerationResult result = generator.Run(inputs.Value(), parsed->Options);
-    const double milliseconds = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-
-    if (!result.Schedule) {
-        err << result.FailureMessage() << '\n';
-        return cli::kExitNoSchedule;
-    }
-    // Keep standard output for the schedule when it goes there.
+    // Shown as it would open in the window: what no longer fits is left out.
+    const std::size_t saved = school.Timetable->Meetings.size();
+    const SchoolTimetable::Fitted fitted = SchoolTimetable::Fit(school, school.Timetable);
+    school.Timetable = fitted.Timetable;
+    const SchoolTimetable::Shortfall shortfall = SchoolTimetable::Missing(school, *school.Timetable);
     QTextStream& report = parsed->JsonPath == QStringLiteral("-") ? err : out;
-    if (!parsed->Quiet && result.Thorough) {
-        report << "Schedule found by the thorough search in " << QString::number(milliseconds, 'f', 1) << " ms";
-        if (result.AttemptsMade > 0)
-            report << " after " << result.AttemptsMade << " quick attempts";
-        report << ".\n";
-    } else if (!parsed->Quiet) {
-        report << "Schedule found on attempt " << result.Attempt << " of " << parsed->Options.Attempts << " in "
-               << QString::number(milliseconds, 'f', 1) << " ms (seed " << result.Seed << ").\n";
+    if (!parsed->Quiet) {
+        report << "Saved schedule: " << Meetings(saved);
+        if (fitted.Why.isEmpty() && shortfall.Missing == 0)
+            report << ", all of them fitting the school.\n";
+        else
+            report << "; " << fitted.Why.size() << " no longer fit and " << shortfall.Missing << " are missing.\n";
+        for (const QString& why : fitted.Why)
+            report << "No longer fits: " << why << '\n';
+        for (const QString& missing : shortfall.Meetings)
+            report << "Missing: " << missing << '\n';
     }
-    if (parsed->JsonPath && !WriteJson(*parsed->JsonPath, ScheduleJson(school, inputs.Value(), result), out, err))
-        return cli::kExitBadInput;
-    if (parsed->PdfPath) {
-        school.Schedule = result.Schedule;
-        const Status printed = WriteSchedulePdf(school, parsed->Only, *parsed->PdfPath);
-        if (!printed) {
-            err << printed.Error() << '\n';
-            return cli::kExitBadInput;
-        }
+    const auto drawn = SchoolTimetable::RefreshGrid(school);
+    if (!drawn) {
+        err << parsed->File << ": the school's times are impossible, so its schedule cannot be shown.\n";
+        return kExitBadInput;
     }
-    return cli::kExitOk;
+    return WriteOutputs(school, *drawn, *parsed, 0, 0, out, err);
 }

@@ -1,12 +1,14 @@
 #include "InfoCommand.h"
 
 #include "CliCommand.h"
+#include "engine/SchoolTimetable.h"
 #include "model/AvailabilityRanges.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SchoolDocument.h"
 #include "model/SpecialClass.h"
 #include "model/TimeText.h"
+#include "model/Timetable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -43,7 +45,39 @@ QString AttendanceText(const Classroom& classroom)
     return parts.isEmpty() ? QStringLiteral("no specials") : parts.join(QStringLiteral(", "));
 }
 
-void PrintText(const School& school, QTextStream& out)
+// Whether the document keeps a schedule, and how well it fits the school.
+struct SavedSchedule {
+    bool Saved = false;
+    std::size_t Meetings = 0;
+    qsizetype NoLongerFit = 0;
+    std::int32_t Missing = 0;
+};
+
+SavedSchedule Examine(School& school)
+{
+    SavedSchedule saved;
+    if (!school.Timetable)
+        return saved;
+    saved.Saved = true;
+    saved.Meetings = school.Timetable->Meetings.size();
+    const SchoolTimetable::Fitted fitted = SchoolTimetable::Fit(school, school.Timetable);
+    saved.NoLongerFit = fitted.Why.size();
+    saved.Missing = SchoolTimetable::Missing(school, *fitted.Timetable).Missing;
+    return saved;
+}
+
+QString ScheduleText(const SavedSchedule& saved)
+{
+    if (!saved.Saved)
+        return QStringLiteral("none saved");
+    QString text = QStringLiteral("%1 meetings saved").arg(saved.Meetings);
+    if (saved.NoLongerFit == 0 && saved.Missing == 0)
+        return text + QStringLiteral(", fitting the school");
+    return text
+        + QStringLiteral("; %1 no longer fit the school and %2 are missing").arg(saved.NoLongerFit).arg(saved.Missing);
+}
+
+void PrintText(const School& school, const SavedSchedule& saved, QTextStream& out)
 {
     out << "School: " << school.Name << '\n';
     out << "School day: " << Range(school.DayStartAt, school.DayEndAt) << '\n';
@@ -52,6 +86,7 @@ void PrintText(const School& school, QTextStream& out)
         << " minutes of lunch then " << school.LunchRecessTime << " minutes of recess, " << school.LunchMaxClasses
         << " classes at a time\n";
     out << "Interrupt-free time: " << school.InterruptFreeTime << " minutes\n";
+    out << "Schedule: " << ScheduleText(saved) << '\n';
 
     out << "\nSpecial classes (" << school.Specials.size() << "):\n";
     for (const auto& special : school.Specials) {
@@ -92,7 +127,7 @@ QJsonObject ClassJson(const Classroom& classroom)
         { QStringLiteral("students"), classroom.NumberOfStudents }, { QStringLiteral("attendance"), attendance } };
 }
 
-void PrintJson(const School& school, QTextStream& out)
+void PrintJson(const School& school, const SavedSchedule& saved, QTextStream& out)
 {
     QJsonArray specials;
     for (const auto& special : school.Specials)
@@ -108,7 +143,12 @@ void PrintJson(const School& school, QTextStream& out)
         { QStringLiteral("lunchRecessTime"), school.LunchRecessTime },
         { QStringLiteral("lunchMaxClasses"), school.LunchMaxClasses },
         { QStringLiteral("interruptFreeTime"), school.InterruptFreeTime }, { QStringLiteral("specials"), specials },
-        { QStringLiteral("classes"), classes } };
+        { QStringLiteral("classes"), classes },
+        { QStringLiteral("schedule"),
+            QJsonObject { { QStringLiteral("saved"), saved.Saved },
+                { QStringLiteral("meetings"), qint64(saved.Meetings) },
+                { QStringLiteral("noLongerFit"), qint64(saved.NoLongerFit) },
+                { QStringLiteral("missing"), saved.Missing } } } };
     out << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
@@ -122,14 +162,18 @@ int RunInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         err << "belltide-cli info: expected FILE.psc [--json]\n";
         return cli::kExitBadInput;
     }
-    const auto school = SchoolDocument::Read(files[0]);
+    QString warning;
+    const auto school = SchoolDocument::Read(files[0], &warning);
     if (!school) {
         err << school.Error() << '\n';
         return cli::kExitBadInput;
     }
+    if (!warning.isEmpty())
+        err << files[0] << ": " << warning << '\n';
+    const SavedSchedule saved = Examine(*school.Value());
     if (json)
-        PrintJson(*school.Value(), out);
+        PrintJson(*school.Value(), saved, out);
     else
-        PrintText(*school.Value(), out);
+        PrintText(*school.Value(), saved, out);
     return cli::kExitOk;
 }

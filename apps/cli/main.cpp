@@ -23,6 +23,8 @@ constexpr Command kCommands[] = {
     { "info", &RunInfoCommand },
     { "convert", &RunConvertCommand },
     { "generate", &RunGenerateCommand },
+    { "complete", &RunCompleteCommand },
+    { "show", &RunShowCommand },
 };
 
 constexpr const char* kUsage = "Usage: belltide-cli COMMAND ARGUMENTS\n"
@@ -36,15 +38,21 @@ constexpr const char* kHelp
       "Commands:\n"
       "  info FILE.psc [--json]         describe the school a document holds; --json as JSON\n"
       "  convert IN.psc OUT.psc         read a document and write it again\n"
-      "  generate FILE.psc [OPTION]...  make a schedule as the window does, or say why there is none\n"
+      "  generate FILE.psc [OPTION]...  make a new schedule as the window does (keeping pinned meetings),\n"
+      "                                 or say why there is none\n"
+      "  complete FILE.psc [OPTION]...  keep the saved schedule's meetings that still fit, place the rest\n"
+      "  show FILE.psc [OPTION]...      the saved schedule, and what no longer fits or is missing\n"
       "\n"
-      "Options of generate:\n"
+      "Options of generate and complete:\n"
       "  --seed N                 start the quick search from seed N\n"
       "  --attempts N             make up to N quick attempts (10 by default)\n"
-      "  --thorough               search thoroughly when the quick attempts fail\n"
+      "  --thorough               search thoroughly when the quick attempts fail (complete always does)\n"
       "  --engine quick|thorough  search only quickly, or only thoroughly\n"
+      "  --save                   write the schedule into the document\n"
+      "\n"
+      "Options of generate, complete and show:\n"
       "  --json OUT|-             write the placements as JSON to OUT, or to standard output\n"
-      "  --quiet                  say nothing about the search that succeeded\n"
+      "  --quiet                  say nothing about the schedule but the outputs asked for\n"
       "  --pdf OUT.pdf            print the schedules into a PDF, one landscape page each\n"
       "  --only LABEL             print only the schedule so named, e.g. \"K: Mrs. Adams\";\n"
       "                           may be given more than once\n"
@@ -55,7 +63,7 @@ constexpr const char* kHelp
       "\n"
       "Exit status:\n"
       "  0  success\n"
-      "  1  no schedule was found (generate)\n"
+      "  1  no schedule was found (generate, complete) or none is saved (show, complete)\n"
       "  2  bad input or bad arguments, with one line on stderr naming the file\n";
 
 const belltide::ProgramAbout kAbout { "belltide-cli", kHelp };
@@ -65,7 +73,7 @@ const belltide::ProgramAbout kAbout { "belltide-cli", kHelp };
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--pdf") == 0) {
+        if (std::strncmp(argv[i], "--pdf", 5) == 0) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             return std::make_unique<QGuiApplication>(argc, argv);

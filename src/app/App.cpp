@@ -117,12 +117,16 @@ MainWindow* App::OpenDoc(const QString& file)
         }
     }
     const QString path = QFileInfo(file).absoluteFilePath();
-    Result<std::shared_ptr<School>> read = SchoolDocument::Read(path);
+    QString warning;
+    Result<std::shared_ptr<School>> read = SchoolDocument::Read(path, &warning);
     if (!read) {
         mDialogs->ShowError(FrontWindow(), read.Error());
         return nullptr;
     }
-    return ShowWindow(path, read.TakeValue());
+    MainWindow* window = ShowWindow(path, read.TakeValue());
+    if (!warning.isEmpty())
+        mDialogs->ShowError(window, warning);
+    return window;
 }
 
 MainWindow* App::ShowWindow(const QString& file, std::shared_ptr<School> school)

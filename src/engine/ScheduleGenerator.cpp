@@ -58,6 +58,12 @@ Result<GenerationInputs> ScheduleGenerator::BuildInputs(School& school)
     return Result<GenerationInputs>::Ok(std::move(inputs));
 }
 
+Result<GenerationInputs> ScheduleGenerator::BuildInputs(const School& school)
+{
+    School copy = school;
+    return BuildInputs(copy);
+}
+
 GenerationResult ScheduleGenerator::Run(const GenerationInputs& inputs, const GenerationOptions& options)
 {
     GenerationResult result;

@@ -85,6 +85,9 @@ public:
     // Builds the inputs on the thread that owns the school (it refreshes the
     // school's maps to them). Fails for a school the engine cannot hold.
     static Result<GenerationInputs> BuildInputs(School& school);
+    // The same, leaving the school's maps alone: they keep pointing at the
+    // inputs of the grid the window draws.
+    static Result<GenerationInputs> BuildInputs(const School& school);
 
     static QString GenericFailureText();
 

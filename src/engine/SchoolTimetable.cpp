@@ -43,13 +43,22 @@ struct Index {
     std::vector<std::int32_t> Seats;
 };
 
-QString MeetingWords(const Meeting& meeting)
+QString When(const Meeting& meeting)
 {
-    const QString what = meeting.Special ? meeting.Special->Title : LunchSubject();
-    const QString who = meeting.Class->Grade + QStringLiteral(": ") + meeting.Class->Teacher;
     const QString day = meeting.Day >= 0 && meeting.Day < 5 ? QString::fromLatin1(kDayNames[meeting.Day])
                                                             : QStringLiteral("day %1").arg(meeting.Day + 1);
-    return QStringLiteral("%1 for %2 on %3 at %4").arg(what, who, day, FormatTimeOfDay(meeting.Start));
+    return QStringLiteral("%1 at %2").arg(day, FormatTimeOfDay(meeting.Start));
+}
+
+QString WhatFor(const Meeting& meeting)
+{
+    const QString what = meeting.Special ? meeting.Special->Title : LunchSubject();
+    return QStringLiteral("%1 for %2: %3").arg(what, meeting.Class->Grade, meeting.Class->Teacher);
+}
+
+QString MeetingWords(const Meeting& meeting)
+{
+    return WhatFor(meeting) + QStringLiteral(" on ") + When(meeting);
 }
 
 using PlaceKey = std::tuple<const Classroom*, const SpecialClass*, std::int32_t, std::int32_t>;
@@ -208,7 +217,7 @@ void SeatLunches(std::vector<Placement>& placements, const GenerationInputs& inp
     }
 }
 
-Fitted Fit(School& school, const std::shared_ptr<const Timetable>& timetable)
+Fitted Fit(const School& school, const std::shared_ptr<const Timetable>& timetable)
 {
     Fitted fitted { timetable, {} };
     if (!timetable)
@@ -247,18 +256,19 @@ Fitted Fit(School& school, const std::shared_ptr<const Timetable>& timetable)
     return fitted;
 }
 
-void RefreshGrid(School& school)
+std::optional<GenerationInputs> RefreshGrid(School& school)
 {
     school.Schedule.reset();
     if (!school.Timetable)
-        return;
-    const auto inputs = ScheduleGenerator::BuildInputs(school);
+        return std::nullopt;
+    auto inputs = ScheduleGenerator::BuildInputs(school);
     if (!inputs)
-        return;
+        return std::nullopt;
     school.Schedule = ToGrid(ToPlacements(*school.Timetable, inputs.Value()).Placements, inputs.Value());
+    return inputs.TakeValue();
 }
 
-Shortfall Missing(School& school, const Timetable& timetable)
+Shortfall Missing(const School& school, const Timetable& timetable)
 {
     Shortfall shortfall;
     const auto inputs = ScheduleGenerator::BuildInputs(school);
@@ -280,7 +290,7 @@ Shortfall Missing(School& school, const Timetable& timetable)
                 if (used[d] || gone.Class != classroom || title.compare(missing.Subject, Qt::CaseInsensitive) != 0)
                     continue;
                 used[d] = true;
-                words = MeetingWords(gone);
+                words = WhatFor(gone) + QStringLiteral(" (was on ") + When(gone) + u')';
                 break;
             }
             shortfall.Meetings << words;
@@ -289,7 +299,7 @@ Shortfall Missing(School& school, const Timetable& timetable)
     return shortfall;
 }
 
-Result<GenerationInputs> SearchInputs(School& school, const Timetable* timetable, Starting from)
+Result<GenerationInputs> SearchInputs(const School& school, const Timetable* timetable, Starting from)
 {
     auto inputs = ScheduleGenerator::BuildInputs(school);
     if (!inputs || !timetable)

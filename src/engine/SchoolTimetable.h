@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Placement.h"
+#include "engine/ScheduleGenerator.h"
 #include "model/Result.h"
 #include "model/Timetable.h"
 
@@ -8,13 +9,13 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace belltide {
 
 class Schedule;
 class School;
-struct GenerationInputs;
 struct GenerationResult;
 
 // Between the school's timetable (meetings of model objects, in minutes) and
@@ -55,10 +56,11 @@ struct Fitted {
     // One line per meeting newly dropped: what it was and why it went.
     QStringList Why;
 };
-Fitted Fit(School& school, const std::shared_ptr<const Timetable>& timetable);
+Fitted Fit(const School& school, const std::shared_ptr<const Timetable>& timetable);
 
-// Rebuilds the school's grid from its timetable (none without one).
-void RefreshGrid(School& school);
+// Rebuilds the school's grid from its timetable (none without one), and the
+// school's maps to the inputs the grid is made of, which it gives back.
+std::optional<GenerationInputs> RefreshGrid(School& school);
 
 // What Complete would place, in words: "Music for 2nd: Ms. Hughes on Monday",
 // the day and time where a dropped meeting used to be.
@@ -66,13 +68,13 @@ struct Shortfall {
     std::int32_t Missing = 0;
     QStringList Meetings;
 };
-Shortfall Missing(School& school, const Timetable& timetable);
+Shortfall Missing(const School& school, const Timetable& timetable);
 
 // Inputs for a search that starts from the timetable's meetings: every one
 // that still keeps the rules (Complete Schedule), or only the pinned ones
 // (New Schedule). Without a timetable, a search from nothing.
 enum class Starting { FromPinned, FromAll };
-Result<GenerationInputs> SearchInputs(School& school, const Timetable* timetable, Starting from);
+Result<GenerationInputs> SearchInputs(const School& school, const Timetable* timetable, Starting from);
 
 // The school's timetable after a search over `inputs`. Meetings that were
 // already there keep their pin and origin; the new ones are marked with the

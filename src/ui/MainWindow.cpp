@@ -92,7 +92,7 @@ MainWindow::MainWindow(
     resize(800, 480);
     UndoManager().Keeper = mScheduleKeeper.get();
     // A schedule that came with the document is shown as it was saved.
-    mScheduleKeeper->Refresh();
+    mScheduleKeeper->Opened();
     mPrintServices = PrintServices::Platform();
     BuildFrame();
     BuildMenus();

@@ -1,7 +1,5 @@
 #include "SchedulerThread.h"
 
-#include "model/School.h"
-
 #include <QMetaObject>
 
 namespace belltide {
@@ -15,19 +13,6 @@ SchedulerThread::~SchedulerThread()
 {
     Abort();
     Join();
-}
-
-bool SchedulerThread::Start(School& school, const GenerationOptions& options)
-{
-    auto inputs = ScheduleGenerator::BuildInputs(school);
-    if (!inputs) {
-        Join();
-        mLastResult = GenerationResult {};
-        mLastResult.Error = inputs.Error();
-        return false;
-    }
-    Start(inputs.TakeValue(), options);
-    return true;
 }
 
 void SchedulerThread::Start(GenerationInputs inputs, const GenerationOptions& options)

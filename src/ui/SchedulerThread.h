@@ -9,8 +9,6 @@
 
 namespace belltide {
 
-class School;
-
 // Runs a generation on a worker thread. The inputs are built on the calling
 // (interface) thread, since that reads the school; the worker only sees the
 // copies. The result comes back on the interface thread through Finished.
@@ -21,10 +19,8 @@ public:
     explicit SchedulerThread(QObject* parent = nullptr);
     ~SchedulerThread() override;
 
-    // False, with the reason in LastResult, when the school cannot be scheduled
-    // at all (an impossible day); then nothing runs.
-    bool Start(School& school, const GenerationOptions& options = {});
-    // Runs on inputs built already (with the meetings to keep).
+    // Runs on inputs built from the school on this thread (with the meetings
+    // to keep); the worker only sees them.
     void Start(GenerationInputs inputs, const GenerationOptions& options);
     bool IsRunning() const { return mRunning; }
     // Ends the attempt in progress and skips the rest; the result that follows

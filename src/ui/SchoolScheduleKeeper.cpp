@@ -21,14 +21,14 @@ void SchoolScheduleKeeper::ScheduleAfterEdit(const ActionBase& action, const std
 {
     mLastDropped.clear();
     const QString name = action.NotificationName();
-    // A new or changed schedule stands as it was made; an edit of words alone
-    // cannot move a meeting.
-    if (name == ScheduleChange::Name() || !ChangesScheduling(name)) {
-        if (name != ScheduleChange::Name())
-            mSchool->Timetable = before;
+    // A new or changed schedule stands as it was made.
+    if (name == ScheduleChange::Name()) {
         Refresh();
         return;
     }
+    // An edit of words alone cannot move a meeting.
+    if (!ChangesScheduling(name))
+        return;
     SchoolTimetable::Fitted fitted = SchoolTimetable::Fit(*mSchool, before);
     mSchool->Timetable = std::move(fitted.Timetable);
     mLastDropped = std::move(fitted.Why);
@@ -39,6 +39,14 @@ void SchoolScheduleKeeper::RestoreSchedule(const std::shared_ptr<const Timetable
 {
     mLastDropped.clear();
     mSchool->Timetable = schedule;
+    Refresh();
+}
+
+void SchoolScheduleKeeper::Opened()
+{
+    SchoolTimetable::Fitted fitted = SchoolTimetable::Fit(*mSchool, mSchool->Timetable);
+    mSchool->Timetable = std::move(fitted.Timetable);
+    mLastDropped = std::move(fitted.Why);
     Refresh();
 }
 

@@ -26,6 +26,9 @@ public:
 
     // Rebuilds the drawn grid from the school's schedule.
     void Refresh();
+    // A schedule that came with a document: meetings that break a rule (the
+    // file was changed outside the program) are taken out like after an edit.
+    void Opened();
 
 private:
     std::shared_ptr<School> mSchool;

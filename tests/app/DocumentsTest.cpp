@@ -3,9 +3,13 @@
 #include "app/App.h"
 #include "app/DocumentController.h"
 #include "app/FileRegistry.h"
+#include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SchoolDocument.h"
+#include "model/SpecialClass.h"
+#include "model/Timetable.h"
 #include "ui/MainWindow.h"
+#include "ui/SchedulePage.h"
 #include "undo/FieldChanges.h"
 
 #include <QAction>
@@ -274,6 +278,62 @@ private slots:
         QVERIFY(window->Dirty());
         QCOMPARE(window->DiskFile(), file);
         QCOMPARE(LastSchedule(run.app), Path(QStringLiteral("other.psc")));
+    }
+
+    // The schedule goes into the document; reopened, it is there at once,
+    // meeting for meeting, and the Schedule step makes nothing new.
+    void AScheduleIsSavedWithTheSchoolAndReopensAsItWas()
+    {
+        const QString file = Path(QStringLiteral("scheduled.psc"));
+        QVERIFY(QFile::copy(QStringLiteral(BELLTIDE_EXAMPLES_DIR "/maple-grove.psc"), file));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        std::shared_ptr<const Timetable> made;
+        {
+            Run run(Config());
+            run.app.Open();
+            MainWindow* window = run.app.OpenDoc(file);
+            window->GoToStep(5);
+            QTRY_VERIFY_WITH_TIMEOUT(window->GetSchool().Timetable, 30000);
+            QVERIFY2(window->Dirty(), "a new schedule is a change to the document");
+            made = window->GetSchool().Timetable;
+            Trigger(window, "FileSave");
+            QVERIFY(!window->Dirty());
+            window->close();
+        }
+        Run run(Config());
+        run.app.Open();
+        MainWindow* window = run.app.OpenDoc(file);
+        const School& school = window->GetSchool();
+        QVERIFY(school.Timetable && school.Schedule);
+        QCOMPARE(school.Timetable->Meetings.size(), made->Meetings.size());
+        for (std::size_t i = 0; i < made->Meetings.size(); ++i) {
+            const Meeting& was = made->Meetings[i];
+            const Meeting& is = school.Timetable->Meetings[i];
+            QCOMPARE(is.Class->Teacher, was.Class->Teacher);
+            QCOMPARE(is.Special ? is.Special->Title : QString(), was.Special ? was.Special->Title : QString());
+            QCOMPARE(std::tie(is.Seat, is.Day, is.Start, is.Pinned, is.By),
+                std::tie(was.Seat, was.Day, was.Start, was.Pinned, was.By));
+        }
+        QVERIFY(!window->Dirty());
+        window->GoToStep(5);
+        QVERIFY(!window->SchedulePage().IsGenerating());
+        QVERIFY(run.Dialogs->Errors.isEmpty());
+
+        // A schedule whose references no longer fit is left out with one
+        // sentence; the school opens, and closing asks about the change.
+        window->close();
+        QFile text(file);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QByteArray bytes = text.readAll();
+        text.close();
+        bytes.replace("<Class grade=\"K\" teacher=\"Mrs. Adams\" />", "<Class grade=\"K\" teacher=\"Mrs. Baker\" />");
+        QVERIFY(test::WriteAll(file, bytes));
+        MainWindow* again = run.app.OpenDoc(file);
+        QVERIFY(again);
+        QVERIFY(!again->GetSchool().Timetable);
+        QCOMPARE(run.Dialogs->Errors.size(), 1);
+        QVERIFY(run.Dialogs->Errors[0].startsWith(
+            QStringLiteral("The schedule saved with this school was left out because")));
     }
 
     // A save that runs out of room says so in one sentence, leaves the file as

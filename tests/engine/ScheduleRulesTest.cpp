@@ -206,7 +206,7 @@ TEST(SchoolTimetableTest, MeetingsFollowTheirClassThroughReorderingAndRemoval)
     EXPECT_EQ(std::int32_t(shorter.Timetable->Dropped.size()), std::int32_t(shorter.Why.size()));
     const SchoolTimetable::Shortfall shortfall = SchoolTimetable::Missing(*school, *shorter.Timetable);
     EXPECT_EQ(shortfall.Missing, std::int32_t(shorter.Why.size()));
-    EXPECT_TRUE(shortfall.Meetings.front().contains(shortened->Teacher + QStringLiteral(" on ")))
+    EXPECT_TRUE(shortfall.Meetings.front().contains(shortened->Teacher + QStringLiteral(" (was on ")))
         << shortfall.Meetings.front().toStdString();
 }
 

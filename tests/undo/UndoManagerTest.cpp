@@ -1,6 +1,8 @@
 #include "UndoTestSupport.h"
 
+#include "model/Timetable.h"
 #include "undo/FieldChanges.h"
+#include "undo/ScheduleKeeper.h"
 #include "undo/UndoManager.h"
 
 #include "model/School.h"
@@ -134,4 +136,46 @@ TEST_F(UndoManagerTest, AnEditMergedIntoTheTopRightAfterAnUndoStillEmptiesRedo)
     mManager.Redo();
     EXPECT_EQ(mSchool->InterruptFreeTime, 45) << "the undone edit cannot come back over the newer one";
     EXPECT_EQ(mSchool->Name, u"AB"_s);
+}
+
+namespace {
+
+// Trims the schedule to a new value after every edit, as the window's keeper
+// does, and remembers which schedule each trim started from.
+class FakeKeeper final : public ScheduleKeeper {
+public:
+    std::shared_ptr<const Timetable> CurrentSchedule() const override { return Current; }
+    void ScheduleAfterEdit(const ActionBase&, const std::shared_ptr<const Timetable>& before) override
+    {
+        TrimmedFrom.push_back(before);
+        Current = std::make_shared<const Timetable>();
+    }
+    void RestoreSchedule(const std::shared_ptr<const Timetable>& schedule) override { Current = schedule; }
+
+    std::shared_ptr<const Timetable> Current = std::make_shared<const Timetable>();
+    std::vector<std::shared_ptr<const Timetable>> TrimmedFrom;
+};
+
+} // namespace
+
+TEST_F(UndoManagerTest, UndoAndRedoBringBackTheVeryScheduleOfEachStep)
+{
+    FakeKeeper keeper;
+    mManager.Keeper = &keeper;
+    const auto original = keeper.Current;
+    Rename(u"A"_s);
+    const auto afterFirst = keeper.Current;
+    // A run of merged edits is trimmed from the schedule before the run, not
+    // from what the first keystroke left of it.
+    Rename(u"AB"_s, 100'000);
+    ASSERT_EQ(mManager.UndoActions.size(), 1u);
+    EXPECT_EQ(keeper.TrimmedFrom, (std::vector { original, original }));
+    const auto afterRun = keeper.Current;
+    EXPECT_NE(afterRun, afterFirst);
+
+    mManager.Undo();
+    EXPECT_EQ(keeper.Current, original);
+    mManager.Redo();
+    EXPECT_EQ(keeper.Current, afterRun);
+    EXPECT_EQ(keeper.TrimmedFrom.size(), 2u) << "undo and redo restore; they never trim again";
 }
