@@ -1,5 +1,6 @@
 // belltide-cli: reads, converts and schedules ".psc" school documents without a window.
 
+#include "CheckCommand.h"
 #include "CliCommand.h"
 #include "ConvertCommand.h"
 #include "GenerateCommand.h"
@@ -25,6 +26,7 @@ constexpr Command kCommands[] = {
     { "generate", &RunGenerateCommand },
     { "complete", &RunCompleteCommand },
     { "show", &RunShowCommand },
+    { "check", &RunCheckCommand },
 };
 
 constexpr const char* kUsage = "Usage: belltide-cli COMMAND ARGUMENTS\n"
@@ -42,6 +44,8 @@ constexpr const char* kHelp
       "                                 or say why there is none\n"
       "  complete FILE.psc [OPTION]...  keep the saved schedule's meetings that still fit, place the rest\n"
       "  show FILE.psc [OPTION]...      the saved schedule, and what no longer fits or is missing\n"
+      "  check FILE.psc PLACEMENTS.json every rule the placements (as generate --json writes them)\n"
+      "                                 break, and every meeting missing; exit 1 when any\n"
       "\n"
       "Options of generate and complete:\n"
       "  --seed N                 start the quick search from seed N\n"
@@ -63,7 +67,8 @@ constexpr const char* kHelp
       "\n"
       "Exit status:\n"
       "  0  success\n"
-      "  1  no schedule was found (generate, complete) or none is saved (show, complete)\n"
+      "  1  no schedule was found (generate, complete), none is saved (show, complete),\n"
+      "     or the placements break a rule (check)\n"
       "  2  bad input or bad arguments, with one line on stderr naming the file\n";
 
 const belltide::ProgramAbout kAbout { "belltide-cli", kHelp };

@@ -1,3 +1,4 @@
+#include "CheckCommand.h"
 #include "CliCommand.h"
 #include "FailingDisk.h"
 #include "GenerateCommand.h"
@@ -136,4 +137,53 @@ TEST_F(SavedSchedule, GenerateKeepsPinnedMeetingsAndCompleteNeedsASavedSchedule)
             = pinned.mid(pinned.indexOf("class="), pinned.indexOf(" by=") - pinned.indexOf("class="));
         EXPECT_TRUE(again.contains(where)) << where.toStdString();
     }
+}
+
+// The placements generate writes pass; moved by hand onto another class's
+// Music, they break a rule, told in the window's words.
+TEST_F(SavedSchedule, CheckListsEveryBrokenRuleOfAPlacementFile)
+{
+    const QString json = dir.filePath(QStringLiteral("placements.json"));
+    ASSERT_EQ(Invoke(&RunGenerateCommand,
+                  { file, QStringLiteral("--seed"), QStringLiteral("2"), QStringLiteral("--json"), json,
+                      QStringLiteral("--quiet") })
+                  .code,
+        0);
+    const CliRun good = Invoke(&RunCheckCommand, { file, json });
+    EXPECT_EQ(good.code, belltide::cli::kExitOk);
+    EXPECT_EQ(good.out, QStringLiteral("239 meetings keep every rule, and none is missing.\n"));
+
+    QJsonObject root = QJsonDocument::fromJson(belltide::test::ReadAll(json)).object();
+    QJsonArray meetings = root.value(QStringLiteral("meetings")).toArray();
+    qsizetype first = -1;
+    qsizetype second = -1;
+    for (qsizetype i = 0; i < meetings.size(); ++i) {
+        const QJsonObject m = meetings[i].toObject();
+        if (m.value(QStringLiteral("subject")) != QStringLiteral("Music"))
+            continue;
+        if (first < 0)
+            first = i;
+        else if (m.value(QStringLiteral("class")) != meetings[first].toObject().value(QStringLiteral("class"))
+            && m.value(QStringLiteral("special")) == meetings[first].toObject().value(QStringLiteral("special")))
+            second = i;
+    }
+    ASSERT_GE(second, 0);
+    QJsonObject moved = meetings[first].toObject();
+    moved[QStringLiteral("day")] = meetings[second].toObject().value(QStringLiteral("day"));
+    moved[QStringLiteral("slot")] = meetings[second].toObject().value(QStringLiteral("slot"));
+    meetings[first] = moved;
+    // And one meeting lost (not a recess, which follows lunch by itself).
+    qsizetype lost = meetings.size() - 1;
+    while (!meetings[lost].toObject().contains(QStringLiteral("special")))
+        --lost;
+    meetings.removeAt(lost);
+    root[QStringLiteral("meetings")] = meetings;
+    ASSERT_TRUE(belltide::test::WriteAll(json, QJsonDocument(root).toJson()));
+    const CliRun bad = Invoke(&RunCheckCommand, { file, json });
+    EXPECT_EQ(bad.code, belltide::cli::kExitNoSchedule);
+    EXPECT_TRUE(bad.out.contains(QStringLiteral(": Music (Mr. Chen) meets "))) << bad.out.toStdString();
+    EXPECT_TRUE(bad.out.contains(QStringLiteral("Missing: "))) << bad.out.toStdString();
+
+    ASSERT_TRUE(belltide::test::WriteAll(json, "{ not json"));
+    EXPECT_EQ(Invoke(&RunCheckCommand, { file, json }).code, belltide::cli::kExitBadInput);
 }

@@ -89,7 +89,6 @@ private:
         QHash<QString, std::int32_t> attended;
         // Subject and week slot of every meeting's start.
         std::vector<std::pair<QString, std::int32_t>> starts;
-        std::vector<Block> lunches;
         std::vector<Held> own;
         const std::vector<Block> blocks = Blocks(*input->second);
         for (std::size_t b = 0; b < blocks.size(); ++b) {
@@ -129,7 +128,6 @@ private:
                     Problem(index, QStringLiteral("has a misplaced lunch on day %1").arg(day));
                 attended[QStringLiteral("lunch")] += 1;
                 starts.emplace_back(QStringLiteral("lunch"), block.Start);
-                lunches.push_back(block);
                 mRows[block.Item].push_back({ index, day, slot, slot + block.Length });
                 for (std::int32_t s = slot; s < slot + block.Length; ++s)
                     ++mEating[{ day, s }];
@@ -146,24 +144,23 @@ private:
             }
         }
         CheckCounts(index, *classroom, attended);
-        bool keptLunch = false;
+        // A class meets a subject at most once a day, and eats once a day.
+        std::map<std::pair<QString, std::int32_t>, std::int32_t> perDay;
+        for (const auto& [subject, start] : starts) {
+            if (++perDay[{ subject, start / mDay }] == 2)
+                Problem(index, QStringLiteral("has %1 twice on day %2").arg(subject).arg(start / mDay));
+        }
         for (const KeptMeeting& meeting : mKept) {
             if (meeting.Class != index)
                 continue;
             const std::pair<QString, std::int32_t> start { meeting.Subject.toCaseFolded(),
                 meeting.Day * mDay + meeting.Slot };
-            keptLunch = keptLunch || start.first == QStringLiteral("lunch");
             if (std::find(starts.begin(), starts.end(), start) == starts.end())
                 Problem(index,
                     QStringLiteral("lost its %1 on day %2 at %3")
                         .arg(meeting.Subject)
                         .arg(meeting.Day)
                         .arg(meeting.Slot));
-        }
-        // Seats are alike: around kept lunches a class may change seats.
-        for (const Block& lunch : keptLunch ? std::vector<Block> {} : lunches) {
-            if (lunch.Start % mDay != lunches[0].Start % mDay || (mKept.empty() && lunch.Item != lunches[0].Item))
-                Problem(index, QStringLiteral("does not eat at one time on one seat"));
         }
     }
 

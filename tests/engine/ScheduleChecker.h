@@ -23,8 +23,9 @@ struct KeptMeeting {
 
 // Checks a finished class schedule against the school it was made for, from the
 // school model alone: it shares no code with the search. Returns one line per
-// broken rule; empty when the schedule keeps them all. A class with a kept
-// lunch may eat at other times on other days.
+// broken rule; empty when the schedule keeps them all. A class may eat at
+// other times on other days, but never twice a day, nor meet a subject twice
+// a day.
 QStringList CheckSchedule(const School& school, const Schedule& schedule, const std::vector<KeptMeeting>& kept = {});
 
 } // namespace belltide::testing
