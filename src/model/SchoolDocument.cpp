@@ -36,6 +36,12 @@ Result<std::shared_ptr<School>> FromTree(
     if (!parsed)
         return CannotOpen(path, QStringLiteral("it is not a valid schedule document: ") + parsed.Error());
     const pugi::xml_node root = tree.document_element();
+    // Any other well-formed XML would open as an empty school, and a save
+    // would then overwrite the file with one.
+    if (!XmlHelpers::NameIs(root, "School"))
+        return CannotOpen(path,
+            QStringLiteral("it is not a Belltide schedule: its outermost element is <%1>, not <School>")
+                .arg(XmlHelpers::NameOf(root)));
     auto school = std::make_shared<School>(root);
     pugi::xml_node saved;
     for (const pugi::xml_node& child : XmlHelpers::AllChildren(root)) {

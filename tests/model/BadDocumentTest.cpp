@@ -40,6 +40,10 @@ TEST(BadDocument, EachBadFileGivesOneSentenceNamingTheFileAndTheReason)
         { "twoRoots.psc", "<School/><School/>", "junk after document element" },
         { "badUtf8.psc", "<School><Name>\xff\xfe</Name></School>", "not well-formed (invalid token)" },
         { "undefinedEntity.psc", "<School><Name>&nope;</Name></School>", "undefined entity" },
+        { "webPage.psc", "<html><body><p>Oak</p></body></html>",
+            "it is not a Belltide schedule: its outermost element is <html>, not <School>" },
+        { "otherProgram.psc", "<?xml version=\"1.0\"?><Schools><School/></Schools>",
+            "its outermost element is <Schools>, not <School>" },
     };
     ScratchFolder folder;
     for (const BadFile& bad : files) {
