@@ -4,6 +4,7 @@
 #include "ScheduleGenerator.h"
 #include "ScheduleSpecial.h"
 #include "Subjects.h"
+#include "model/NumberText.h"
 #include "model/TimeText.h"
 
 #include <algorithm>
@@ -33,14 +34,7 @@ QString OrdinalWord(std::int32_t n)
 {
     static const char* const words[]
         = { "first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth" };
-    if (n >= 1 && n <= 10)
-        return QString::fromLatin1(words[n - 1]);
-    const char* suffix = (n % 100 >= 11 && n % 100 <= 13) ? "th"
-        : n % 10 == 1                                     ? "st"
-        : n % 10 == 2                                     ? "nd"
-        : n % 10 == 3                                     ? "rd"
-                                                          : "th";
-    return QString::number(n) + QString::fromLatin1(suffix);
+    return n >= 1 && n <= 10 ? QString::fromLatin1(words[n - 1]) : OrdinalNumber(n);
 }
 
 BrokenRule Broken(Rule rule, QString words, std::int32_t other = -1)

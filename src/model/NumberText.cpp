@@ -63,4 +63,15 @@ std::int32_t ReadNumber(QStringView text)
     return TruncateToInt(ReadLeadingNumber(text));
 }
 
+QString OrdinalNumber(std::int64_t n)
+{
+    const std::int64_t tens = n % 100;
+    const char* suffix = (tens >= 11 && tens <= 13) ? "th"
+        : n % 10 == 1                               ? "st"
+        : n % 10 == 2                               ? "nd"
+        : n % 10 == 3                               ? "rd"
+                                                    : "th";
+    return QString::number(n) + QString::fromLatin1(suffix);
+}
+
 } // namespace belltide

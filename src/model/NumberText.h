@@ -15,4 +15,7 @@ double ReadLeadingNumber(QStringView text);
 std::int32_t ReadNumber(QStringView text);
 std::int32_t TruncateToInt(double value);
 
+// "1st", "2nd", "11th", "23rd": for sentences that count things.
+QString OrdinalNumber(std::int64_t n);
+
 } // namespace belltide

@@ -1,6 +1,7 @@
 #include "TimetableXml.h"
 
 #include "Classroom.h"
+#include "NumberText.h"
 #include "School.h"
 #include "SpecialClass.h"
 #include "Timetable.h"
@@ -59,13 +60,7 @@ Failure LeftOut(const QString& because)
 
 QString Ordinal(std::size_t index)
 {
-    const std::size_t n = index + 1;
-    const char* suffix = (n % 100 >= 11 && n % 100 <= 13) ? "th"
-        : n % 10 == 1                                     ? "st"
-        : n % 10 == 2                                     ? "nd"
-        : n % 10 == 3                                     ? "rd"
-                                                          : "th";
-    return QString::number(n) + QString::fromLatin1(suffix);
+    return OrdinalNumber(std::int64_t(index) + 1);
 }
 
 // Every class and special in document order must be the one the schedule was

@@ -1,5 +1,6 @@
 #include "GenerateCommand.h"
 #include "CliCommand.h"
+#include "CliRun.h"
 
 #include "model/Classroom.h"
 #include "model/School.h"
@@ -17,25 +18,16 @@
 #include <functional>
 #include <map>
 
+using belltide::test::CliRun;
+using belltide::test::Invoke;
+
 namespace {
 
 const QString kExample = QStringLiteral(BELLTIDE_EXAMPLES_DIR "/maple-grove.psc");
 
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
 CliRun Generate(const QStringList& arguments)
 {
-    CliRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = RunGenerateCommand(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
+    return Invoke(&RunGenerateCommand, arguments);
 }
 
 QString QS(const char* text)

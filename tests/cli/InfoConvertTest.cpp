@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliRun.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
 
@@ -10,26 +11,12 @@
 
 #include <gtest/gtest.h>
 
+using belltide::test::CliRun;
+using belltide::test::Invoke;
+
 namespace {
 
 const QString kExample = QStringLiteral(BELLTIDE_EXAMPLES_DIR "/maple-grove.psc");
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CliRun Invoke(int (*command)(const QStringList&, QTextStream&, QTextStream&), const QStringList& arguments)
-{
-    CliRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = command(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 } // namespace
 

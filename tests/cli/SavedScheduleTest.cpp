@@ -1,5 +1,6 @@
 #include "CheckCommand.h"
 #include "CliCommand.h"
+#include "CliRun.h"
 #include "FailingDisk.h"
 #include "GenerateCommand.h"
 #include "InfoCommand.h"
@@ -14,26 +15,12 @@
 
 using belltide::cli::CommandFunction;
 
+using belltide::test::CliRun;
+using belltide::test::Invoke;
+
 namespace {
 
 const QString kExample = QStringLiteral(BELLTIDE_EXAMPLES_DIR "/maple-grove.psc");
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CliRun Invoke(CommandFunction command, const QStringList& arguments)
-{
-    CliRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = command(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 QJsonArray Meetings(const QString& json)
 {
