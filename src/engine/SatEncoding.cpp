@@ -70,17 +70,22 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
             percent = static_cast<int>(100 * done / steps);
             progress(done / steps);
         }
-        return !abort.load(std::memory_order_relaxed);
+        return !abort.load(std::memory_order_relaxed) && (mBudget < 0 || mCnf.EstimatedBytes() <= mBudget);
     };
     for (std::int32_t u = 0; u < units; ++u) {
-        mUnitsOfClass[static_cast<std::size_t>(mProblem.Unit(u).Class)].push_back(u);
-        EncodeRequirement(u);
+        if (mProblem.IsUnitUsed(u)) {
+            mUnitsOfClass[static_cast<std::size_t>(mProblem.Unit(u).Class)].push_back(u);
+            mCnf.Family("start order");
+            EncodeRequirement(u);
+        }
         if (!step())
             return false;
     }
+    mCnf.Family("fixed meetings");
     EncodeFixedGroups();
     EncodeFixedMeetings();
     for (std::size_t k = 0; k < mProblem.Resources().size(); ++k) {
+        mCnf.Family(mProblem.Resources()[k].Capacity == 1 ? "special busy" : "lunch seats");
         if (mProblem.Resources()[k].Capacity == 1)
             EncodeSingleResource(static_cast<std::int32_t>(k));
         else
@@ -90,10 +95,12 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
     }
     mMeetings.clear();
     for (std::size_t c = 0; c < mProblem.Classes().size(); ++c) {
+        mCnf.Family("class order");
         EncodeClass(static_cast<std::int32_t>(c));
         if (!step())
             return false;
     }
+    mCnf.Family("classes alike");
     EncodeTwins();
     return true;
 }
@@ -213,7 +220,9 @@ void SatEncoding::EncodeRequirement(std::int32_t index)
         mCnf.Clause({ -start, -later });
         mCnf.Clause({ -atOrAfter, later, start });
     }
+    mCnf.Family("days and choices");
     EncodeDaysAndChoices(requirement, variables);
+    mCnf.Family("ways");
     EncodeOptions(index, requirement, variables);
 }
 
@@ -475,6 +484,9 @@ void SatEncoding::EncodeClass(std::int32_t classIndex)
 // trade needs them all.
 void SatEncoding::EncodeTwins()
 {
+    // Classes alike with options cut apart cannot trade.
+    if (mProblem.IsRestricted())
+        return;
     const auto& classes = mProblem.Classes();
     const auto& requirements = mProblem.Requirements();
     auto signature = [&](const ThoroughClass& entry) {

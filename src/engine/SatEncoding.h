@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CnfWriter.h"
+#include "engine/ThoroughProblem.h"
 
 #include <array>
 #include <atomic>
@@ -14,14 +15,6 @@ class ThoroughProblem;
 struct DayPattern;
 struct ThoroughFixed;
 struct ThoroughRequirement;
-
-// Where one requirement's meetings go.
-struct ThoroughPlacement {
-    std::int32_t Requirement = 0;
-    std::int32_t Resource = 0;
-    std::int32_t Start = 0;
-    const DayPattern* Pattern = nullptr;
-};
 
 // The school's requirements as clauses for a SAT solver. Each requirement takes
 // one way its options offer (a resource, a start slot and a pattern), its start
@@ -40,7 +33,10 @@ public:
     SatEncoding(const SatEncoding&) = delete;
     SatEncoding& operator=(const SatEncoding&) = delete;
 
-    // False when aborted part way; progress gets the share done.
+    // Build stops once the solver would hold more than this many bytes.
+    void MemoryBudget(std::int64_t bytes) { mBudget = bytes; }
+    // False when aborted part way or past the memory budget; progress gets
+    // the share done.
     bool Build(const std::atomic<bool>& abort, const std::function<void(double)>& progress);
 
     // Fixed groups whose pinned meetings, and whose other meetings, the next
@@ -70,6 +66,8 @@ public:
 
     std::int32_t VariableCount() const { return mCnf.VariableCount(); }
     std::int64_t ClauseCount() const { return mCnf.ClauseCount(); }
+    std::int64_t LiteralCount() const { return mCnf.LiteralCount(); }
+    const std::vector<CnfWriter::FamilyCount>& Families() const { return mCnf.Families(); }
 
 private:
     struct RequirementVariables {
@@ -129,6 +127,7 @@ private:
     std::vector<std::pair<int, int>> mGroupHeld;
     std::vector<std::int32_t> mHeldPinned;
     std::vector<std::int32_t> mHeldOthers;
+    std::int64_t mBudget = -1;
     // Units of each class.
     std::vector<std::vector<std::int32_t>> mUnitsOfClass;
     // [resource][day × slots per day + slot]

@@ -229,6 +229,8 @@ TEST(BruteForceAgreementTest, ThoroughSearchFindsASchedulePreciselyWhenOneExists
         auto inputs = ScheduleGenerator::BuildInputs(*school);
         ASSERT_TRUE(inputs.IsOk());
         ThoroughScheduler scheduler;
+        // Every other school straight to the whole search, past the repair.
+        scheduler.RepairFirst = round % 2 == 0;
         const ThoroughResult result = scheduler.Schedule(inputs.Value());
         ASSERT_EQ(bool(result.Schedule), exists)
             << "round " << round << ": " << result.Reasons.join(u'\n').toStdString();
