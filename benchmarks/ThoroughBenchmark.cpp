@@ -1,5 +1,5 @@
-// The quick search alone and with the thorough search behind it, on schools of
-// 20 to 100 classes with half-day kindergartens, tight lunch periods and
+// The thorough search alone, the quick search alone and with the thorough
+// search behind it, on schools of 15 to 120 classes with half-day kindergartens, tight lunch periods and
 // teachers away on some afternoons: ones with a schedule and ones just short
 // of one (by a count, or by a clash only the solver finds). Counters: "scheduled" is the share of runs that made a
 // schedule, "thorough" the share in which the thorough search made it, "reasons" how many reasons a run without a
@@ -8,6 +8,7 @@
 #include "RealisticSchools.h"
 
 #include "engine/ScheduleGenerator.h"
+#include "engine/ThoroughScheduler.h"
 #include "model/School.h"
 
 #include <benchmark/benchmark.h>
@@ -62,6 +63,47 @@ void BM_QuickThenThorough(benchmark::State& state)
     Generate(state, SearchEngine::QuickThenThorough);
 }
 
+// The thorough search alone, as it runs once the quick attempts have failed:
+// "median_s" is the median of the runs, "clauses" the size of the last
+// problem it solved (the repair's, or the whole school's).
+void BM_Thorough(benchmark::State& state)
+{
+    const auto variant = static_cast<SchoolVariant>(state.range(1));
+    auto school = RealisticSchool(static_cast<std::int32_t>(state.range(0)), variant);
+    const GenerationInputs inputs = ScheduleGenerator::BuildInputs(*school).Value();
+    std::vector<double> seconds;
+    double scheduled = 0;
+    double repaired = 0;
+    double clauses = 0;
+    for (auto _ : state) {
+        const auto began = std::chrono::steady_clock::now();
+        ThoroughScheduler scheduler;
+        const ThoroughResult result = scheduler.Schedule(inputs);
+        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
+        scheduled += result.Schedule ? 1 : 0;
+        repaired += result.Statistics.Repaired ? 1 : 0;
+        clauses = static_cast<double>(result.Statistics.Clauses);
+    }
+    std::sort(seconds.begin(), seconds.end());
+    const auto runs = static_cast<double>(state.iterations());
+    state.SetLabel(VariantName(variant).toStdString());
+    state.counters["median_s"] = seconds.empty() ? 0 : seconds[seconds.size() / 2];
+    state.counters["classes"] = static_cast<double>(school->Classes.size());
+    state.counters["scheduled"] = scheduled / runs;
+    state.counters["repaired"] = repaired / runs;
+    state.counters["clauses"] = clauses;
+}
+
+void ThoroughSchools(benchmark::internal::Benchmark* benchmark)
+{
+    for (std::int64_t classes : { 15, 20, 30, 40, 49, 60, 80, 100, 120 })
+        benchmark->Args({ classes, static_cast<std::int64_t>(SchoolVariant::Feasible) });
+    for (std::int64_t classes : { 40, 100, 120 }) {
+        benchmark->Args({ classes, static_cast<std::int64_t>(SchoolVariant::FullDays) });
+        benchmark->Args({ classes, static_cast<std::int64_t>(SchoolVariant::VisitorsClash) });
+    }
+}
+
 void Schools(benchmark::internal::Benchmark* benchmark)
 {
     for (std::int64_t classes : { 20, 40, 60, 100 }) {
@@ -71,6 +113,7 @@ void Schools(benchmark::internal::Benchmark* benchmark)
     }
 }
 
+BENCHMARK(BM_Thorough)->Apply(ThoroughSchools)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Quick)->Apply(Schools)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_QuickThenThorough)->Apply(Schools)->Unit(benchmark::kMillisecond)->Iterations(3);
 

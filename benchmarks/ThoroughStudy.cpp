@@ -74,6 +74,7 @@ int main(int argc, char** argv)
         << "\tencoding=" << s.EncodingSeconds << "\thint=" << s.HintSeconds << "\tsolving=" << s.SolvingSeconds
         << "\texplaining=" << s.ExplainingSeconds << "\thint_placed=" << s.HintPlacements << "/" << s.Requirements
         << "\trepair=" << s.RepairSeconds << "\trepaired=" << s.Repaired
+        << "\tcpu=" << static_cast<double>(usage.ru_utime.tv_sec) + static_cast<double>(usage.ru_utime.tv_usec) / 1e6
         << "\tpeak_mb=" << static_cast<double>(usage.ru_maxrss) / 1024.0 << "\tvariables=" << s.Variables
         << "\tclauses=" << s.Clauses << "\tliterals=" << s.Literals;
     for (const auto& family : s.Families)

@@ -83,14 +83,8 @@ private:
         // Class length and the literal "the chosen resource has it".
         std::vector<std::pair<std::int32_t, int>> Lengths;
         std::uint32_t AllowedPatterns = 0;
-        // Each way the options offer and its variable.
-        struct Way {
-            std::int32_t Resource;
-            std::int32_t Start;
-            std::int32_t Pattern;
-            int Literal;
-        };
-        std::vector<Way> Ways;
+        // [resource position × width + start - Lo]: the patterns the options offer.
+        std::vector<std::uint32_t> Masks;
     };
     // A meeting that may start at a resource's day slot.
     struct Meeting {
@@ -99,8 +93,9 @@ private:
     };
 
     int OrderLiteral(const RequirementVariables& variables, std::int32_t slot) const;
-    // The variable of a placement, or 0 when the options do not offer it.
-    int WayLiteral(const ThoroughPlacement& placement) const;
+    // The start, special and pattern of a placement, or none when the options
+    // do not offer it.
+    std::vector<int> PlacementLiterals(const ThoroughPlacement& placement) const;
 
     void EncodeRequirement(std::int32_t index);
     void EncodeFixedGroups();

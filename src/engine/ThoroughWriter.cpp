@@ -36,12 +36,13 @@ bool SeatLunches(std::vector<Lunch>& lunches, std::int32_t seats, std::int32_t l
             return std::none_of(taken[static_cast<std::size_t>(s)].begin(), taken[static_cast<std::size_t>(s)].end(),
                 [&](const auto& t) { return start < t.second && t.first < start + length; });
         };
-        if (keepFixed) {
-            for (Lunch& lunch : lunches) {
-                if (lunch.Seat >= 0)
-                    taken[static_cast<std::size_t>(lunch.Chosen = lunch.Seat)].emplace_back(
-                        lunch.Start, lunch.Start + length);
-            }
+        for (Lunch& lunch : lunches) {
+            if (!keepFixed || lunch.Seat < 0)
+                continue;
+            // Fixed lunches on one seat at one time cannot both keep it.
+            if (lunch.Seat >= seats || !free(lunch.Seat, lunch.Start))
+                return false;
+            taken[static_cast<std::size_t>(lunch.Chosen = lunch.Seat)].emplace_back(lunch.Start, lunch.Start + length);
         }
         for (Lunch& lunch : lunches) {
             if (keepFixed && lunch.Seat >= 0)
