@@ -5,6 +5,9 @@
 //   belltide_thorough_study realistic CLASSES [feasible|full-days|music-short|lunch-short|visitors-clash]
 //   belltide_thorough_study scaled COPIES
 //   belltide_thorough_study file SCHOOL.psc
+//
+// With BELLTIDE_WHOLE_SCHOOL=1 in the environment the repair is skipped and
+// the whole school goes to the solver.
 
 #include "RealisticSchools.h"
 #include "ScaledSchools.h"
@@ -64,6 +67,7 @@ int main(int argc, char** argv)
     timer.start();
     const GenerationInputs inputs = ScheduleGenerator::BuildInputs(*school).Value();
     ThoroughScheduler scheduler;
+    scheduler.RepairFirst = qEnvironmentVariableIntValue("BELLTIDE_WHOLE_SCHOOL") == 0;
     const ThoroughResult result = scheduler.Schedule(inputs);
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     rusage usage {};

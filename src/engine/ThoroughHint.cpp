@@ -17,12 +17,8 @@ namespace belltide {
 namespace {
 
 constexpr std::uint64_t kSeeds[] = { 1, 2, 3 };
-// Each question gets this many conflicts; the guide this many questions.
+// Each question gets this many conflicts.
 constexpr std::int64_t kGuideConflicts = 20000;
-constexpr int kGuideRounds = 400;
-// Giving back every placement a proof names frees far more than needed, and
-// the next question is the harder for it.
-constexpr std::size_t kGivenBackAtOnce = 16;
 
 } // namespace
 
@@ -102,9 +98,9 @@ std::vector<ThoroughPlacement> ThoroughHint::Placements(const ThoroughProblem& p
 }
 
 SatEncoding::Outcome ThoroughHint::Guide(SatEncoding& encoding, const std::vector<std::int32_t>& all,
-    std::vector<ThoroughPlacement>& guide, const std::atomic<bool>& abort)
+    std::vector<ThoroughPlacement>& guide, Pace pace, const std::atomic<bool>& abort)
 {
-    for (int round = 0; round < kGuideRounds && !guide.empty() && !abort; ++round) {
+    for (int round = 0; round < pace.Rounds && !guide.empty() && !abort; ++round) {
         const SatEncoding::Outcome outcome = encoding.Solve(all, guide, kGuideConflicts, abort);
         qCDebug(lcEngine) << "with" << guide.size() << "placements held:" << static_cast<int>(outcome);
         if (outcome != SatEncoding::Outcome::None)
@@ -113,8 +109,10 @@ SatEncoding::Outcome ThoroughHint::Guide(SatEncoding& encoding, const std::vecto
         // A proof that needs none of the held placements holds without them.
         if (failed.empty())
             return outcome;
-        if (failed.size() > kGivenBackAtOnce)
-            failed.resize(kGivenBackAtOnce);
+        // Giving back every placement a proof names frees far more than
+        // needed, and the next question is the harder for it.
+        if (failed.size() > pace.GivenBackAtOnce)
+            failed.resize(pace.GivenBackAtOnce);
         std::erase_if(guide, [&](const ThoroughPlacement& placement) {
             return std::any_of(failed.begin(), failed.end(),
                 [&](const ThoroughPlacement& f) { return f.Requirement == placement.Requirement; });

@@ -3,6 +3,7 @@
 #include "engine/SatEncoding.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -25,13 +26,24 @@ public:
     // problem's units, as far as they are ways the problem knows.
     std::vector<ThoroughPlacement> Placements(const ThoroughProblem& problem) const;
 
-    // Solves with the guide's placements held, giving back a few of those a
-    // proof of "no schedule" needs at a time: most of the guide stays and
-    // each question stays small. Found; None when a proof needs none of the
-    // guide; Unknown when a question runs out of conflicts or the rounds end.
-    // The guide keeps what is still held.
+    // How many held placements a proof of "no schedule" gives back at once,
+    // and how many questions the guide gets.
+    struct Pace {
+        std::size_t GivenBackAtOnce;
+        int Rounds;
+    };
+    // A few at a time: most of the guide stays and each question stays small.
+    static constexpr Pace kFewAtATime { 16, 400 };
+    // All a proof names at once: fewer questions, for a problem whose every
+    // question is costly.
+    static constexpr Pace kAllAtOnce { SIZE_MAX, 40 };
+
+    // Solves with the guide's placements held, giving back those a proof of
+    // "no schedule" needs. Found; None when a proof needs none of the guide;
+    // Unknown when a question runs out of conflicts or the rounds end. The
+    // guide keeps what is still held.
     static SatEncoding::Outcome Guide(SatEncoding& encoding, const std::vector<std::int32_t>& all,
-        std::vector<ThoroughPlacement>& guide, const std::atomic<bool>& abort);
+        std::vector<ThoroughPlacement>& guide, Pace pace, const std::atomic<bool>& abort);
 
 private:
     // One class's meetings with one special, by day.

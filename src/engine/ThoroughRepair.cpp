@@ -46,7 +46,7 @@ std::shared_ptr<Schedule> ThoroughRepair::Restricted(
     std::vector<std::int32_t> groups(problem.FixedGroups().size());
     std::iota(groups.begin(), groups.end(), 0);
     encoding.Hold(groups, groups);
-    const SatEncoding::Outcome outcome = ThoroughHint::Guide(encoding, all, guide, mAbort);
+    const SatEncoding::Outcome outcome = ThoroughHint::Guide(encoding, all, guide, ThoroughHint::kFewAtATime, mAbort);
     qCDebug(lcEngine) << "repair keeping" << (keepDays ? "days:" : "specials:") << encoding.ClauseCount() << "clauses,"
                       << guide.size() << "placements held:" << static_cast<int>(outcome);
     if (outcome != SatEncoding::Outcome::Found)

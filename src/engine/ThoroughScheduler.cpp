@@ -281,7 +281,7 @@ SatEncoding::Outcome ThoroughScheduler::Search(
 {
     qCDebug(lcEngine) << "thorough search:" << all.size() << "requirements," << encoding.VariableCount() << "variables,"
                       << encoding.ClauseCount() << "clauses," << guide.size() << "placements from the quick search";
-    const SatEncoding::Outcome outcome = ThoroughHint::Guide(encoding, all, guide, Abort);
+    const SatEncoding::Outcome outcome = ThoroughHint::Guide(encoding, all, guide, ThoroughHint::kAllAtOnce, Abort);
     if (outcome != SatEncoding::Outcome::Unknown)
         return outcome;
     return encoding.Solve(all, {}, -1, Abort);
