@@ -394,7 +394,7 @@ TEST(BruteForceAgreementTest, FixedMeetingsAreKeptGivenBackAndProvedAsBruteForce
         EXPECT_TRUE(pinned.Released.empty()) << "round " << round;
         EXPECT_EQ(pinned.Reasons.isEmpty(), exists) << "round " << round;
         if (pinned.Schedule) {
-            EXPECT_EQ(CheckSchedule(*school, *pinned.Schedule, ClassDay::Own, kept(pins)).join(u'\n').toStdString(), "")
+            EXPECT_EQ(CheckSchedule(*school, *pinned.Schedule, kept(pins)).join(u'\n').toStdString(), "")
                 << "round " << round;
         }
         (exists ? pinnedFeasible : pinnedInfeasible) += 1;
@@ -428,7 +428,7 @@ TEST(BruteForceAgreementTest, FixedMeetingsAreKeptGivenBackAndProvedAsBruteForce
             continue;
         const std::vector<Pin> held = heldWithout(free.Released);
         EXPECT_EQ(held.size() + free.Released.size(), pins.size()) << "round " << round;
-        EXPECT_EQ(CheckSchedule(*school, *free.Schedule, ClassDay::Own, kept(held)).join(u'\n').toStdString(), "")
+        EXPECT_EQ(CheckSchedule(*school, *free.Schedule, kept(held)).join(u'\n').toStdString(), "")
             << "round " << round;
         for (std::int32_t released : free.Released) {
             std::vector<Pin> more = held;
