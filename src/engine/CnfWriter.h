@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace CaDiCaL {
@@ -21,7 +22,20 @@ public:
     CnfWriter(const CnfWriter&) = delete;
     CnfWriter& operator=(const CnfWriter&) = delete;
 
+    // Clauses and literals written for one kind of rule.
+    struct FamilyCount {
+        std::string Name;
+        std::int64_t Clauses = 0;
+        std::int64_t Literals = 0;
+    };
+
     int True() const { return mTrue; }
+    // Clauses from now on count towards this family.
+    void Family(const char* name);
+    const std::vector<FamilyCount>& Families() const { return mFamilies; }
+    std::int64_t LiteralCount() const { return mLiterals; }
+    // Memory the solver holds for what was written so far, roughly.
+    std::int64_t EstimatedBytes() const;
     int NewVariable();
     void Clause(std::initializer_list<int> literals);
     void Clause(const std::vector<int>& literals);
@@ -39,6 +53,9 @@ private:
     int mNextVariable = 1;
     int mTrue = 0;
     std::int64_t mClauses = 0;
+    std::int64_t mLiterals = 0;
+    std::vector<FamilyCount> mFamilies;
+    std::size_t mFamily = 0;
     std::vector<int> mScratch;
     std::vector<int> mKept;
 };

@@ -70,17 +70,22 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
             percent = static_cast<int>(100 * done / steps);
             progress(done / steps);
         }
-        return !abort.load(std::memory_order_relaxed);
+        return !abort.load(std::memory_order_relaxed) && (mBudget < 0 || mCnf.EstimatedBytes() <= mBudget);
     };
     for (std::int32_t u = 0; u < units; ++u) {
-        mUnitsOfClass[static_cast<std::size_t>(mProblem.Unit(u).Class)].push_back(u);
-        EncodeRequirement(u);
+        if (mProblem.IsUnitUsed(u)) {
+            mUnitsOfClass[static_cast<std::size_t>(mProblem.Unit(u).Class)].push_back(u);
+            mCnf.Family("start order");
+            EncodeRequirement(u);
+        }
         if (!step())
             return false;
     }
+    mCnf.Family("fixed meetings");
     EncodeFixedGroups();
     EncodeFixedMeetings();
     for (std::size_t k = 0; k < mProblem.Resources().size(); ++k) {
+        mCnf.Family(mProblem.Resources()[k].Capacity == 1 ? "special busy" : "lunch seats");
         if (mProblem.Resources()[k].Capacity == 1)
             EncodeSingleResource(static_cast<std::int32_t>(k));
         else
@@ -90,10 +95,12 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
     }
     mMeetings.clear();
     for (std::size_t c = 0; c < mProblem.Classes().size(); ++c) {
+        mCnf.Family("class order");
         EncodeClass(static_cast<std::int32_t>(c));
         if (!step())
             return false;
     }
+    mCnf.Family("classes alike");
     EncodeTwins();
     return true;
 }
@@ -213,7 +220,9 @@ void SatEncoding::EncodeRequirement(std::int32_t index)
         mCnf.Clause({ -start, -later });
         mCnf.Clause({ -atOrAfter, later, start });
     }
+    mCnf.Family("days and choices");
     EncodeDaysAndChoices(requirement, variables);
+    mCnf.Family("ways");
     EncodeOptions(index, requirement, variables);
 }
 
@@ -294,49 +303,51 @@ void SatEncoding::EncodeDaysAndChoices(const ThoroughRequirement& requirement, R
     }
 }
 
-// One variable for each way the options offer (resource, start, pattern),
-// tied to the choice of each: a meeting is then one variable, and a busy
-// special rules out each way that needs it directly.
+// A meeting on a special's day slot is one literal, implied by the choice of
+// special, start and a pattern with that day: the special's rules then rule
+// out each combination that needs it. Combinations the options leave out are
+// ruled out directly.
 void SatEncoding::EncodeOptions(
     std::int32_t index, const ThoroughRequirement& requirement, RequirementVariables& variables)
 {
     const std::int32_t slotsPerDay = mProblem.SlotsPerDay();
     const std::int32_t width = variables.Hi - variables.Lo + 1;
-    const bool onlyOneWay = variables.Resources.size() == 1 && std::popcount(variables.AllowedPatterns) == 1;
-    std::vector<std::uint32_t> masks(static_cast<std::size_t>(width));
+    variables.Masks.assign(variables.Resources.size() * static_cast<std::size_t>(width), 0u);
+    for (const ThoroughOption& option : requirement.Options) {
+        const auto k = std::find(variables.Resources.begin(), variables.Resources.end(), option.Resource)
+            - variables.Resources.begin();
+        variables.Masks[static_cast<std::size_t>(k * width + option.Start - variables.Lo)] = option.PatternMask;
+    }
     std::vector<std::uint8_t> someWay(static_cast<std::size_t>(width), 0);
-    std::vector<int> ways { -variables.Order[0] };
     for (std::size_t k = 0; k < variables.Resources.size(); ++k) {
-        std::fill(masks.begin(), masks.end(), 0u);
-        for (const ThoroughOption& option : requirement.Options) {
-            if (option.Resource == variables.Resources[k])
-                masks[static_cast<std::size_t>(option.Start - variables.Lo)] = option.PatternMask;
-        }
         const int choice = variables.Choice[k];
         auto& meetings = mMeetings[static_cast<std::size_t>(variables.Resources[k])];
         for (std::int32_t t = 0; t < width; ++t) {
             const int start = variables.Start[static_cast<std::size_t>(t)];
-            const std::uint32_t mask = masks[static_cast<std::size_t>(t)];
+            const std::uint32_t mask
+                = variables.Masks[k * static_cast<std::size_t>(width) + static_cast<std::size_t>(t)];
             if (mask == 0) {
                 mCnf.Clause({ -choice, -start });
                 continue;
             }
             someWay[static_cast<std::size_t>(t)] = 1;
+            std::uint32_t days = 0;
             for (std::size_t p = 0; p < requirement.Patterns.size(); ++p) {
-                if (!(mask & (1u << p)))
+                if (mask & (1u << p))
+                    days |= DayMask(requirement.Patterns[p]);
+                else if (variables.AllowedPatterns & (1u << p))
+                    mCnf.Clause({ -choice, -start, -variables.Pattern[p] });
+            }
+            for (std::int32_t day = 0; day < 5; ++day) {
+                if (!(days & (1u << day)))
                     continue;
-                int way = start;
-                if (!onlyOneWay) {
-                    way = mCnf.NewVariable();
-                    mCnf.Clause({ -way, start });
-                    mCnf.Clause({ -way, choice });
-                    mCnf.Clause({ -way, variables.Pattern[p] });
+                const int held = variables.Day[static_cast<std::size_t>(day)];
+                int meeting = start;
+                if (choice != mTrue || held != mTrue) {
+                    meeting = mCnf.NewVariable();
+                    mCnf.Clause({ -choice, -start, -held, meeting });
                 }
-                ways.push_back(way);
-                variables.Ways.push_back(
-                    { variables.Resources[k], variables.Lo + t, static_cast<std::int32_t>(p), way });
-                for (std::int32_t day : requirement.Patterns[p].MeetingDays())
-                    meetings[static_cast<std::size_t>(day * slotsPerDay + variables.Lo + t)].push_back({ index, way });
+                meetings[static_cast<std::size_t>(day * slotsPerDay + variables.Lo + t)].push_back({ index, meeting });
             }
         }
     }
@@ -344,7 +355,6 @@ void SatEncoding::EncodeOptions(
         if (!someWay[static_cast<std::size_t>(t)])
             mCnf.Clause({ -variables.Start[static_cast<std::size_t>(t)] });
     }
-    mCnf.Clause(ways);
 }
 
 // One meeting at a time: at most one start at each slot, and no two starts
@@ -475,6 +485,9 @@ void SatEncoding::EncodeClass(std::int32_t classIndex)
 // trade needs them all.
 void SatEncoding::EncodeTwins()
 {
+    // Classes alike with options cut apart cannot trade.
+    if (mProblem.IsRestricted())
+        return;
     const auto& classes = mProblem.Classes();
     const auto& requirements = mProblem.Requirements();
     auto signature = [&](const ThoroughClass& entry) {
@@ -602,7 +615,7 @@ SatEncoding::Outcome SatEncoding::Solve(const std::vector<std::int32_t>& active,
     for (std::int32_t group : mHeldOthers)
         mCnf.Solver().assume(mGroupHeld[static_cast<std::size_t>(group)].second);
     for (const ThoroughPlacement& placement : fixed) {
-        if (const int literal = WayLiteral(placement))
+        for (const int literal : PlacementLiterals(placement))
             mCnf.Solver().assume(literal);
     }
     if (conflictLimit >= 0)
@@ -708,23 +721,38 @@ std::vector<std::int32_t> SatEncoding::Failed(const std::vector<std::int32_t>& a
     return failed;
 }
 
-int SatEncoding::WayLiteral(const ThoroughPlacement& placement) const
+std::vector<int> SatEncoding::PlacementLiterals(const ThoroughPlacement& placement) const
 {
     const RequirementVariables& variables = mVariables[static_cast<std::size_t>(placement.Requirement)];
     const ThoroughRequirement& requirement = mProblem.Unit(placement.Requirement);
-    const auto pattern = placement.Pattern - requirement.Patterns.data();
-    const auto way = std::find_if(variables.Ways.begin(), variables.Ways.end(), [&](const auto& w) {
-        return w.Resource == placement.Resource && w.Start == placement.Start && w.Pattern == pattern;
-    });
-    return way == variables.Ways.end() ? 0 : way->Literal;
+    const auto k = std::find(variables.Resources.begin(), variables.Resources.end(), placement.Resource)
+        - variables.Resources.begin();
+    const std::int32_t t = placement.Start - variables.Lo;
+    const std::int32_t width = variables.Hi - variables.Lo + 1;
+    if (variables.Order.empty() || k == static_cast<std::ptrdiff_t>(variables.Resources.size()) || t < 0 || t >= width
+        || !placement.Pattern)
+        return {};
+    const auto p = std::find_if(requirement.Patterns.begin(), requirement.Patterns.end(),
+                       [&](const DayPattern& pattern) { return pattern.Code == placement.Pattern->Code; })
+        - requirement.Patterns.begin();
+    if (p == static_cast<std::ptrdiff_t>(requirement.Patterns.size())
+        || !(variables.Masks[static_cast<std::size_t>(k * width + t)] & (1u << p)))
+        return {};
+    std::vector<int> literals;
+    for (const int literal : { variables.Start[static_cast<std::size_t>(t)],
+             variables.Choice[static_cast<std::size_t>(k)], variables.Pattern[static_cast<std::size_t>(p)] }) {
+        if (literal != mTrue)
+            literals.push_back(literal);
+    }
+    return literals;
 }
 
 std::vector<ThoroughPlacement> SatEncoding::Failed(const std::vector<ThoroughPlacement>& fixed) const
 {
     std::vector<ThoroughPlacement> failed;
     for (const ThoroughPlacement& placement : fixed) {
-        const int literal = WayLiteral(placement);
-        if (literal != 0 && mCnf.Solver().failed(literal))
+        const std::vector<int> literals = PlacementLiterals(placement);
+        if (std::any_of(literals.begin(), literals.end(), [&](int literal) { return mCnf.Solver().failed(literal); }))
             failed.push_back(placement);
     }
     return failed;

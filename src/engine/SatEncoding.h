@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CnfWriter.h"
+#include "engine/ThoroughProblem.h"
 
 #include <array>
 #include <atomic>
@@ -14,14 +15,6 @@ class ThoroughProblem;
 struct DayPattern;
 struct ThoroughFixed;
 struct ThoroughRequirement;
-
-// Where one requirement's meetings go.
-struct ThoroughPlacement {
-    std::int32_t Requirement = 0;
-    std::int32_t Resource = 0;
-    std::int32_t Start = 0;
-    const DayPattern* Pattern = nullptr;
-};
 
 // The school's requirements as clauses for a SAT solver. Each requirement takes
 // one way its options offer (a resource, a start slot and a pattern), its start
@@ -40,7 +33,10 @@ public:
     SatEncoding(const SatEncoding&) = delete;
     SatEncoding& operator=(const SatEncoding&) = delete;
 
-    // False when aborted part way; progress gets the share done.
+    // Build stops once the solver would hold more than this many bytes.
+    void MemoryBudget(std::int64_t bytes) { mBudget = bytes; }
+    // False when aborted part way or past the memory budget; progress gets
+    // the share done.
     bool Build(const std::atomic<bool>& abort, const std::function<void(double)>& progress);
 
     // Fixed groups whose pinned meetings, and whose other meetings, the next
@@ -70,6 +66,8 @@ public:
 
     std::int32_t VariableCount() const { return mCnf.VariableCount(); }
     std::int64_t ClauseCount() const { return mCnf.ClauseCount(); }
+    std::int64_t LiteralCount() const { return mCnf.LiteralCount(); }
+    const std::vector<CnfWriter::FamilyCount>& Families() const { return mCnf.Families(); }
 
 private:
     struct RequirementVariables {
@@ -85,14 +83,8 @@ private:
         // Class length and the literal "the chosen resource has it".
         std::vector<std::pair<std::int32_t, int>> Lengths;
         std::uint32_t AllowedPatterns = 0;
-        // Each way the options offer and its variable.
-        struct Way {
-            std::int32_t Resource;
-            std::int32_t Start;
-            std::int32_t Pattern;
-            int Literal;
-        };
-        std::vector<Way> Ways;
+        // [resource position × width + start - Lo]: the patterns the options offer.
+        std::vector<std::uint32_t> Masks;
     };
     // A meeting that may start at a resource's day slot.
     struct Meeting {
@@ -101,8 +93,9 @@ private:
     };
 
     int OrderLiteral(const RequirementVariables& variables, std::int32_t slot) const;
-    // The variable of a placement, or 0 when the options do not offer it.
-    int WayLiteral(const ThoroughPlacement& placement) const;
+    // The start, special and pattern of a placement, or none when the options
+    // do not offer it.
+    std::vector<int> PlacementLiterals(const ThoroughPlacement& placement) const;
 
     void EncodeRequirement(std::int32_t index);
     void EncodeFixedGroups();
@@ -129,6 +122,7 @@ private:
     std::vector<std::pair<int, int>> mGroupHeld;
     std::vector<std::int32_t> mHeldPinned;
     std::vector<std::int32_t> mHeldOthers;
+    std::int64_t mBudget = -1;
     // Units of each class.
     std::vector<std::vector<std::int32_t>> mUnitsOfClass;
     // [resource][day × slots per day + slot]

@@ -113,6 +113,7 @@ void ScheduleGenerator::RunThorough(
     const GenerationInputs& inputs, const GenerationOptions& options, GenerationResult& result)
 {
     ThoroughScheduler scheduler;
+    scheduler.MemoryBudgetMB = options.ThoroughMemoryMB;
     {
         std::lock_guard lock(mCurrentMutex);
         if (mAborted)

@@ -52,6 +52,8 @@ struct GenerationOptions {
     SearchEngine Engine = SearchEngine::Quick;
     // The thorough search's progress, reported on the generating thread.
     ThoroughScheduler::ProgressCallback Progress = {};
+    // Memory the thorough search may take; a school that needs more is told so.
+    std::int64_t ThoroughMemoryMB = 1024;
 };
 
 struct GenerationResult {

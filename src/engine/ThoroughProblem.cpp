@@ -53,13 +53,13 @@ bool SameSeat(const ScheduleSpecial& a, const ScheduleSpecial& b, std::int32_t w
 
 } // namespace
 
-ThoroughProblem::ThoroughProblem(const GenerationInputs& inputs)
+ThoroughProblem::ThoroughProblem(const GenerationInputs& inputs, bool fixedHeld)
     : mSlotsPerDay(std::max(inputs.SlotsPerDay, 0))
     , mDayStartAt(inputs.DayStartAt)
 {
     AddResources(inputs);
     AddClasses(inputs);
-    AddFixed(inputs);
+    AddFixed(inputs, fixedHeld);
 }
 
 const ThoroughRequirement& ThoroughProblem::Unit(std::int32_t index) const
@@ -71,7 +71,7 @@ const ThoroughRequirement& ThoroughProblem::Unit(std::int32_t index) const
 
 // Each fixed meeting joins the group of its class and subject; each group
 // gets, for every choice of held meetings, the unit that places the rest.
-void ThoroughProblem::AddFixed(const GenerationInputs& inputs)
+void ThoroughProblem::AddFixed(const GenerationInputs& inputs, bool fixedHeld)
 {
     std::vector<std::int32_t> resourceOf(inputs.Specials.size(), -1);
     for (std::size_t k = 0; k < mResources.size(); ++k) {
@@ -112,11 +112,48 @@ void ThoroughProblem::AddFixed(const GenerationInputs& inputs)
         for (const bool pinned : { false, true }) {
             for (const bool others : { false, true }) {
                 // Holding meetings a group does not have is no choice at all.
-                const bool choice = (!pinned || !group.Pinned.empty()) && (!others || !group.Others.empty());
+                const bool choice = fixedHeld
+                    ? pinned == !group.Pinned.empty() && others == !group.Others.empty()
+                    : (!pinned || !group.Pinned.empty()) && (!others || !group.Others.empty());
                 group.Rest[pinned][others] = choice ? RestOf(group, pinned, others) : kCannotHold;
             }
         }
     }
+    mRequirementUsed.assign(mRequirements.size(), 1);
+    for (const ThoroughFixedGroup& group : mGroups) {
+        const auto& rest = group.Rest;
+        mRequirementUsed[static_cast<std::size_t>(group.Requirement)] = rest[0][0] == group.Requirement
+            || rest[0][1] == group.Requirement || rest[1][0] == group.Requirement || rest[1][1] == group.Requirement;
+    }
+}
+
+void ThoroughProblem::Restrict(const std::vector<ThoroughPlacement>& placements, bool keepDays)
+{
+    const auto base = static_cast<std::int32_t>(mRequirements.size());
+    for (const ThoroughPlacement& placement : placements) {
+        ThoroughRequirement& unit = placement.Requirement < base
+            ? mRequirements[static_cast<std::size_t>(placement.Requirement)]
+            : mRemainders[static_cast<std::size_t>(placement.Requirement - base)];
+        std::uint32_t days = ~0u;
+        for (std::size_t p = 0; keepDays && p < unit.Patterns.size(); ++p) {
+            if (placement.Pattern && unit.Patterns[p].Code == placement.Pattern->Code)
+                days = 1u << p;
+        }
+        std::vector<ThoroughOption> kept;
+        for (const ThoroughOption& option : unit.Options) {
+            if (option.Resource == placement.Resource && (option.PatternMask & days) != 0)
+                kept.push_back({ option.Resource, option.Start, option.PatternMask & days });
+        }
+        if (!kept.empty())
+            unit.Options = std::move(kept);
+    }
+    mRestricted = true;
+}
+
+bool ThoroughProblem::IsUnitUsed(std::int32_t index) const
+{
+    return index >= static_cast<std::int32_t>(mRequirements.size())
+        || mRequirementUsed[static_cast<std::size_t>(index)];
 }
 
 std::int32_t ThoroughProblem::RestOf(const ThoroughFixedGroup& group, bool pinned, bool others)

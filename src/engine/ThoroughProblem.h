@@ -14,6 +14,14 @@ namespace belltide {
 
 struct GenerationInputs;
 
+// Where one requirement's meetings go.
+struct ThoroughPlacement {
+    std::int32_t Requirement = 0;
+    std::int32_t Resource = 0;
+    std::int32_t Start = 0;
+    const DayPattern* Pattern = nullptr;
+};
+
 // A special, or all lunch seats taken together, as the thorough search sees
 // it. Lengths are in slots.
 struct ThoroughResource {
@@ -116,7 +124,9 @@ public:
     static constexpr std::int32_t kNothingLeft = -1;
     static constexpr std::int32_t kCannotHold = -2;
 
-    explicit ThoroughProblem(const GenerationInputs& inputs);
+    // With `fixedHeld`, every fixed meeting is taken as given: each group
+    // leaves one unit, for what its meetings leave missing.
+    explicit ThoroughProblem(const GenerationInputs& inputs, bool fixedHeld = false);
 
     std::int32_t SlotsPerDay() const { return mSlotsPerDay; }
     // The lunch period: the first slot a seat is open and the slot after its last.
@@ -132,10 +142,18 @@ public:
     // rest left by each choice of held meetings.
     std::int32_t UnitCount() const { return static_cast<std::int32_t>(mRequirements.size() + mRemainders.size()); }
     const ThoroughRequirement& Unit(std::int32_t index) const;
+    // False for a requirement that none of its group's choices places whole.
+    bool IsUnitUsed(std::int32_t index) const;
     const std::vector<ThoroughFixed>& FixedMeetings() const { return mFixed; }
     const std::vector<ThoroughFixedGroup>& FixedGroups() const { return mGroups; }
     // Positions in the inputs' fixed meetings that can never be held.
     const std::vector<std::int32_t>& UnusableFixed() const { return mUnusable; }
+    // Keeps, for each placed unit, only the options on its resource and, with
+    // `keepDays`, on its days: a smaller problem whose schedules are schedules
+    // of the school, though it may have none when the school has one.
+    void Restrict(const std::vector<ThoroughPlacement>& placements, bool keepDays);
+    bool IsRestricted() const { return mRestricted; }
+
     // "Music for 2nd: Ms. Hughes on Monday at 9:00".
     QString DescribeFixed(const ThoroughFixed& meeting) const;
 
@@ -159,7 +177,7 @@ private:
     void FillCanStart(ThoroughResource& resource, const GenerationInputs& inputs) const;
     void AddClasses(const GenerationInputs& inputs);
     void AddOptions(ThoroughRequirement& requirement) const;
-    void AddFixed(const GenerationInputs& inputs);
+    void AddFixed(const GenerationInputs& inputs, bool fixedHeld);
     std::int32_t RestOf(const ThoroughFixedGroup& group, bool pinned, bool others);
 
     std::int32_t mSlotsPerDay = 0;
@@ -174,6 +192,8 @@ private:
     std::vector<ThoroughFixed> mFixed;
     std::vector<ThoroughFixedGroup> mGroups;
     std::vector<std::int32_t> mUnusable;
+    std::vector<std::uint8_t> mRequirementUsed;
+    bool mRestricted = false;
 };
 
 } // namespace belltide

@@ -8,8 +8,13 @@
 #include "ScheduleClassroom.h"
 #include "ScheduleGenerator.h"
 #include "ScheduleSpecial.h"
+#include "ThoroughHint.h"
 #include "ThoroughProblem.h"
+#include "ThoroughRepair.h"
+#include "ThoroughWriter.h"
 #include "model/TimeText.h"
+
+#include <QElapsedTimer>
 
 #include <algorithm>
 #include <map>
@@ -28,20 +33,6 @@ namespace {
 constexpr std::int64_t kShrinkConflicts = 20000;
 constexpr int kMostShrinkQuestions = 120;
 constexpr std::size_t kMostSolverReasons = 3;
-// The quick search's best partial schedule is tried first as a fixed frame:
-// the solver then places only the rest, and gives back any fixed placement
-// that stands in the way, until this many tries or conflicts.
-constexpr std::uint64_t kHintSeeds[] = { 1, 2, 3 };
-constexpr int kHintRounds = 40;
-constexpr std::int64_t kHintConflicts = 20000;
-
-std::uint32_t DayMask(std::span<const std::int32_t> days)
-{
-    std::uint32_t mask = 0;
-    for (std::int32_t day : days)
-        mask |= 1u << day;
-    return mask;
-}
 
 } // namespace
 
@@ -55,6 +46,16 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
             progress({ caption, fraction });
     };
     ThoroughResult result;
+    ThoroughStatistics& statistics = result.Statistics;
+    QElapsedTimer timer;
+    timer.start();
+    double lapStart = 0;
+    auto lap = [&] {
+        const double now = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        const double seconds = now - lapStart;
+        lapStart = now;
+        return seconds;
+    };
     report(QStringLiteral("Counting what the school needs..."), 0);
     const ThoroughProblem problem(inputs);
     // The counts know nothing of fixed meetings, which may stand off the
@@ -65,11 +66,44 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
         if (!result.Reasons.isEmpty())
             return result;
     }
+    statistics.CountingSeconds = lap();
+
+    const QString preparing = QStringLiteral("Preparing the thorough search...");
+    // Most schools that have a schedule are done by the repair, which takes
+    // the first tenth of the way.
+    constexpr double kRepairShare = 0.1;
+    const ThoroughHint hint(inputs, Abort);
+    statistics.HintSeconds = lap();
+    ThoroughRepair repair(inputs, hint, Abort);
+    if (RepairFirst)
+        result.Schedule = repair.Run([&](double share) { report(preparing, kRepairShare * share); }, result.Released);
+    statistics.RepairSeconds = lap();
+    statistics.Repaired = bool(result.Schedule);
+    statistics.Requirements = static_cast<std::int64_t>(problem.Requirements().size());
+    statistics.HintPlacements = static_cast<std::int64_t>(hint.Placements(problem).size());
+    if (result.Schedule && !Abort) {
+        statistics.Clauses = repair.LastClauseCount();
+        report(preparing, 1);
+        report(QStringLiteral("Searching thoroughly..."), -1);
+    }
+    if (Abort)
+        return { {}, {}, {}, true, statistics };
+    if (result.Schedule)
+        return result;
 
     SatEncoding encoding(problem);
-    const QString preparing = QStringLiteral("Preparing the thorough search...");
-    if (!encoding.Build(Abort, [&](double share) { report(preparing, share); })) {
-        result.Aborted = true;
+    encoding.MemoryBudget(MemoryBudgetMB * 1024 * 1024);
+    const bool built
+        = encoding.Build(Abort, [&](double share) { report(preparing, kRepairShare + (1 - kRepairShare) * share); });
+    statistics.EncodingSeconds = lap();
+    statistics.Variables = encoding.VariableCount();
+    statistics.Clauses = encoding.ClauseCount();
+    statistics.Literals = encoding.LiteralCount();
+    statistics.Families = encoding.Families();
+    if (!built) {
+        result.Aborted = Abort;
+        if (!Abort)
+            result.Reasons << TooLarge();
         return result;
     }
     std::vector<std::int32_t> all(problem.Requirements().size());
@@ -78,8 +112,9 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
     std::iota(groups.begin(), groups.end(), 0);
     encoding.Hold(groups, groups);
     report(QStringLiteral("Searching thoroughly..."), -1);
-    std::vector<ThoroughPlacement> hint = encoding.InTwinOrder(QuickHint(inputs, problem));
-    SatEncoding::Outcome outcome = Search(encoding, all, hint);
+    std::vector<ThoroughPlacement> guide = encoding.InTwinOrder(hint.Placements(problem));
+    SatEncoding::Outcome outcome = Search(encoding, all, guide);
+    statistics.SolvingSeconds = lap();
     if (outcome == SatEncoding::Outcome::None && anyFixed)
         outcome = Release(encoding, all, groups);
     switch (outcome) {
@@ -93,7 +128,7 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
                 result.Released.push_back(meeting.Input);
         }
         std::sort(result.Released.begin(), result.Released.end());
-        result.Schedule = Write(inputs, problem, encoding.Placements(all), kept);
+        result.Schedule = ThoroughWriter::Write(inputs, problem, encoding.Placements(all), kept);
         if (!result.Schedule)
             result.Reasons << QStringLiteral("The thorough search made a schedule that breaks a rule. Please report "
                                              "this school to us.");
@@ -101,11 +136,12 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
     }
     case SatEncoding::Outcome::None:
         result.Reasons = anyFixed ? ExplainImpossible(encoding, problem, all, progress)
-                                  : Explain(encoding, problem, hint, progress);
+                                  : Explain(encoding, problem, guide, progress);
         break;
     case SatEncoding::Outcome::Unknown:
         break;
     }
+    statistics.ExplainingSeconds = lap();
     result.Aborted = Abort;
     if (result.Aborted) {
         result.Schedule.reset();
@@ -113,6 +149,14 @@ ThoroughResult ThoroughScheduler::Schedule(const GenerationInputs& inputs, const
         result.Released.clear();
     }
     return result;
+}
+
+QString ThoroughScheduler::TooLarge() const
+{
+    return QStringLiteral("This school is too large to search thoroughly within the %1 MB of memory the search may "
+                          "use: no schedule was found, and none was proved impossible. Fewer classes, fewer specials "
+                          "or fewer times at which they may meet make the search smaller.")
+        .arg(MemoryBudgetMB);
 }
 
 // Gives back the unpinned groups that each proof of "no schedule" needs until
@@ -229,92 +273,18 @@ QString ThoroughScheduler::ExplainPins(SatEncoding& encoding, const ThoroughProb
                                 : QStringLiteral(". Unpinning one of them would make room."));
 }
 
-// First with the hint's placements fixed, giving back those that stand in the
-// way, then with nothing fixed. The hint that is left is kept for the reasons.
+// First with the quick attempt's placements held, giving back those that
+// stand in the way, then with nothing held. The guide that is left is kept
+// for the reasons.
 SatEncoding::Outcome ThoroughScheduler::Search(
-    SatEncoding& encoding, const std::vector<std::int32_t>& all, std::vector<ThoroughPlacement>& hint)
+    SatEncoding& encoding, const std::vector<std::int32_t>& all, std::vector<ThoroughPlacement>& guide)
 {
     qCDebug(lcEngine) << "thorough search:" << all.size() << "requirements," << encoding.VariableCount() << "variables,"
-                      << encoding.ClauseCount() << "clauses," << hint.size() << "placements from the quick search";
-    for (int round = 0; round < kHintRounds && !hint.empty() && !Abort; ++round) {
-        const SatEncoding::Outcome outcome = encoding.Solve(all, hint, kHintConflicts, Abort);
-        qCDebug(lcEngine) << "with" << hint.size() << "fixed placements:" << static_cast<int>(outcome);
-        if (outcome == SatEncoding::Outcome::Found)
-            return outcome;
-        if (outcome == SatEncoding::Outcome::Unknown)
-            break;
-        // A proof that needs none of the fixed placements holds without them.
-        const std::vector<ThoroughPlacement> failed = encoding.Failed(hint);
-        if (failed.empty())
-            return outcome;
-        std::erase_if(hint, [&](const ThoroughPlacement& placement) {
-            return std::any_of(failed.begin(), failed.end(),
-                [&](const ThoroughPlacement& f) { return f.Requirement == placement.Requirement; });
-        });
-    }
+                      << encoding.ClauseCount() << "clauses," << guide.size() << "placements from the quick search";
+    const SatEncoding::Outcome outcome = ThoroughHint::Guide(encoding, all, guide, ThoroughHint::kAllAtOnce, Abort);
+    if (outcome != SatEncoding::Outcome::Unknown)
+        return outcome;
     return encoding.Solve(all, {}, -1, Abort);
-}
-
-// Placements of the quick search's attempt that got furthest, as far as they
-// are ways the thorough search knows. The attempts start from the fixed
-// meetings, so what they add completes each group with all of them held.
-std::vector<ThoroughPlacement> ThoroughScheduler::QuickHint(
-    const GenerationInputs& inputs, const ThoroughProblem& problem)
-{
-    std::map<const ScheduleObject*, std::int32_t> resourceOf;
-    for (std::size_t k = 0; k < problem.Resources().size(); ++k) {
-        for (std::int32_t input : problem.Resources()[k].Inputs)
-            resourceOf[inputs.Specials[static_cast<std::size_t>(input)].get()] = static_cast<std::int32_t>(k);
-    }
-    const std::int32_t slotsPerDay = problem.SlotsPerDay();
-    std::set<std::pair<std::int32_t, std::int32_t>> fixedStarts;
-    for (const ThoroughFixed& meeting : problem.FixedMeetings())
-        fixedStarts.insert({ meeting.Class, meeting.Day * slotsPerDay + meeting.Slot });
-    std::vector<ThoroughPlacement> best;
-    for (std::uint64_t seed : kHintSeeds) {
-        RandomIdealScheduler scheduler(seed);
-        scheduler.Schedule(inputs.Classrooms, inputs.Specials, inputs.SlotsPerDay, inputs.Fixed);
-        if (!scheduler.ClassSchedule || Abort)
-            break;
-        std::vector<ThoroughPlacement> placements;
-        for (std::size_t c = 0; c < problem.Classes().size(); ++c) {
-            const ThoroughClass& entry = problem.Classes()[c];
-            const ScheduleObject& row = *inputs.Classrooms[static_cast<std::size_t>(entry.Input)];
-            // Resource to the days and the slot of its meetings.
-            std::map<std::int32_t, std::pair<std::uint32_t, std::int32_t>> meetings;
-            for (std::int32_t minute = 0, length = 0; minute < 5 * slotsPerDay; minute += std::max(length, 1)) {
-                const auto item = scheduler.ClassSchedule->ScheduledItem(row, minute, length);
-                const auto resource = item ? resourceOf.find(item.get()) : resourceOf.end();
-                if (resource != resourceOf.end() && !fixedStarts.contains({ static_cast<std::int32_t>(c), minute })) {
-                    auto& [days, slot] = meetings[resource->second];
-                    days |= 1u << (minute / slotsPerDay);
-                    slot = minute % slotsPerDay;
-                }
-            }
-            for (const auto& [resource, meeting] : meetings) {
-                const std::int32_t subject = problem.Resources()[static_cast<std::size_t>(resource)].Subject;
-                for (std::int32_t index : entry.Requirements) {
-                    const ThoroughRequirement& base = problem.Requirements()[static_cast<std::size_t>(index)];
-                    if (base.Subject != subject)
-                        continue;
-                    std::int32_t unit = index;
-                    if (base.Group >= 0) {
-                        const ThoroughFixedGroup& group = problem.FixedGroups()[static_cast<std::size_t>(base.Group)];
-                        unit = group.Rest[!group.Pinned.empty()][!group.Others.empty()];
-                        if (unit < 0)
-                            continue;
-                    }
-                    for (const DayPattern& pattern : problem.Unit(unit).Patterns) {
-                        if (DayMask(pattern.MeetingDays()) == meeting.first)
-                            placements.push_back({ unit, resource, meeting.second, &pattern });
-                    }
-                }
-            }
-        }
-        if (placements.size() > best.size())
-            best = std::move(placements);
-    }
-    return best;
 }
 
 // One reason per set of requirements that cannot all be met, each cut down to
@@ -431,117 +401,6 @@ QString ThoroughScheduler::Describe(const ThoroughProblem& problem, const std::v
         parts << subjectName(subject) + QStringLiteral(" for ") + ThoroughProblem::JoinNames(names);
     return QStringLiteral("No schedule gives all of these a time together: %1.").arg(parts.join(QStringLiteral("; ")))
         + change;
-}
-
-namespace {
-
-// A lunch to seat on one day: where it starts and the seat it holds, if fixed.
-struct Lunch {
-    std::int32_t Start;
-    std::int32_t Seat;
-    std::int32_t Room;
-    std::int32_t Chosen = -1;
-    // The seat the class had on an earlier day, tried first.
-    std::int32_t Preferred = -1;
-};
-
-// Lunches of one day onto seats alike, none sharing a seat at one time. Fixed
-// lunches keep their seats when the others can be seated around them; else
-// every lunch is seated by start time (keeping its seat when free), which
-// always succeeds while no slot has more lunches than seats.
-bool SeatLunches(std::vector<Lunch>& lunches, std::int32_t seats, std::int32_t length)
-{
-    std::stable_sort(lunches.begin(), lunches.end(), [](const Lunch& a, const Lunch& b) { return a.Start < b.Start; });
-    auto seat = [&](bool keepFixed) {
-        std::vector<std::vector<std::pair<std::int32_t, std::int32_t>>> taken(static_cast<std::size_t>(seats));
-        auto free = [&](std::int32_t s, std::int32_t start) {
-            return std::none_of(taken[static_cast<std::size_t>(s)].begin(), taken[static_cast<std::size_t>(s)].end(),
-                [&](const auto& t) { return start < t.second && t.first < start + length; });
-        };
-        if (keepFixed) {
-            for (Lunch& lunch : lunches) {
-                if (lunch.Seat >= 0)
-                    taken[static_cast<std::size_t>(lunch.Chosen = lunch.Seat)].emplace_back(
-                        lunch.Start, lunch.Start + length);
-            }
-        }
-        for (Lunch& lunch : lunches) {
-            if (keepFixed && lunch.Seat >= 0)
-                continue;
-            lunch.Chosen = -1;
-            for (const std::int32_t wanted : { lunch.Seat, lunch.Preferred }) {
-                if (lunch.Chosen < 0 && wanted >= 0 && free(wanted, lunch.Start))
-                    lunch.Chosen = wanted;
-            }
-            for (std::int32_t s = 0; s < seats && lunch.Chosen < 0; ++s) {
-                if (free(s, lunch.Start))
-                    lunch.Chosen = s;
-            }
-            if (lunch.Chosen < 0)
-                return false;
-            taken[static_cast<std::size_t>(lunch.Chosen)].emplace_back(lunch.Start, lunch.Start + length);
-        }
-        return true;
-    };
-    return seat(true) || seat(false);
-}
-
-} // namespace
-
-std::shared_ptr<Schedule> ThoroughScheduler::Write(const GenerationInputs& inputs, const ThoroughProblem& problem,
-    const std::vector<ThoroughPlacement>& placements, const std::vector<std::uint8_t>& keptFixed)
-{
-    RandomIdealScheduler writer;
-    writer.CreateGrids(inputs.Classrooms, inputs.Specials, inputs.SlotsPerDay);
-    const std::int32_t slotsPerDay = problem.SlotsPerDay();
-    // Every meeting by day; lunches on seats alike wait for their seats.
-    std::map<std::pair<std::int32_t, std::int32_t>, std::vector<Lunch>> lunches;
-    auto add = [&](std::int32_t room, std::int32_t resource, std::int32_t special, std::int32_t day, std::int32_t start,
-                   bool fixed) {
-        const ThoroughResource& entry = problem.Resources()[static_cast<std::size_t>(resource)];
-        if (entry.Capacity > 1) {
-            const auto& seats = entry.Inputs;
-            const auto seat = fixed ? std::find(seats.begin(), seats.end(), special) - seats.begin() : -1;
-            lunches[{ resource, day }].push_back({ start, static_cast<std::int32_t>(seat), room });
-            return;
-        }
-        writer.SchedulePair(ScheduleClassSpecial(inputs.Classrooms[static_cast<std::size_t>(room)],
-            inputs.Specials[static_cast<std::size_t>(special)], { day * slotsPerDay + start }));
-    };
-    for (std::size_t i = 0; i < keptFixed.size(); ++i) {
-        const ThoroughFixed& meeting = problem.FixedMeetings()[i];
-        if (keptFixed[i])
-            add(meeting.Class, meeting.Resource, meeting.Special, meeting.Day, meeting.Slot, true);
-    }
-    for (const ThoroughPlacement& placement : placements) {
-        const ThoroughRequirement& requirement = problem.Unit(placement.Requirement);
-        const ThoroughResource& resource = problem.Resources()[static_cast<std::size_t>(placement.Resource)];
-        if (!placement.Pattern)
-            return nullptr;
-        for (std::int32_t day : placement.Pattern->MeetingDays())
-            add(problem.Classes()[static_cast<std::size_t>(requirement.Class)].Input, placement.Resource,
-                resource.Inputs[0], day, placement.Start, false);
-    }
-    // Days in order, each class offered the seat it had the day before.
-    std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> seatOf;
-    for (auto& [key, day] : lunches) {
-        const ThoroughResource& resource = problem.Resources()[static_cast<std::size_t>(key.first)];
-        for (Lunch& lunch : day) {
-            const auto known = seatOf.find({ key.first, lunch.Room });
-            lunch.Preferred = known == seatOf.end() ? -1 : known->second;
-        }
-        if (!SeatLunches(day, static_cast<std::int32_t>(resource.Inputs.size()), resource.SpecialLength))
-            return nullptr;
-        for (const Lunch& lunch : day) {
-            seatOf[{ key.first, lunch.Room }] = lunch.Chosen;
-            writer.SchedulePair(ScheduleClassSpecial(inputs.Classrooms[static_cast<std::size_t>(lunch.Room)],
-                inputs.Specials[static_cast<std::size_t>(resource.Inputs[static_cast<std::size_t>(lunch.Chosen)])],
-                { key.second * slotsPerDay + lunch.Start }));
-        }
-    }
-    if (!writer.ValidateSchedule())
-        return nullptr;
-    return writer.ClassSchedule;
 }
 
 } // namespace belltide

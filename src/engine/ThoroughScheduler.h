@@ -25,6 +25,27 @@ struct ThoroughProgress {
     double Fraction = -1;
 };
 
+// Where a thorough search spent its time, and the size of what it solved.
+struct ThoroughStatistics {
+    double CountingSeconds = 0;
+    double EncodingSeconds = 0;
+    // The quick attempts whose best placements guide the solver.
+    double HintSeconds = 0;
+    // Placing the rest around most of the hint, before the whole school.
+    double RepairSeconds = 0;
+    bool Repaired = false;
+    double SolvingSeconds = 0;
+    // Giving back fixed meetings and finding reasons.
+    double ExplainingSeconds = 0;
+    // Requirements, and how many the quick attempts' best partial schedule placed.
+    std::int64_t Requirements = 0;
+    std::int64_t HintPlacements = 0;
+    std::int64_t Variables = 0;
+    std::int64_t Clauses = 0;
+    std::int64_t Literals = 0;
+    std::vector<CnfWriter::FamilyCount> Families;
+};
+
 struct ThoroughResult {
     // Empty when no schedule exists or the search was aborted.
     std::shared_ptr<belltide::Schedule> Schedule;
@@ -33,6 +54,7 @@ struct ThoroughResult {
     // Positions in the inputs' fixed meetings that the schedule gives back.
     std::vector<std::int32_t> Released;
     bool Aborted = false;
+    ThoroughStatistics Statistics;
 };
 
 // A complete search behind the quick one: it finds a schedule whenever one
@@ -55,6 +77,12 @@ public:
 
     // Set from any thread to end the search; Schedule then returns Aborted.
     std::atomic<bool> Abort { false };
+    // The whole school's encoding stops growing past this; the search then
+    // says in words that the school is too large for it.
+    std::int64_t MemoryBudgetMB = 1024;
+    // Try the small problems around the quick attempt first; off, the whole
+    // school goes to the solver at once.
+    bool RepairFirst = true;
 
 private:
     SatEncoding::Outcome Search(
@@ -67,7 +95,6 @@ private:
         const std::vector<std::int32_t>& all, const ProgressCallback& progress);
     QString ExplainPins(SatEncoding& encoding, const ThoroughProblem& problem, const std::vector<std::int32_t>& all,
         std::vector<std::int32_t> pins);
-    std::vector<ThoroughPlacement> QuickHint(const GenerationInputs& inputs, const ThoroughProblem& problem);
     QStringList Explain(SatEncoding& encoding, const ThoroughProblem& problem,
         const std::vector<ThoroughPlacement>& hint, const ProgressCallback& progress);
     bool CannotAllBeMet(SatEncoding& encoding, const std::vector<std::int32_t>& requirements,
@@ -75,8 +102,7 @@ private:
     std::vector<std::int32_t> Shrink(SatEncoding& encoding, std::vector<std::int32_t> core,
         const std::vector<ThoroughPlacement>& hint, int& questions);
     static QString Describe(const ThoroughProblem& problem, const std::vector<std::int32_t>& core);
-    static std::shared_ptr<belltide::Schedule> Write(const GenerationInputs& inputs, const ThoroughProblem& problem,
-        const std::vector<ThoroughPlacement>& placements, const std::vector<std::uint8_t>& keptFixed);
+    QString TooLarge() const;
 };
 
 } // namespace belltide

@@ -90,15 +90,20 @@ TEST(ThoroughSearchTest, SchedulesKeepTheStricterRules)
         { "short days, late starts, busy specials", MixedDaysSchool },
         { "long passing times, one seat", crowded },
     };
-    for (const Case& c : cases) {
-        auto school = c.make();
-        const GenerationInputs inputs = Inputs(*school);
-        ThoroughScheduler scheduler;
-        const ThoroughResult result = scheduler.Schedule(inputs);
-        ASSERT_TRUE(result.Schedule) << c.name << ": " << result.Reasons.join(u'\n').toStdString();
-        EXPECT_TRUE(result.Reasons.isEmpty()) << c.name;
-        EXPECT_EQ(CheckSchedule(*school, *result.Schedule), QStringList()) << c.name;
-        EXPECT_TRUE(PassesValidation(inputs, *result.Schedule)) << c.name;
+    // The repair around the quick attempt, and the whole school at once.
+    for (const bool repairFirst : { true, false }) {
+        for (const Case& c : cases) {
+            auto school = c.make();
+            const GenerationInputs inputs = Inputs(*school);
+            ThoroughScheduler scheduler;
+            scheduler.RepairFirst = repairFirst;
+            const ThoroughResult result = scheduler.Schedule(inputs);
+            ASSERT_TRUE(result.Schedule) << c.name << ": " << result.Reasons.join(u'\n').toStdString();
+            EXPECT_EQ(result.Statistics.Repaired, repairFirst) << c.name;
+            EXPECT_TRUE(result.Reasons.isEmpty()) << c.name;
+            EXPECT_EQ(CheckSchedule(*school, *result.Schedule), QStringList()) << c.name;
+            EXPECT_TRUE(PassesValidation(inputs, *result.Schedule)) << c.name;
+        }
     }
 }
 
@@ -124,6 +129,40 @@ TEST(ThoroughSearchTest, HalfDayKindergartensGetTheirOwnHalfOfTheDay)
         EXPECT_GE(school->DayStartAt + 5 * first, classroom.DayStart) << classroom.Teacher.toStdString();
         EXPECT_LE(school->DayStartAt + 5 * end, classroom.DayEnd) << classroom.Teacher.toStdString();
     }
+}
+
+TEST(ThoroughSearchTest, ASchoolPastTheMemoryBudgetIsToldSo)
+{
+    // Drama and Chess both come only on Monday at 9:00, and one class attends
+    // both: only the solver sees it, over the whole school, which needs more
+    // than a megabyte.
+    auto school = ElementarySchool(2);
+    for (const char* name : { "Drama", "Chess" }) {
+        const QString title = QString::fromLatin1(name);
+        auto visitor = AddSpecial(*school, title, 45, 5);
+        for (std::int32_t day = 0; day < 5; ++day) {
+            MarkUnavailable(*school, *visitor, day, school->DayStartAt, day == 0 ? 540 : school->DayEndAt);
+            MarkUnavailable(*school, *visitor, day, 590, school->DayEndAt);
+        }
+        school->Classes[0]->AttendCount(title, 1);
+    }
+    GenerationOptions options;
+    options.Engine = SearchEngine::Thorough;
+    options.ThoroughMemoryMB = 1;
+    ScheduleGenerator generator;
+    const GenerationResult result = generator.Run(Inputs(*school), options);
+    EXPECT_FALSE(result.Schedule);
+    ASSERT_EQ(result.Reasons.size(), 1);
+    EXPECT_TRUE(result.Reasons[0].startsWith(QStringLiteral("This school is too large to search thoroughly within the "
+                                                            "1 MB of memory")))
+        << result.Reasons[0].toStdString();
+
+    options.ThoroughMemoryMB = 1024;
+    ScheduleGenerator roomy;
+    const GenerationResult proved = roomy.Run(Inputs(*school), options);
+    EXPECT_FALSE(proved.Schedule);
+    EXPECT_FALSE(proved.Reasons.isEmpty());
+    EXPECT_FALSE(proved.Reasons[0].contains(QStringLiteral("too large")));
 }
 
 TEST(ThoroughSearchTest, AbortEndsTheSearchAtEveryStage)
