@@ -13,7 +13,21 @@ CnfWriter::CnfWriter()
     , mFamilies { { "constants" } }
 {
     mTrue = NewVariable();
-    Clause({ mTrue });
+}
+
+// The solver takes options only before its first clause, so "true" is made
+// true with the first clause, or before a search of no clauses at all.
+void CnfWriter::AssertTrue()
+{
+    if (mTrueAsserted)
+        return;
+    mTrueAsserted = true;
+    mSolver->add(mTrue);
+    mSolver->add(0);
+    ++mClauses;
+    mLiterals += 1;
+    mFamilies.front().Clauses += 1;
+    mFamilies.front().Literals += 1;
 }
 
 CnfWriter::~CnfWriter() = default;
@@ -65,6 +79,7 @@ void CnfWriter::Clause(const std::vector<int>& literals)
     }
     if (kept.empty())
         kept.push_back(-mTrue);
+    AssertTrue();
     for (int literal : kept)
         mSolver->add(literal);
     mSolver->add(0);

@@ -30,6 +30,9 @@ public:
     };
 
     int True() const { return mTrue; }
+    // Makes True() true in the solver; every clause does it first, and a
+    // search must, before it assumes anything.
+    void AssertTrue();
     // Clauses from now on count towards this family.
     void Family(const char* name);
     const std::vector<FamilyCount>& Families() const { return mFamilies; }
@@ -52,6 +55,7 @@ private:
     std::unique_ptr<CaDiCaL::Solver> mSolver;
     int mNextVariable = 1;
     int mTrue = 0;
+    bool mTrueAsserted = false;
     std::int64_t mClauses = 0;
     std::int64_t mLiterals = 0;
     std::vector<FamilyCount> mFamilies;

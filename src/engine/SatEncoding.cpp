@@ -606,6 +606,7 @@ void SatEncoding::EncodeOrder(
 SatEncoding::Outcome SatEncoding::Solve(const std::vector<std::int32_t>& active,
     const std::vector<ThoroughPlacement>& fixed, std::int64_t conflictLimit, const std::atomic<bool>& abort)
 {
+    mCnf.AssertTrue();
     for (std::int32_t index : active) {
         const int ask = mAsk[static_cast<std::size_t>(index)];
         mCnf.Solver().assume(ask == 0 ? -mTrue : ask);

@@ -300,3 +300,34 @@ TEST(FixedMeetingsTest, MeetingsNoSearchCanHoldAreGivenBack)
 
 } // namespace
 } // namespace belltide::testing
+
+namespace belltide::testing {
+namespace {
+
+// With fixed meetings the counts are not asked first, so the solver itself
+// must see that a class left without room for lunch has no schedule.
+TEST(FixedMeetingsTest, AClassWithNoRoomLeftIsProvedImpossibleAroundFixedMeetings)
+{
+    auto school = ElementarySchool(2);
+    GenerationInputs inputs = Inputs(*school);
+    ThoroughScheduler first;
+    const auto schedule = first.Schedule(inputs).Schedule;
+    ASSERT_TRUE(schedule);
+    const std::vector<FixedMeeting> all = MeetingsOf(inputs, *schedule);
+    // The first class now goes home at 11:30, before any lunch with its recess can end.
+    school->Classes[0]->DayEnd = 11 * 60 + 30;
+    GenerationInputs shorter = Inputs(*school);
+    for (const FixedMeeting& meeting : all) {
+        if (meeting.Classroom != 0)
+            shorter.Fixed.push_back(meeting);
+    }
+    ThoroughScheduler second;
+    const ThoroughResult result = second.Schedule(shorter);
+    EXPECT_FALSE(result.Schedule);
+    ASSERT_FALSE(result.Reasons.isEmpty());
+    EXPECT_TRUE(result.Reasons.join(u' ').contains(QStringLiteral("lunch")))
+        << result.Reasons.join(u'\n').toStdString();
+}
+
+} // namespace
+} // namespace belltide::testing
