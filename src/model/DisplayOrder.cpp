@@ -20,7 +20,36 @@ const QCollator& Collator()
     return collator;
 }
 
+// Where a grade stands in a school's order; above every grade for text that
+// names none.
+int GradeRank(const QString& grade)
+{
+    constexpr int kUnknown = 1000;
+    QString text = grade.trimmed().toLower();
+    text.remove(u'-').remove(u' ').remove(u'.');
+    if (text.startsWith(QStringLiteral("grade")))
+        text = text.mid(5);
+    if (text == QStringLiteral("prek") || text == QStringLiteral("pk") || text == QStringLiteral("prekindergarten")
+        || text == QStringLiteral("tk") || text == QStringLiteral("transitionalkindergarten"))
+        return -1;
+    if (text == QStringLiteral("k") || text == QStringLiteral("kg") || text.startsWith(QStringLiteral("kinder")))
+        return 0;
+    qsizetype digits = 0;
+    while (digits < text.size() && text[digits].isDigit())
+        ++digits;
+    return digits > 0 && digits < 4 ? text.left(digits).toInt() : kUnknown;
+}
+
 } // namespace
+
+bool GradeComesBefore(const QString& a, const QString& b)
+{
+    const int rankA = GradeRank(a);
+    const int rankB = GradeRank(b);
+    if (rankA != rankB)
+        return rankA < rankB;
+    return ComesBefore(a, b);
+}
 
 bool ComesBefore(const QString& a, const QString& b)
 {

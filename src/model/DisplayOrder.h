@@ -12,6 +12,10 @@ namespace belltide {
 // case ignored and numbers compared as numbers, so "2nd" comes before "10th".
 bool ComesBefore(const QString& a, const QString& b);
 
+// Grades as a school counts them: pre-kindergarten, kindergarten, then 1st,
+// 2nd ... by number; grades it cannot place come last, in display order.
+bool GradeComesBefore(const QString& a, const QString& b);
+
 // The positions of `texts` in display order; equal texts keep their order.
 std::vector<std::size_t> DisplayOrder(const QStringList& texts);
 

@@ -16,9 +16,11 @@ QString FormatTimeOfDay(std::int32_t minutes)
 QString ShortTime(std::int32_t minutes)
 {
     const int inDay = int(((minutes % 1440) + 1440) % 1440);
-    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+    // The default locale is the system's unless a test has fixed one.
+    const QLocale locale;
+    QString format = locale.timeFormat(QLocale::ShortFormat);
     format.remove(QRegularExpression(QStringLiteral("[.:]?s+")));
-    return QLocale::system().toString(QTime(inDay / 60, inDay % 60), format.trimmed());
+    return locale.toString(QTime(inDay / 60, inDay % 60), format.trimmed());
 }
 
 QString DayAbbreviation(std::int32_t day)

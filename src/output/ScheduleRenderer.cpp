@@ -9,6 +9,7 @@
 #include "model/SpecialClass.h"
 #include "model/TimeText.h"
 #include "output/Graphics.h"
+#include "output/SubjectColors.h"
 
 #include <QStringList>
 
@@ -65,6 +66,7 @@ void ScheduleRenderer::RenderSpecialClass(const std::shared_ptr<SpecialClass>& s
 
 void ScheduleRenderer::RenderWeek(const QString& title)
 {
+    Boxes.clear();
     HeaderHeight = DrawHeader ? DrawPageHeader(title, QString(), mSchool->Name) - PageTop : 0;
     PageTop += HeaderHeight;
     PageHeight -= HeaderHeight;
@@ -110,14 +112,19 @@ QString ScheduleRenderer::HourHeading(int hour) const
 
 QString ScheduleRenderer::MinuteToTime(int slot) const
 {
-    const long long t = mSchool->DayStartAt + 5LL * slot;
-    long long h = t / 60;
-    const long long m = t % 60;
-    if (h > 12)
-        h -= 12;
-    if (h == 0)
-        h = 12;
-    return QString::number(h) + u':' + QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
+    return ShortTime(std::int32_t(mSchool->DayStartAt + 5LL * slot));
+}
+
+QString Abbreviated(const Graphics& g, const QString& text, int width)
+{
+    if (g.StringWidth(text) < width)
+        return text;
+    for (qsizetype keep = text.trimmed().size() - 1; keep >= 1; --keep) {
+        const QString shorter = text.left(keep).trimmed() + u'.';
+        if (g.StringWidth(shorter) < width)
+            return shorter;
+    }
+    return {};
 }
 
 QString ScheduleRenderer::ItemDataLine1(const ScheduleContent& item)
@@ -189,6 +196,11 @@ void LandscapeScheduleRenderer::EstablishMetrics()
     const int hours = std::max(NumberOfHours(), 1);
     HourWidth = Truncate(double(PageWidth - HorizontalHeadWidth) / hours - 1);
     HourHeight = (g.TextHeight() + 2) * 3;
+    if (FillHeight) {
+        g.SetTextSize(10);
+        const int twoLines = (g.TextHeight() + 1) * 2;
+        HourHeight = std::max(twoLines, (PageHeight - HeadingHeight - 1) / 5);
+    }
 }
 
 void LandscapeScheduleRenderer::DrawHeadings()
@@ -215,9 +227,39 @@ void LandscapeScheduleRenderer::DrawHeadings()
     }
 }
 
+void LandscapeScheduleRenderer::ShadeAwayTime()
+{
+    belltide::Graphics& g = *Graphics;
+    const int slotsPerDay = SlotsPerDay();
+    g.SetColor(AwayColor());
+    for (int d = 0; d < 5; ++d) {
+        const int y = PageTop + HeadingHeight + HourHeight * d;
+        for (int s = 0; s < slotsPerDay;) {
+            const auto away = [&](int slot) {
+                const std::int32_t time = mSchool->DayStartAt + 5 * slot;
+                if (mClassroom)
+                    return time < mClassroom->DayStart || time >= mClassroom->DayEnd;
+                return mSpecial && (!mSpecial->IsAvailable(d, slot) || time < mSchool->SpecialStartAt);
+            };
+            if (!away(s)) {
+                ++s;
+                continue;
+            }
+            int end = s + 1;
+            while (end < slotsPerDay && away(end))
+                ++end;
+            const int x = PageLeft + HorizontalHeadWidth + Truncate(HourWidth * (s / 12.0));
+            const int right = PageLeft + HorizontalHeadWidth + Truncate(HourWidth * (end / 12.0));
+            g.FillRect(x, y, right - x, HourHeight);
+            s = end;
+        }
+    }
+}
+
 void LandscapeScheduleRenderer::DrawGrid()
 {
     belltide::Graphics& g = *Graphics;
+    ShadeAwayTime();
     g.SetColor(Qt::black);
     const int L = PageLeft;
     const int T = PageTop;
@@ -258,26 +300,34 @@ void LandscapeScheduleRenderer::DrawContent()
             const int x = L + W + Truncate(HourWidth * (s / 12.0));
             const int width = Truncate(HourWidth * (runLength / 12.0));
             const int y = PageTop + HeadingHeight + HourHeight * d;
-            g.SetColor(kLightGrey);
+            const QString line1 = ItemDataLine1(item);
+            // A special's week is all one subject: its colour; a class's week by subject.
+            g.SetColor(SubjectColor(mSpecial ? mSpecial->Title : line1));
             g.FillRect(x, y, width, HourHeight);
             g.SetColor(Qt::black);
             g.DrawRect(x, y, width + 1, HourHeight + 1);
 
             const int tx = L + W + Truncate(s * double(HourWidth) / 12.0) + 2;
             const int wrap = width - 2;
-            const QString line1 = ItemDataLine1(item);
+            const int bottom = y + HourHeight;
             g.SetTextSize(12);
             ShrinkToFit(line1, wrap);
-            g.DrawString(line1, tx, y + g.TextAscent() + 1, wrap);
-            const int h1 = g.StringHeight(line1, wrap);
+            // Too narrow even at the smallest size: the box says what it can,
+            // and the whole of it waits in the tooltip.
+            const QString shown = g.StringWidth(line1) >= wrap ? Abbreviated(g, line1, wrap) : line1;
+            g.DrawString(shown, tx, y + g.TextAscent() + 1, wrap);
+            int used = g.StringHeight(shown, wrap);
 
             const QString line2 = ItemDataLine2(item);
             g.SetTextSize(10);
             ShrinkToFit(line2, wrap);
-            g.DrawString(line2, tx, y + h1 + g.TextAscent() + 1, wrap);
-            const int h2 = g.StringHeight(line2, wrap);
+            if (!line2.isEmpty() && y + used + g.StringHeight(line2, wrap) <= bottom) {
+                g.DrawString(line2, tx, y + used + g.TextAscent() + 1, wrap);
+                used += g.StringHeight(line2, wrap);
+            }
 
-            QString line3 = MinuteToTime(s) + u'-' + MinuteToTime(s + runLength);
+            const QString range = MinuteToTime(s) + u'-' + MinuteToTime(s + runLength);
+            QString line3 = range;
             g.SetTextSize(10);
             ShrinkToFit(line3, wrap);
             if (g.TextSize() == 6) {
@@ -285,7 +335,17 @@ void LandscapeScheduleRenderer::DrawContent()
                 g.SetTextSize(10);
                 ShrinkToFit(line3, wrap);
             }
-            g.DrawString(line3, tx, y + h1 + h2 + g.TextAscent() + 1, wrap);
+            if (y + used + g.TextHeight() <= bottom + 1)
+                g.DrawString(line3, tx, y + used + g.TextAscent() + 1, wrap);
+
+            QStringList text { line1 };
+            if (!line2.isEmpty())
+                text << line2;
+            text << range;
+            ScheduleContent row;
+            row.Classroom = mClassroom;
+            row.Special = mSpecial;
+            Boxes.push_back({ x, y, width, HourHeight, d, s, runLength, row, item, text.join(QStringLiteral(", ")) });
             s += runLength;
         }
     }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace belltide {
 
@@ -11,13 +12,37 @@ class Graphics;
 class School;
 class SpecialClass;
 
+// The views of the whole school's day: every class, or every special.
+enum class ScheduleOverview { None, Classes, Specials };
+
 // What a slot of the drawn week holds: the special a class attends there, or
-// the class a special teaches there.
+// the class a special teaches there. As a choice of what to show or print, it
+// may also be one of the overviews.
 struct ScheduleContent {
     std::shared_ptr<SpecialClass> Special;
     std::shared_ptr<belltide::Classroom> Classroom;
+    ScheduleOverview Overview = ScheduleOverview::None;
 
-    explicit operator bool() const { return Special || Classroom; }
+    explicit operator bool() const { return Special || Classroom || Overview != ScheduleOverview::None; }
+};
+
+// A box as it was drawn, for whatever points at it later (a tooltip, a drag).
+struct DrawnBox {
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+    // Where in the week: day 0-4, the first slot of the day and how many.
+    int Day = 0;
+    int Slot = 0;
+    int Length = 0;
+    // The row: a class, or a special, whose box this is.
+    ScheduleContent Row;
+    ScheduleContent Item;
+    // Everything the box says, in full: "Music, Mr. Chen, 9:00 AM-9:45 AM".
+    QString Text;
+
+    bool Contains(int x, int y) const { return x >= X && x < X + Width && y >= Y && y < Y + Height; }
 };
 
 // Draws the week of one homeroom class or one special onto a surface. The
@@ -35,6 +60,11 @@ public:
     int HeaderHeight = 0;
     // Whether a page header (title, subtitle, school name) goes above the grid.
     bool DrawHeader = true;
+    // The days share the height the drawing area has, each at least two lines
+    // of text high; otherwise each day is three lines of text high.
+    bool FillHeight = true;
+    // Every box the last Render drew.
+    std::vector<DrawnBox> Boxes;
 
     // Draws the class's or the special's week; with both or neither, nothing.
     void Render(const School& school, const std::shared_ptr<Classroom>& classroom,
@@ -50,7 +80,7 @@ public:
     int NumberOfHours() const;
     int SlotsPerDay() const;
     QString HourHeading(int hour) const;
-    // A slot's start on a 12-hour clock without AM or PM: "8:30", "1:00".
+    // A slot's start in the system's own time format: "8:30 AM", "13:00".
     QString MinuteToTime(int slot) const;
     static QString ItemDataLine1(const ScheduleContent& item);
     static QString ItemDataLine2(const ScheduleContent& item);
@@ -87,6 +117,12 @@ protected:
 private:
     // Lowers the text size until `text` fits `width`, down to 6 at the least.
     void ShrinkToFit(const QString& text, int width);
+    // Time the class is not at school, or the special is away, in grey.
+    void ShadeAwayTime();
 };
+
+// `text` shortened with a full stop until it fits `width` at the surface's
+// text size ("Lunch", "Lun.", "L."); empty when not even a letter fits.
+QString Abbreviated(const Graphics& g, const QString& text, int width);
 
 } // namespace belltide

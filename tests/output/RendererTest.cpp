@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "RecordingGraphics.h"
 
 #include "engine/Schedule.h"
@@ -8,6 +9,9 @@
 #include "model/School.h"
 #include "model/SpecialClass.h"
 #include "output/ScheduleRenderer.h"
+#include "output/SubjectColors.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +24,10 @@ namespace {
 // so that every box has a known place.
 class RendererFixture : public ::testing::Test {
 protected:
+    // Times are written in the system's format: here a 12-hour one.
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+
     void Build(int dayEnd)
     {
         school.DayStartAt = 480;
@@ -75,34 +83,41 @@ protected:
 
 } // namespace
 
-TEST_F(RendererFixture, SevenHourDayHasSevenColumnsAndLabelsWithoutAmPm)
+TEST_F(RendererFixture, SevenHourDayHasSevenColumnsDaysSharingTheHeightAndTimesInTheSystemsFormat)
 {
     Build(900);
     EXPECT_EQ(slotsPerDay, 84);
     Place(0, 0, 12, 9); // Monday 9:00-9:45
+    renderer.FillHeight = false;
+    Draw(school.Classes[0], nullptr);
+    EXPECT_EQ(renderer.HourHeight, 48) << "three lines of text a day";
+    renderer.FillHeight = true;
     const RecordingGraphics g = Draw(school.Classes[0], nullptr);
     EXPECT_EQ(renderer.NumberOfHours(), 7);
     // Metrics at size 12: heading 16 high, "Wednesday" 54 wide plus 4.
     EXPECT_EQ(renderer.HeadingHeight, 16);
     EXPECT_EQ(renderer.HorizontalHeadWidth, 58);
     EXPECT_EQ(renderer.HourWidth, int((1000 - 58) / 7.0 - 1));
-    EXPECT_EQ(renderer.HourHeight, 48);
+    EXPECT_EQ(renderer.HourHeight, (700 - 16 - 1) / 5) << "the five days fill the height";
 
     const RecordingGraphics::Text* art = g.Find(QStringLiteral("Art"));
     ASSERT_NE(art, nullptr);
     const int boxX = 58 + renderer.HourWidth;
     EXPECT_EQ(art->x, boxX + 2);
-    EXPECT_NE(g.Find(QStringLiteral("9:00-9:45")), nullptr);
+    EXPECT_NE(g.Find(QStringLiteral("9:00 AM-9:45 AM")), nullptr);
     EXPECT_NE(g.Find(QStringLiteral("Ms. Lee")), nullptr);
     bool boxFound = false;
     for (const auto& r : g.rects)
         boxFound |= r.filled && r.x == boxX && r.width == int(renderer.HourWidth * 0.75) && r.y == 16;
     EXPECT_TRUE(boxFound);
 
-    EXPECT_EQ(renderer.MinuteToTime(6), QStringLiteral("8:30"));
-    EXPECT_EQ(renderer.MinuteToTime(49), QStringLiteral("12:05"));
-    EXPECT_EQ(renderer.MinuteToTime(54), QStringLiteral("12:30"));
-    EXPECT_EQ(renderer.MinuteToTime(60), QStringLiteral("1:00"));
+    EXPECT_EQ(renderer.MinuteToTime(6), QStringLiteral("8:30 AM"));
+    EXPECT_EQ(renderer.MinuteToTime(49), QStringLiteral("12:05 PM"));
+    EXPECT_EQ(renderer.MinuteToTime(60), QStringLiteral("1:00 PM"));
+    EXPECT_EQ(renderer.HourHeading(1), QStringLiteral("9:00 AM"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(renderer.MinuteToTime(60), QStringLiteral("13:00"));
+    EXPECT_EQ(renderer.HourHeading(1), QStringLiteral("09:00"));
 }
 
 TEST_F(RendererFixture, PartialHourDaysGetAnExtraColumnAndTuesdayStartsAtItsOwnSlots)
@@ -120,7 +135,7 @@ TEST_F(RendererFixture, PartialHourDaysGetAnExtraColumnAndTuesdayStartsAtItsOwnS
     EXPECT_EQ(g.lines.size(), std::size_t(1 + 9 + 1 + 6));
 }
 
-TEST_F(RendererFixture, LunchAndRecessAreTitledBlocksAndNarrowBoxesShowTheStartOnly)
+TEST_F(RendererFixture, NarrowBoxesAbbreviateAndKeepTheWholeTextForTheirTooltip)
 {
     Build(900);
     const auto& row = school.ScheduleClassMap.at(school.Classes[0]);
@@ -132,13 +147,67 @@ TEST_F(RendererFixture, LunchAndRecessAreTitledBlocksAndNarrowBoxesShowTheStartO
     school.Schedule->ScheduleItem(*row, 40, 4, recess);
     Place(0, 0, 60, 3); // 13:00-13:15 in a narrow page
     const RecordingGraphics g = Draw(school.Classes[0], nullptr, 400);
-    EXPECT_NE(g.Find(QStringLiteral("Lunch")), nullptr);
-    EXPECT_NE(g.Find(QStringLiteral("Recess")), nullptr);
-    EXPECT_EQ(g.Find(QStringLiteral("1:00-1:15")), nullptr);
-    const RecordingGraphics::Text* start = g.Find(QStringLiteral("1:00"));
-    ASSERT_NE(start, nullptr);
-    EXPECT_LE(start->size, 10);
-    EXPECT_GE(start->size, 6);
+    // 15 units wide: "Lunch" at the smallest size takes 15, "Lun." 12.
+    EXPECT_NE(g.Find(QStringLiteral("Lun.")), nullptr);
+    EXPECT_NE(g.Find(QStringLiteral("Rec.")), nullptr);
+    EXPECT_EQ(g.Find(QStringLiteral("1:00 PM-1:15 PM")), nullptr);
+    ASSERT_EQ(renderer.Boxes.size(), 3u);
+    const auto start = std::find_if(g.texts.begin(), g.texts.end(), [&](const auto& t) {
+        return t.text == QStringLiteral("1:00 PM") && t.x == renderer.Boxes[2].X + 2
+            && t.baseline > renderer.Boxes[2].Y;
+    });
+    ASSERT_NE(start, g.texts.end()) << "the start alone, in the box";
+    EXPECT_EQ(start->size, 6);
+
+    EXPECT_EQ(renderer.Boxes[0].Text, QStringLiteral("Lunch, 11:00 AM-11:20 AM"));
+    EXPECT_EQ(renderer.Boxes[1].Text, QStringLiteral("Recess, 11:20 AM-11:40 AM"));
+    EXPECT_EQ(renderer.Boxes[2].Text, QStringLiteral("Art, Ms. Lee, 1:00 PM-1:15 PM"));
+    const DrawnBox& art = renderer.Boxes[2];
+    EXPECT_TRUE(art.Contains(art.X + 1, art.Y + 1));
+    EXPECT_EQ(art.Day, 0);
+    EXPECT_EQ(art.Slot, 60);
+    EXPECT_EQ(art.Length, 3);
+    EXPECT_EQ(art.Row.Classroom, school.Classes[0]);
+    EXPECT_EQ(art.Item.Special, school.Specials[0]);
+
+    // Boxes are coloured by subject, the same subject alike.
+    QColor lunchFill;
+    QColor artFill;
+    for (const auto& r : g.rects) {
+        if (r.filled && r.x == art.X && r.y == art.Y)
+            artFill = r.color;
+        if (r.filled && r.x == renderer.Boxes[0].X && r.y == renderer.Boxes[0].Y)
+            lunchFill = r.color;
+    }
+    EXPECT_EQ(artFill, SubjectColor(QStringLiteral("Art")));
+    EXPECT_EQ(lunchFill, SubjectColor(QStringLiteral("Lunch")));
+    EXPECT_NE(artFill, lunchFill);
+}
+
+TEST_F(RendererFixture, TimeAClassIsNotAtSchoolOrASpecialIsAwayIsShaded)
+{
+    Build(900);
+    school.Classes[0]->DayEnd = 12 * 60; // gone at noon
+    const auto shaded = [&](const RecordingGraphics& g, int day, int from, int to) {
+        const int x = renderer.HorizontalHeadWidth + int(renderer.HourWidth * (from / 12.0));
+        const int y = renderer.HeadingHeight + renderer.HourHeight * day;
+        return std::any_of(g.rects.begin(), g.rects.end(), [&](const auto& r) {
+            return r.filled && r.color == AwayColor() && r.x == x && r.y == y
+                && r.x + r.width == renderer.HorizontalHeadWidth + int(renderer.HourWidth * (to / 12.0));
+        });
+    };
+    const RecordingGraphics week = Draw(school.Classes[0], nullptr);
+    for (int day = 0; day < 5; ++day)
+        EXPECT_TRUE(shaded(week, day, 48, 84)) << day;
+
+    // Away on Tuesday from 13:00, and every morning before specials start at 8:10.
+    school.SpecialStartAt = 490;
+    for (int slot = 60; slot < 84; ++slot)
+        school.Specials[1]->IsAvailable(1, slot, false);
+    const RecordingGraphics music = Draw(nullptr, school.Specials[1]);
+    EXPECT_TRUE(shaded(music, 1, 60, 84));
+    EXPECT_TRUE(shaded(music, 3, 0, 2));
+    EXPECT_FALSE(shaded(music, 3, 60, 84));
 }
 
 TEST_F(RendererFixture, ASpecialShowsOnlyTheFirstClassMeetingIt)
@@ -187,7 +256,7 @@ TEST_F(RendererFixture, ABlockStartingMidHourIsDrawnAtItsOwnMinute)
     const RecordingGraphics::Text* music = g.Find(QStringLiteral("Music"));
     ASSERT_NE(music, nullptr);
     EXPECT_EQ(music->x, boxX + 2);
-    EXPECT_NE(g.Find(QStringLiteral("9:25-10:10")), nullptr);
+    EXPECT_NE(g.Find(QStringLiteral("9:25 AM-10:10 AM")), nullptr);
     bool boxFound = false;
     for (const auto& r : g.rects)
         boxFound |= r.filled && r.x == boxX && r.y == dayY && r.width == int(renderer.HourWidth * 0.75);
