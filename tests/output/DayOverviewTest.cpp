@@ -134,5 +134,6 @@ TEST_F(DayOverviewTest, ASchoolTooLargeForTheHeightKeepsReadableRows)
     Draw(ScheduleOverview::Classes, 1, 300);
     RecordingGraphics probe(10, 10);
     EXPECT_EQ(renderer.RowHeight, DayOverviewRenderer::SmallestRow(probe));
+    renderer.Graphics = &probe;
     EXPECT_GT(renderer.NeededHeight(school, ScheduleOverview::Classes), 300);
 }
