@@ -3,7 +3,7 @@
 #include "engine/SchoolTimetable.h"
 #include "model/School.h"
 #include "undo/ActionBase.h"
-#include "undo/ScheduleChange.h"
+#include "undo/Notification.h"
 
 namespace belltide {
 
@@ -20,9 +20,9 @@ std::shared_ptr<const Timetable> SchoolScheduleKeeper::CurrentSchedule() const
 void SchoolScheduleKeeper::ScheduleAfterEdit(const ActionBase& action, const std::shared_ptr<const Timetable>& before)
 {
     mLastDropped.clear();
-    const QString name = action.NotificationName();
+    const Notification name = action.NotificationName();
     // A new or changed schedule stands as it was made.
-    if (name == ScheduleChange::Name()) {
+    if (name == Notification::ScheduleChange) {
         Refresh();
         return;
     }

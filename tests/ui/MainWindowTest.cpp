@@ -5,6 +5,7 @@
 #include "ui/HeadingCanvas.h"
 #include "ui/HelpCanvas.h"
 #include "ui/HomePage.h"
+#include "ui/PageContext.h"
 #include "ui/StepLinks.h"
 #include "ui/StepPage.h"
 #include "undo/FieldChanges.h"
@@ -191,7 +192,7 @@ private slots:
         // Edits made by the window itself change nothing on screen.
         window.GoToStep(0);
         {
-            MainWindow::InternalChange guard(window);
+            const PageContext::InternalChange guard(window.Context());
             window.RedoAction()->trigger();
         }
         QCOMPARE(window.CurrentPanel(), 0);

@@ -20,16 +20,16 @@ private:
     std::int64_t mNow = 5'000'000'000;
 };
 
-struct Notification {
-    QString Name;
+struct Heard {
+    Notification Name;
     ActionTag Tag;
 };
 
 class RecordingListener final : public UndoListener {
 public:
-    void NotificationReceived(const QString& name, const ActionTag& tag) override { Received.push_back({ name, tag }); }
+    void NotificationReceived(Notification name, const ActionTag& tag) override { Received.push_back({ name, tag }); }
 
-    std::vector<Notification> Received;
+    std::vector<Heard> Received;
 };
 
 } // namespace belltide::undotest
