@@ -56,8 +56,6 @@ public:
     void RebuildPreviewList();
     // The object of the selected popup row: a class or a special.
     ScheduleContent SelectedObject() const;
-    // Everything in the popup, in its order.
-    std::vector<ScheduleContent> PreviewObjects() const { return mPreviewObjects; }
     // The text shown when there is no schedule: the thorough search's reasons
     // once it has proved that none exists.
     QString FailureText() const;

@@ -47,7 +47,6 @@ void SchedulerThread::Deliver(GenerationResult result)
 {
     Join();
     mRunning = false;
-    mLastResult = result;
     emit Finished(result);
 }
 

@@ -29,8 +29,6 @@ public:
     // Blocks until the worker has ended; for teardown only.
     void Join();
 
-    // The last generation's outcome, for its error text.
-    const GenerationResult& LastResult() const { return mLastResult; }
     // The inputs of the run in progress or last run: a result grid refers to them.
     const GenerationInputs& Inputs() const { return mInputs; }
 
@@ -44,7 +42,6 @@ private:
     std::shared_ptr<ScheduleGenerator> mGenerator;
     std::thread mWorker;
     bool mRunning = false;
-    GenerationResult mLastResult;
     GenerationInputs mInputs;
 };
 

@@ -1,3 +1,5 @@
+#include "FakeClock.h"
+#include "TestSchools.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
@@ -17,13 +19,9 @@
 #include <QTest>
 
 using namespace belltide;
+using namespace belltide::test;
 
 namespace {
-
-struct FakeClock : MicrosecondClock {
-    double Microseconds() const override { return now; }
-    double now = 1e9;
-};
 
 QAccessibleInterface* Accessible(QObject* object)
 {
@@ -77,7 +75,7 @@ private slots:
     void init()
     {
         mSchool = std::make_shared<School>();
-        mClock.now += 10e6;
+        mClock.Advance(10e6);
     }
 
     void cleanup() { mWindow.reset(); }
@@ -141,7 +139,7 @@ private slots:
 
     void SlidersSayTheDayAndTheAvailableTimes()
     {
-        auto special = AddSpecial("Art");
+        auto special = AddSpecialTaughtBy(*mSchool, "Art", "Ms. Rivera");
         for (int slot = 40; slot < 84; ++slot)
             special->IsAvailable(1, slot, false);
         Open();
@@ -162,13 +160,13 @@ private slots:
         page.mAvailability[1]->setFocus();
         QTest::keyClick(page.mAvailability[1], Qt::Key_Right, Qt::ControlModifier);
         QTest::keyClick(page.mAvailability[1], Qt::Key_Right);
-        mClock.now += 1e6;
+        mClock.Advance(1e6);
         QTest::keyClick(page.mAvailability[1], Qt::Key_Right);
         QCOMPARE(tuesday->text(QAccessible::Value), QStringLiteral("Available 8:10 to 11:30"));
         QVERIFY(special->IsAvailable(1, (685 - 480) / 5));
         QVERIFY(!special->IsAvailable(1, (690 - 480) / 5));
         QTest::keyClick(page.mAvailability[1], Qt::Key_Left, Qt::ControlModifier);
-        mClock.now += 1e6;
+        mClock.Advance(1e6);
         QTest::keyClick(page.mAvailability[1], Qt::Key_Down);
         QCOMPARE(tuesday->text(QAccessible::Value), QStringLiteral("Not available"));
         QVERIFY(!special->IsAvailable(1, 10));
@@ -206,7 +204,7 @@ private slots:
         add->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(mSchool->Classes.size(), std::size_t(1));
         QVERIFY(!remove->state().disabled);
-        mClock.now += 1e6;
+        mClock.Advance(1e6);
         QTest::keyClick(mWindow.get(), Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(mSchool->Classes.size(), std::size_t(2));
         QVERIFY(mSchool->Specials.empty());
@@ -222,10 +220,10 @@ private slots:
 
     void AttendanceRowsSayClassSubjectAndCountAndTakePlusAndMinus()
     {
-        auto a = AddClass("K", "Mrs. Adams");
-        auto b = AddClass("1st", "Mr. Brown");
-        AddSpecial("Art");
-        AddSpecial("Music");
+        auto a = AddClassTaughtBy(*mSchool, "K", "Mrs. Adams");
+        auto b = AddClassTaughtBy(*mSchool, "1st", "Mr. Brown");
+        AddSpecialTaughtBy(*mSchool, "Art", "Ms. Rivera");
+        AddSpecialTaughtBy(*mSchool, "Music", "Ms. Rivera");
         a->AttendCount(QStringLiteral("Music"), 2);
         Open();
         mWindow->GoToStep(4);
@@ -253,7 +251,7 @@ private slots:
         page.mSASpecialList->setCurrentItem(page.mSASpecialList->topLevelItem(1));
         QTest::keyClick(page.mSASpecialList, Qt::Key_Plus);
         QCOMPARE(a->AttendCount(QStringLiteral("Music")), 3);
-        mClock.now += 1e6;
+        mClock.Advance(1e6);
         QTest::keyClick(page.mSASpecialList, Qt::Key_Up);
         QTest::keyClick(page.mSASpecialList, Qt::Key_Minus);
         QCOMPARE(a->AttendCount(QStringLiteral("Art")), 0);
@@ -273,28 +271,6 @@ private slots:
         QCOMPARE(start->text(QAccessible::Name), QStringLiteral("School Day Starts At:"));
         QCOMPARE(start->text(QAccessible::Value), mWindow->SchoolInfo().mSchoolDayStart->text());
         QCOMPARE(Accessible(mWindow->Classes().mClassDayEnd)->text(QAccessible::Name), QStringLiteral("Day End Time:"));
-    }
-
-private:
-    std::shared_ptr<Classroom> AddClass(const char* grade, const char* teacher)
-    {
-        auto classroom = std::make_shared<Classroom>();
-        classroom->Grade = QString::fromLatin1(grade);
-        classroom->Teacher = QString::fromLatin1(teacher);
-        classroom->DayStart = 480;
-        classroom->DayEnd = 900;
-        mSchool->Classes.push_back(classroom);
-        return classroom;
-    }
-
-    std::shared_ptr<SpecialClass> AddSpecial(const char* title)
-    {
-        auto special = std::make_shared<SpecialClass>();
-        special->Title = QString::fromLatin1(title);
-        special->Teacher = QStringLiteral("Ms. Rivera");
-        special->Duration = 45;
-        mSchool->Specials.push_back(special);
-        return special;
     }
 };
 

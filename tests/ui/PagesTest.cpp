@@ -1,3 +1,5 @@
+#include "FakeClock.h"
+#include "TestSchools.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SchoolDocument.h"
@@ -21,34 +23,9 @@
 #include <QTest>
 
 using namespace belltide;
+using namespace belltide::test;
 
 namespace {
-
-struct FakeClock : MicrosecondClock {
-    double Microseconds() const override { return now; }
-    double now = 1e9;
-};
-
-std::shared_ptr<Classroom> AddClass(School& school, const char* grade, const char* teacher)
-{
-    auto classroom = std::make_shared<Classroom>();
-    classroom->Grade = QString::fromLatin1(grade);
-    classroom->Teacher = QString::fromLatin1(teacher);
-    classroom->DayStart = 480;
-    classroom->DayEnd = 900;
-    school.Classes.push_back(classroom);
-    return classroom;
-}
-
-std::shared_ptr<SpecialClass> AddSpecial(School& school, const char* title, const char* teacher)
-{
-    auto special = std::make_shared<SpecialClass>();
-    special->Title = QString::fromLatin1(title);
-    special->Teacher = QString::fromLatin1(teacher);
-    special->Duration = 45;
-    school.Specials.push_back(special);
-    return special;
-}
 
 QStringList Rows(const QListWidget* list)
 {
@@ -85,7 +62,7 @@ private slots:
     void init()
     {
         mSchool = std::make_shared<School>();
-        mClock.now += 10e6;
+        mClock.Advance(10e6);
     }
 
     void cleanup() { mWindow.reset(); }
@@ -97,7 +74,7 @@ private slots:
         QLineEdit* lunch = mWindow->SchoolInfo().mSchoolLunchTime;
         lunch->selectAll();
         QTest::keyClick(lunch, Qt::Key_1);
-        mClock.now += 200'000;
+        mClock.Advance(200'000);
         QTest::keyClick(lunch, Qt::Key_2);
         QCOMPARE(mSchool->LunchTime, 12);
         QCOMPARE(mWindow->UndoManager().UndoActions.size(), std::size_t(1));
@@ -132,7 +109,7 @@ private slots:
         QTRY_VERIFY(page.mSchoolDayEnd->hasFocus());
         page.mSchoolDayEnd->SetMinutesValue(7 * 60);
         QCOMPARE(mSchool->DayEndAt, 420);
-        mClock.now += 2e6;
+        mClock.Advance(2e6);
         page.mSchoolNameField->setFocus();
         QTRY_COMPARE(mSchool->DayEndAt, 480);
         QCOMPARE(page.mSchoolDayEnd->MinutesValue(), 480);
@@ -157,7 +134,7 @@ private slots:
 
     void AddingAClassSelectsItForTyping()
     {
-        AddClass(*mSchool, "3rd", "Mr. Lopez");
+        AddClassTaughtBy(*mSchool, "3rd", "Mr. Lopez");
         Open();
         mWindow->GoToStep(2);
         ClassesPage& page = mWindow->Classes();
@@ -184,9 +161,9 @@ private slots:
 
     void TheGradeListHoldsEachGradeInUseOnce()
     {
-        AddClass(*mSchool, "2nd", "A");
-        AddClass(*mSchool, "2nd", "B");
-        auto kinder = AddClass(*mSchool, "K", "C");
+        AddClassTaughtBy(*mSchool, "2nd", "A");
+        AddClassTaughtBy(*mSchool, "2nd", "B");
+        auto kinder = AddClassTaughtBy(*mSchool, "K", "C");
         Open();
         ClassesPage& page = mWindow->Classes();
         page.mClassList->setCurrentRow(0);
@@ -199,8 +176,8 @@ private slots:
 
     void RemovingTheSelectedClassClearsTheEditors()
     {
-        AddClass(*mSchool, "2nd", "A");
-        auto second = AddClass(*mSchool, "1st", "B");
+        AddClassTaughtBy(*mSchool, "2nd", "A");
+        auto second = AddClassTaughtBy(*mSchool, "1st", "B");
         Open();
         ClassesPage& page = mWindow->Classes();
         SelectRowAndRemove(page, second);
@@ -220,8 +197,8 @@ private slots:
 
     void PickingAGradeFromTheListIsOneEdit()
     {
-        auto first = AddClass(*mSchool, "K", "A");
-        AddClass(*mSchool, "2nd", "B");
+        auto first = AddClassTaughtBy(*mSchool, "K", "A");
+        AddClassTaughtBy(*mSchool, "2nd", "B");
         Open();
         mWindow->GoToStep(2);
         ClassesPage& page = mWindow->Classes();
@@ -241,7 +218,7 @@ private slots:
 
     void UndoShowsThePageAndFieldConcerned()
     {
-        auto classroom = AddClass(*mSchool, "2nd", "A");
+        auto classroom = AddClassTaughtBy(*mSchool, "2nd", "A");
         Open();
         ClassesPage& page = mWindow->Classes();
         mWindow->GoToStep(2);
@@ -272,9 +249,9 @@ private slots:
 
     void SameSubjectTwoTeachersIsTwoRowsAndOneAttendanceRow()
     {
-        AddSpecial(*mSchool, "Art", "Ms. Rivera");
-        AddSpecial(*mSchool, "Art", "Mr. Kim");
-        AddSpecial(*mSchool, "Music", "Mr. Chen");
+        AddSpecialTaughtBy(*mSchool, "Art", "Ms. Rivera");
+        AddSpecialTaughtBy(*mSchool, "Art", "Mr. Kim");
+        AddSpecialTaughtBy(*mSchool, "Music", "Mr. Chen");
         Open();
         QCOMPARE(Rows(mWindow->Specials().mSpecialList),
             QStringList({ QStringLiteral("Art: Mr. Kim"), QStringLiteral("Art: Ms. Rivera"),
@@ -286,7 +263,7 @@ private slots:
 
     void DraggingOnTuesdayIsOneUndoStepForTheWholeDay()
     {
-        auto special = AddSpecial(*mSchool, "Art", "Ms. Rivera");
+        auto special = AddSpecialTaughtBy(*mSchool, "Art", "Ms. Rivera");
         for (int slot = 40; slot < 84; ++slot)
             special->IsAvailable(1, slot, false);
         Open();
@@ -318,12 +295,49 @@ private slots:
         QCOMPARE(tuesday->SectionPoints, std::vector<int>({ 490, 680, 900 }));
     }
 
+    void TheAttendanceStepFollowsEditsMadeOnTheOtherSteps()
+    {
+        AddClassTaughtBy(*mSchool, "2nd", "B");
+        AddSpecialTaughtBy(*mSchool, "Music", "Mr. Chen");
+        Open();
+        AttendancePage& attendance = mWindow->Attendance();
+        const auto titles = [&] {
+            QStringList rows;
+            for (int row = 0; row < attendance.mSASpecialList->topLevelItemCount(); ++row)
+                rows << attendance.mSASpecialList->TitleOf(row);
+            return rows;
+        };
+
+        mWindow->GoToStep(3);
+        SpecialsPage& specials = mWindow->Specials();
+        specials.mAddRemoveSpecial->PushAdd();
+        QCOMPARE(titles(), QStringList({ QStringLiteral("Music"), QStringLiteral("P.E.") }));
+        specials.mSpecialClassTitle->lineEdit()->selectAll();
+        QTest::keyClicks(specials.mSpecialClassTitle, QStringLiteral("Art"));
+        QCOMPARE(titles(), QStringList({ QStringLiteral("Art"), QStringLiteral("Music") }));
+
+        mWindow->GoToStep(2);
+        ClassesPage& classes = mWindow->Classes();
+        classes.mAddRemoveClass->PushAdd();
+        QTest::keyClicks(classes.mClassTeacher, QStringLiteral("Ms. A"));
+        QCOMPARE(Rows(attendance.mSAClassList), Rows(classes.mClassList));
+        QCOMPARE(attendance.mSAClassList->selectedItems().first()->text(), QStringLiteral("1st: Ms. A"));
+
+        // Undone from the menu while another step shows: the rows follow too.
+        mWindow->GoToStep(4);
+        mWindow->UndoAction()->trigger();
+        mWindow->UndoAction()->trigger();
+        QCOMPARE(Rows(attendance.mSAClassList), QStringList({ QStringLiteral("2nd: B") }));
+        QVERIFY(attendance.mSAClassList->selectedItems().isEmpty());
+        QVERIFY(!attendance.mSASpecialList->isEnabled());
+    }
+
     void AttendanceButtonsChangeEverySelectedClassAtOnce()
     {
-        auto a = AddClass(*mSchool, "1st", "A");
-        auto b = AddClass(*mSchool, "1st", "B");
-        auto c = AddClass(*mSchool, "1st", "C");
-        AddSpecial(*mSchool, "Music", "Mr. Chen");
+        auto a = AddClassTaughtBy(*mSchool, "1st", "A");
+        auto b = AddClassTaughtBy(*mSchool, "1st", "B");
+        auto c = AddClassTaughtBy(*mSchool, "1st", "C");
+        AddSpecialTaughtBy(*mSchool, "Music", "Mr. Chen");
         a->AttendCount(QStringLiteral("Music"), 2);
         b->AttendCount(QStringLiteral("Music"), 3);
         Open();
@@ -335,7 +349,7 @@ private slots:
         const int y = list->visualItemRect(list->topLevelItem(0)).center().y();
         // Clicks a second apart: quicker ones would merge into one undo step.
         auto click = [&](bool plus) {
-            mClock.now += 1e6;
+            mClock.Advance(1e6);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(ButtonX(list, plus), y));
         };
 

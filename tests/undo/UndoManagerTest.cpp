@@ -14,7 +14,7 @@
 #include <memory>
 
 using namespace belltide;
-using namespace belltide::undotest;
+using namespace belltide::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {

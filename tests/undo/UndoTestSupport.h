@@ -1,24 +1,11 @@
 #pragma once
 
-#include "undo/MicrosecondClock.h"
+#include "FakeClock.h"
 #include "undo/UndoListener.h"
 
-#include <QString>
-
-#include <cstdint>
 #include <vector>
 
-namespace belltide::undotest {
-
-// Moved by hand, so merge timing is tested without waiting.
-class FakeClock final : public MicrosecondClock {
-public:
-    double Microseconds() const override { return static_cast<double>(mNow); }
-    void Advance(std::int64_t micros) { mNow += micros; }
-
-private:
-    std::int64_t mNow = 5'000'000'000;
-};
+namespace belltide::test {
 
 struct Heard {
     Notification Name;
@@ -32,4 +19,4 @@ public:
     std::vector<Heard> Received;
 };
 
-} // namespace belltide::undotest
+} // namespace belltide::test
