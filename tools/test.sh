@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the ci build (warnings
-# are errors) with its suites, its Debian package checked
-# (tools/check-package.sh), the same suites under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and short fuzzing runs of the document reader and
-# the container loader. Each build is one of CMakePresets.json's. Ends with
-# "N passed, N failed".
+# Installs what is missing, builds, and runs every test: the formatting check,
+# the ci build (warnings are errors) with its suites, clang-tidy over it
+# (tools/lint.sh), its Debian package checked (tools/check-package.sh), the same
+# suites under AddressSanitizer and UndefinedBehaviorSanitizer, and short
+# fuzzing runs of the document reader and the container loader. Each build is
+# one of CMakePresets.json's. Ends with "N passed, N failed".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -27,6 +27,10 @@ check() { # name command...
   else
     failed=$((failed + 1))
   fi
+}
+
+format_check() {
+  git -C "$root" ls-files -z '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-format-14 --dry-run -Werror)
 }
 
 run_suite() { # name preset build-dir
@@ -53,7 +57,9 @@ run_suite() { # name preset build-dir
   [ "$status" -eq 0 ] || [ "$bad" -gt 0 ] || failed=$((failed + 1))
 }
 
+check "every C++ file formatted as .clang-format says" format_check
 run_suite "tests (warnings are errors)" ci "$root/build"
+check "clang-tidy over src/ and apps/" "$root/tools/lint.sh"
 check "the Debian package of that build" "$root/tools/check-package.sh" "$root/build"
 run_suite "tests under AddressSanitizer and UndefinedBehaviorSanitizer" asan "$root/build-asan"
 check "fuzzing the document reader for 30 seconds" "$root/tools/fuzz.sh" 30 school

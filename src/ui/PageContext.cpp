@@ -15,15 +15,15 @@ PageContext::PageContext(
 {
 }
 
-void PageContext::Submit(std::shared_ptr<ActionBase> action)
+void PageContext::Submit(const std::shared_ptr<ActionBase>& action)
 {
     const InternalChange guard(*this);
-    mUndoManager.Add(std::move(action));
+    mUndoManager.Add(action);
 }
 
-void PageContext::SubmitAndShow(std::shared_ptr<ActionBase> action)
+void PageContext::SubmitAndShow(const std::shared_ptr<ActionBase>& action)
 {
-    mUndoManager.Add(std::move(action));
+    mUndoManager.Add(action);
 }
 
 } // namespace belltide

@@ -49,10 +49,10 @@ public:
 
     // An edit the page already shows: made with the guard raised, so the
     // window does not move to it or write it back.
-    void Submit(std::shared_ptr<ActionBase> action);
+    void Submit(const std::shared_ptr<ActionBase>& action);
     // An edit the page does not show yet (a row added or removed): the window
     // goes to the page concerned and the page's reaction shows it.
-    void SubmitAndShow(std::shared_ptr<ActionBase> action);
+    void SubmitAndShow(const std::shared_ptr<ActionBase>& action);
 
 private:
     std::shared_ptr<School> mSchool;

@@ -37,7 +37,7 @@ signals:
     void Finished(const belltide::GenerationResult& result);
 
 private:
-    void Deliver(GenerationResult result);
+    void Deliver(const GenerationResult& result);
 
     std::shared_ptr<ScheduleGenerator> mGenerator;
     std::thread mWorker;

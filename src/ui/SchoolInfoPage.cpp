@@ -124,7 +124,9 @@ void SchoolInfoPage::BuildControls()
         { mSchoolDayLunchStartAt, SchoolTimeChange::LunchStartAt },
         { mSchoolLunchEndAt, SchoolTimeChange::LunchEndAt },
     };
-    for (auto [field, which] : times) {
+    for (const auto& time : times) {
+        TimeControl* field = time.first;
+        const int which = time.second;
         connect(
             field, &TimeControl::ValueChanged, this, [this, field, which] { TimeField_ValueChanged(field, which); });
         connect(field, &TimeControl::LostFocus, this, [this, field] { TimeField_LostFocus(field); });

@@ -16,7 +16,7 @@ QString MenuText(const QString& verb, const std::vector<std::shared_ptr<ActionBa
 
 } // namespace
 
-void UndoManager::Add(std::shared_ptr<ActionBase> action)
+void UndoManager::Add(const std::shared_ptr<ActionBase>& action)
 {
     if (!action)
         return;

@@ -33,7 +33,7 @@ bool WindowUndoHost::EditRedo()
 
 EditMenuState WindowUndoHost::EnableMenuItems(const EditMenuState& current)
 {
-    const EditMenuState state = EditMenuState::Updated(current, UndoManager());
+    EditMenuState state = EditMenuState::Updated(current, UndoManager());
     EnableMenuItemsEvent();
     return state;
 }
