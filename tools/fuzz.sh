@@ -28,8 +28,7 @@ case "$target" in
     ;;
 esac
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DBELLTIDE_FUZZ=ON -DBUILD_TESTING=OFF -DBELLTIDE_BENCHMARKS=OFF >/dev/null
+(cd "$root" && cmake --preset fuzz -B "$build" >/dev/null)
 cmake --build "$build" --target "$fuzzer"
 
 # The working corpus grows between runs; the seeds in the tree stay small.

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   libexpat1-dev libpugixml-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcadical-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14 clang-tidy-14
   librsvg2-bin
   xvfb xauth x11-apps imagemagick poppler-utils fonts-dejavu-core
   help2man lintian appstream desktop-file-utils

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the plain build, its
-# Debian package checked (tools/check-package.sh), the same suites under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and short fuzzing runs of the
-# document reader and the container loader. Ends with "N passed, N failed".
+# Installs what is missing, builds, and runs every test: the formatting check,
+# the ci build (warnings are errors) with its suites, clang-tidy over it
+# (tools/lint.sh), its Debian package checked (tools/check-package.sh), the same
+# suites under AddressSanitizer and UndefinedBehaviorSanitizer, and short
+# fuzzing runs of the document reader and the container loader. Each build is
+# one of CMakePresets.json's. Ends with "N passed, N failed".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,12 +18,29 @@ jobs=$(nproc)
 
 passed=0
 failed=0
-run_suite() { # name build-dir cmake-options...
-  local name=$1 dir=$2
-  shift 2
+check() { # name command...
+  local name=$1
+  shift
   echo "== $name"
-  cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j "$jobs"
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+  fi
+}
+
+format_check() {
+  git -C "$root" ls-files -z '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-format-14 --dry-run -Werror)
+}
+
+run_suite() { # name preset build-dir
+  local name=$1 preset=$2 dir=$3
+  echo "== $name"
+  cmake --preset "$preset" >/dev/null
+  if ! cmake --build "$dir" -j "$jobs"; then
+    failed=$((failed + 1))
+    return
+  fi
   local log="$dir/ctest.log" status=0
   (cd "$dir" && ctest --output-on-failure -j "$jobs") 2>&1 | tee "$log" || status=$?
   local summary
@@ -38,30 +57,13 @@ run_suite() { # name build-dir cmake-options...
   [ "$status" -eq 0 ] || [ "$bad" -gt 0 ] || failed=$((failed + 1))
 }
 
-run_suite "tests" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-
-echo "== the Debian package of that build"
-if "$root/tools/check-package.sh" "$root/build"; then
-  passed=$((passed + 1))
-else
-  failed=$((failed + 1))
-fi
-run_suite "tests under AddressSanitizer and UndefinedBehaviorSanitizer" "$root/build-asan" \
-  -DCMAKE_BUILD_TYPE=Debug -DBELLTIDE_SANITIZE=ON -DBELLTIDE_BENCHMARKS=OFF
-
-echo "== fuzzing the document reader for 30 seconds"
-if "$root/tools/fuzz.sh" 30 school; then
-  passed=$((passed + 1))
-else
-  failed=$((failed + 1))
-fi
-
-echo "== fuzzing the container loader for 30 seconds"
-if "$root/tools/fuzz.sh" 30 container; then
-  passed=$((passed + 1))
-else
-  failed=$((failed + 1))
-fi
+check "every C++ file formatted as .clang-format says" format_check
+run_suite "tests (warnings are errors)" ci "$root/build"
+check "clang-tidy over src/ and apps/" "$root/tools/lint.sh"
+check "the Debian package of that build" "$root/tools/check-package.sh" "$root/build"
+run_suite "tests under AddressSanitizer and UndefinedBehaviorSanitizer" asan "$root/build-asan"
+check "fuzzing the document reader for 30 seconds" "$root/tools/fuzz.sh" 30 school
+check "fuzzing the container loader for 30 seconds" "$root/tools/fuzz.sh" 30 container
 
 echo
 echo "$passed passed, $failed failed"

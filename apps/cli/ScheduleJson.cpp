@@ -40,7 +40,7 @@ QString JsonString(const QString& text)
 QString MeetingFields(
     const ScheduleSpecial& item, const School& school, const QHash<const ScheduleSpecial*, int>& seats)
 {
-    const QString subject = QStringLiteral("\"subject\": ") + JsonString(item.Subject);
+    QString subject = QStringLiteral("\"subject\": ") + JsonString(item.Subject);
     if (item.Tag) {
         const auto found = std::find(school.Specials.begin(), school.Specials.end(), item.Tag);
         const auto index = found == school.Specials.end() ? -1 : found - school.Specials.begin();

@@ -83,14 +83,14 @@ std::shared_ptr<RegistryNode> KeyFromJson(const QJsonValue& json)
     if (!name.isString() || !values.isArray() || !subkeys.isArray())
         return nullptr;
     auto node = std::make_shared<RegistryNode>(name.toString());
-    for (const QJsonValue& entry : values.toArray()) {
+    for (const QJsonValue entry : values.toArray()) {
         const QJsonValue valueName = entry.toObject().value(QStringLiteral("name"));
         const std::optional<RegistryValue> value = ValueFromJson(entry.toObject());
         if (!valueName.isString() || !value || node->FindValue(valueName.toString()))
             return nullptr;
         node->SetValue(valueName.toString(), *value);
     }
-    for (const QJsonValue& entry : subkeys.toArray()) {
+    for (const QJsonValue entry : subkeys.toArray()) {
         std::shared_ptr<RegistryNode> child = KeyFromJson(entry);
         if (!child || child->Name.isEmpty() || child->Name.contains(u'\\') || node->FindSubkey(child->Name))
             return nullptr;

@@ -45,7 +45,7 @@ std::span<const DayPattern> RemainingPatterns(std::int32_t meetings, std::uint32
         return PatternsWithMeetings(meetings);
     // [meetings][held days], built once: 5 × 32 short lists.
     static const std::vector<std::vector<DayPattern>> table = [] {
-        std::vector<std::vector<DayPattern>> lists(6 * 32);
+        std::vector<std::vector<DayPattern>> lists(std::size_t(6) * 32);
         for (std::int32_t count = 1; count <= 5; ++count) {
             for (std::uint32_t held = 1; held < 32; ++held) {
                 auto& list = lists[static_cast<std::size_t>(count) * 32 + held];

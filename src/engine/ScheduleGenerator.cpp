@@ -12,7 +12,7 @@ namespace {
 
 // A day is at most 24 hours of 5-minute slots; more than a thousand lunch seats
 // mean a damaged document rather than a lunchroom.
-constexpr std::int64_t kLongestDayMinutes = 24 * 60;
+constexpr std::int64_t kLongestDayMinutes = std::int64_t(24) * 60;
 constexpr std::int32_t kMostLunchSeats = 1000;
 
 std::uint64_t DrawSeed()

@@ -111,7 +111,7 @@ QByteArray ToBytes(School& school)
 
 Status Write(School& school, const QString& path)
 {
-    const Status written = FileSaving::WriteWhole(path, ToBytes(school));
+    Status written = FileSaving::WriteWhole(path, ToBytes(school));
     if (!written)
         return Status::Fail(FileSaving::FailureSentence(path, written.Error()));
     return written;

@@ -86,7 +86,7 @@ Status XmlTreeReader::Parse(QIODevice& input, pugi::xml_document& document)
     XML_SetElementHandler(parser.get(), &TreeBuilder::OnStart, &TreeBuilder::OnEnd);
     XML_SetCharacterDataHandler(parser.get(), &TreeBuilder::OnText);
 
-    constexpr qint64 chunkSize = 64 * 1024;
+    constexpr qint64 chunkSize = qint64(64) * 1024;
     std::vector<char> chunk(chunkSize);
     for (;;) {
         const qint64 got = input.read(chunk.data(), chunkSize);

@@ -11,7 +11,8 @@ int LoadedApplication::Run(Entry bareEntry)
 {
     if (mCodeSize == 0)
         return bareEntry(this);
-    const auto entry = reinterpret_cast<Entry>(std::uintptr_t(mCode.Address()));
+    // The entry is code the loader placed at that address: an integer is all there is.
+    const auto entry = reinterpret_cast<Entry>(std::uintptr_t(mCode.Address())); // NOLINT(performance-no-int-to-ptr)
     return entry(this);
 }
 

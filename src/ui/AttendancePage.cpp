@@ -1,8 +1,10 @@
 #include "AttendancePage.h"
 
-#include "MainWindow.h"
+#include "PageContext.h"
 #include "PageSupport.h"
 #include "model/Classroom.h"
+#include "model/School.h"
+#include "model/SpecialClass.h"
 #include "undo/FieldChanges.h"
 
 #include <QGridLayout>
@@ -176,21 +178,21 @@ void AttendanceList::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
 }
 
-AttendancePage::AttendancePage(MainWindow& window, QWidget* parent)
+AttendancePage::AttendancePage(PageContext& context, QWidget* parent)
     : StepPage(parent)
-    , mWindow(window)
+    , mContext(context)
 {
-    SAClassList = new QListWidget(this);
-    SAClassList->setObjectName(QStringLiteral("SAClassList"));
-    SAClassList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    SASpecialList = new AttendanceList(this);
-    SASpecialList->setObjectName(QStringLiteral("SASpecialList"));
-    SASpecialList->setEnabled(false);
-    SASpecialList->CountForTitle = [this](const QString& title) { return SACountForSpecial(title); };
-    SASpecialList->ButtonZonePressed = [this](int row, int x) { SASpecialList_MouseDown(row, x); };
-    SASpecialList->CountStepped = [this](int row, int step) { StepCount(row, step); };
-    SASpecialList->ChosenClasses = [this] {
-        const QList<QListWidgetItem*> chosen = SAClassList->selectedItems();
+    mSAClassList = new QListWidget(this);
+    mSAClassList->setObjectName(QStringLiteral("SAClassList"));
+    mSAClassList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    mSASpecialList = new AttendanceList(this);
+    mSASpecialList->setObjectName(QStringLiteral("SASpecialList"));
+    mSASpecialList->setEnabled(false);
+    mSASpecialList->CountForTitle = [this](const QString& title) { return SACountForSpecial(title); };
+    mSASpecialList->ButtonZonePressed = [this](int row, int x) { SASpecialList_MouseDown(row, x); };
+    mSASpecialList->CountStepped = [this](int row, int step) { StepCount(row, step); };
+    mSASpecialList->ChosenClasses = [this] {
+        const QList<QListWidgetItem*> chosen = mSAClassList->selectedItems();
         if (chosen.size() == 1)
             return chosen.first()->text();
         return chosen.isEmpty() ? QString() : QStringLiteral("%1 classes").arg(chosen.size());
@@ -199,33 +201,78 @@ AttendancePage::AttendancePage(MainWindow& window, QWidget* parent)
     auto* page = new QGridLayout(this);
     page->setContentsMargins(16, 12, 16, 10);
     auto* classesHeading = new QLabel(QStringLiteral("Classes"), this);
-    classesHeading->setBuddy(SAClassList);
+    classesHeading->setBuddy(mSAClassList);
     page->addWidget(classesHeading, 0, 0);
-    page->addWidget(SAClassList, 1, 0);
-    page->addWidget(SASpecialList, 0, 1, 2, 1);
+    page->addWidget(mSAClassList, 1, 0);
+    page->addWidget(mSASpecialList, 0, 1, 2, 1);
     page->setColumnStretch(0, 2);
     page->setColumnStretch(1, 3);
-    connect(SAClassList, &QListWidget::itemSelectionChanged, this, &AttendancePage::SAClassList_Change);
+    connect(mSAClassList, &QListWidget::itemSelectionChanged, this, &AttendancePage::SAClassList_Change);
 }
 
 QWidget* AttendancePage::FirstControl() const
 {
-    return SAClassList;
+    return mSAClassList;
 }
 
-void AttendancePage::SetTitles(const QStringList& titles)
+void AttendancePage::Load()
 {
-    SASpecialList->clear();
-    for (const QString& title : titles)
-        SASpecialList->AddRow(title);
+    ReloadClassList(nullptr);
+    ReloadTitles();
+}
+
+void AttendancePage::Follow(Notification name, const ActionTag& tag)
+{
+    switch (name) {
+    case Notification::ClassListChange:
+    case Notification::ClassTeacherChange:
+    case Notification::ClassGradeChange:
+        ReloadClassList(tag.As<Classroom>());
+        break;
+    case Notification::SpecialListChange:
+    case Notification::SpecialTitleChange:
+    case Notification::SpecialTeacherChange:
+        ReloadTitles();
+        break;
+    default:
+        break;
+    }
+}
+
+void AttendancePage::ReloadClassList(const std::shared_ptr<Classroom>& classroom)
+{
+    const auto& classes = mContext.GetSchool().Classes;
+    QStringList texts;
+    for (const auto& c : classes)
+        texts << ClassRowText(*c);
+    mSAClassList->clear();
+    for (std::size_t i : DisplayOrder(texts)) {
+        mSAClassList->addItem(MakeRow(texts[qsizetype(i)], classes[i]));
+        if (classes[i] == classroom)
+            mSAClassList->setCurrentRow(mSAClassList->count() - 1, QItemSelectionModel::ClearAndSelect);
+    }
+    if (mSAClassList->selectedItems().isEmpty()) {
+        mSAClassList->clearSelection();
+        SAClassList_Change();
+    }
+}
+
+void AttendancePage::ReloadTitles()
+{
+    QStringList titles;
+    for (const auto& special : mContext.GetSchool().Specials)
+        titles << special->Title;
+    mSASpecialList->clear();
+    for (const QString& title : DistinctSorted(titles))
+        mSASpecialList->AddRow(title);
 }
 
 std::vector<std::shared_ptr<Classroom>> AttendancePage::SelectedClasses() const
 {
     std::vector<std::shared_ptr<Classroom>> classes;
-    for (int row = 0; row < SAClassList->count(); ++row) {
-        if (SAClassList->item(row)->isSelected())
-            classes.push_back(RowObject<Classroom>(SAClassList->item(row)));
+    for (int row = 0; row < mSAClassList->count(); ++row) {
+        if (mSAClassList->item(row)->isSelected())
+            classes.push_back(RowObject<Classroom>(mSAClassList->item(row)));
     }
     return classes;
 }
@@ -243,15 +290,15 @@ int AttendancePage::SACountForSpecial(const QString& title) const
 
 void AttendancePage::SAClassList_Change()
 {
-    SASpecialList->setEnabled(!SAClassList->selectedItems().isEmpty());
-    SASpecialList->viewport()->update();
+    mSASpecialList->setEnabled(!mSAClassList->selectedItems().isEmpty());
+    mSASpecialList->viewport()->update();
 }
 
 void AttendancePage::SASpecialList_MouseDown(int row, int x)
 {
     // Position within the 30-pixel button zone at the right end of the count column.
     // The zone ends with the count column: a click on a title changes nothing.
-    const int zoneX = x - SASpecialList->header()->sectionSize(0) + 30;
+    const int zoneX = x - mSASpecialList->header()->sectionSize(0) + 30;
     if (zoneX < 0 || zoneX > 30)
         return;
     StepCount(row, zoneX < 12 ? 1 : zoneX > 18 ? -1 : 0);
@@ -260,8 +307,8 @@ void AttendancePage::SASpecialList_MouseDown(int row, int x)
 void AttendancePage::StepCount(int row, int step)
 {
     const auto classes = SelectedClasses();
-    const QString title = SASpecialList->TitleOf(row);
-    if (classes.empty() || row < 0 || row >= SASpecialList->topLevelItemCount())
+    const QString title = mSASpecialList->TitleOf(row);
+    if (classes.empty() || row < 0 || row >= mSASpecialList->topLevelItemCount())
         return;
     const int count = SACountForSpecial(title);
     int newCount = -2;
@@ -272,30 +319,29 @@ void AttendancePage::StepCount(int row, int step)
         if (count > 0 || count == -1)
             newCount = std::max(count - 1, 0);
     }
-    MainWindow::InternalChange guard(mWindow);
     if (newCount >= 0) {
         std::shared_ptr<ActionBase> head;
         ActionBase* tail = nullptr;
         for (const auto& classroom : classes) {
-            auto change = std::make_shared<SpecialAttendenceChange>(classroom, title, newCount, mWindow.Clock());
+            auto change = std::make_shared<SpecialAttendenceChange>(classroom, title, newCount, mContext.Clock());
             if (!head)
                 head = change;
             else
                 tail->NextAction = change;
             tail = change.get();
         }
-        mWindow.UndoManager().Add(head);
+        mContext.Submit(head);
     }
-    SASpecialList->viewport()->update();
+    mSASpecialList->viewport()->update();
 }
 
-void AttendancePage::React(const QString& name, const ActionTag& tag)
+void AttendancePage::React(Notification name, const ActionTag& tag)
 {
-    if (name != QStringLiteral("SpecialAttendenceChange"))
+    if (name != Notification::SpecialAttendenceChange)
         return;
     if (const auto classroom = tag.As<Classroom>())
-        SelectRow(SAClassList, classroom);
-    SASpecialList->viewport()->update();
+        SelectRow(mSAClassList, classroom);
+    mSASpecialList->viewport()->update();
 }
 
 } // namespace belltide

@@ -5,11 +5,13 @@
 #include <QTreeWidget>
 
 class QListWidget;
+class AccessibilityTest;
+class PagesTest;
 
 namespace belltide {
 
 class Classroom;
-class MainWindow;
+class PageContext;
 
 // The subjects with the weekly count of the classes selected, and the + and -
 // buttons drawn in each row that change it for all of them at once. From the
@@ -48,25 +50,33 @@ class AttendancePage : public StepPage {
     Q_OBJECT
 
 public:
-    AttendancePage(MainWindow& window, QWidget* parent = nullptr);
+    AttendancePage(PageContext& context, QWidget* parent = nullptr);
 
     QWidget* FirstControl() const override;
-    void React(const QString& name, const ActionTag& tag) override;
+    void Load() override;
+    // The classes and the subjects are those of the Classes and the Special
+    // Classes steps, in the same order: edits there rebuild them here.
+    void Follow(Notification name, const ActionTag& tag) override;
+    void React(Notification name, const ActionTag& tag) override;
 
-    // One row per distinct title, already in display order.
-    void SetTitles(const QStringList& titles);
     int SACountForSpecial(const QString& title) const;
-    void SAClassList_Change();
-
-    QListWidget* SAClassList = nullptr;
-    AttendanceList* SASpecialList = nullptr;
 
 private:
+    friend class ::AccessibilityTest;
+    friend class ::PagesTest;
+
+    // Rebuilds the classes in display order, selecting `classroom` alone.
+    void ReloadClassList(const std::shared_ptr<Classroom>& classroom);
+    // One row per distinct title, in display order.
+    void ReloadTitles();
+    void SAClassList_Change();
     void SASpecialList_MouseDown(int row, int x);
     void StepCount(int row, int step);
     std::vector<std::shared_ptr<Classroom>> SelectedClasses() const;
 
-    MainWindow& mWindow;
+    PageContext& mContext;
+    QListWidget* mSAClassList = nullptr;
+    AttendanceList* mSASpecialList = nullptr;
 };
 
 } // namespace belltide

@@ -1,10 +1,11 @@
 #include "ClassesPage.h"
 
-#include "AttendancePage.h"
-#include "MainWindow.h"
+#include "HelpCanvas.h"
+#include "PageContext.h"
 #include "PageSupport.h"
 #include "controls/AddRemoveButtons.h"
 #include "controls/NiceEditField.h"
+#include "controls/TextChoiceBox.h"
 #include "controls/TimeControl.h"
 #include "model/Classroom.h"
 #include "model/NumberText.h"
@@ -12,7 +13,6 @@
 #include "undo/FieldChanges.h"
 #include "undo/ListChanges.h"
 
-#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,273 +22,250 @@
 
 namespace belltide {
 
-ClassesPage::ClassesPage(MainWindow& window, QWidget* parent)
+ClassesPage::ClassesPage(PageContext& context, QWidget* parent)
     : StepPage(parent)
-    , mWindow(window)
+    , mContext(context)
 {
     BuildControls();
 }
 
 void ClassesPage::BuildControls()
 {
-    ClassList = new QListWidget(this);
-    ClassList->setObjectName(QStringLiteral("ClassList"));
-    ClassList->setSelectionMode(QAbstractItemView::SingleSelection);
-    AddRemoveClass = new AddRemoveButtons(this);
-    AddRemoveClass->setObjectName(QStringLiteral("AddRemoveClass"));
-    AddRemoveClass->SetActionNames(QStringLiteral("Add a new class"), QStringLiteral("Remove the selected class"));
-    AddRemoveClass->SetRemoveEnabled(false);
-    ClassTeacher = new NiceEditField(this);
-    ClassTeacher->setObjectName(QStringLiteral("ClassTeacher"));
-    ClassGrade = new QComboBox(this);
-    ClassGrade->setObjectName(QStringLiteral("ClassGrade"));
-    ClassGrade->setEditable(true);
-    ClassGrade->setInsertPolicy(QComboBox::NoInsert);
-    ClassDayStart = new TimeControl(this);
-    ClassDayStart->setObjectName(QStringLiteral("ClassDayStart"));
-    ClassDayEnd = new TimeControl(this);
-    ClassDayEnd->setObjectName(QStringLiteral("ClassDayEnd"));
-    ClassNumberOfStudents = new QLineEdit(this);
-    ClassNumberOfStudents->setObjectName(QStringLiteral("ClassNumberOfStudents"));
-    ClassNumberOfStudents->setMaximumWidth(60);
+    mClassList = new QListWidget(this);
+    mClassList->setObjectName(QStringLiteral("ClassList"));
+    mClassList->setSelectionMode(QAbstractItemView::SingleSelection);
+    mAddRemoveClass = new AddRemoveButtons(this);
+    mAddRemoveClass->setObjectName(QStringLiteral("AddRemoveClass"));
+    mAddRemoveClass->SetActionNames(QStringLiteral("Add a new class"), QStringLiteral("Remove the selected class"));
+    mAddRemoveClass->SetRemoveEnabled(false);
+    mClassTeacher = new NiceEditField(this);
+    mClassTeacher->setObjectName(QStringLiteral("ClassTeacher"));
+    mClassGrade = new TextChoiceBox(this);
+    mClassGrade->setObjectName(QStringLiteral("ClassGrade"));
+    mClassDayStart = new TimeControl(this);
+    mClassDayStart->setObjectName(QStringLiteral("ClassDayStart"));
+    mClassDayEnd = new TimeControl(this);
+    mClassDayEnd->setObjectName(QStringLiteral("ClassDayEnd"));
+    mClassNumberOfStudents = new QLineEdit(this);
+    mClassNumberOfStudents->setObjectName(QStringLiteral("ClassNumberOfStudents"));
+    mClassNumberOfStudents->setMaximumWidth(60);
 
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(16, 12, 16, 10);
     auto* left = new QVBoxLayout;
     auto* heading = new QLabel(QStringLiteral("Classes"), this);
-    heading->setBuddy(ClassList);
+    heading->setBuddy(mClassList);
     left->addWidget(heading);
-    left->addWidget(ClassList, 1);
-    left->addWidget(AddRemoveClass, 0, Qt::AlignLeft);
+    left->addWidget(mClassList, 1);
+    left->addWidget(mAddRemoveClass, 0, Qt::AlignLeft);
     page->addLayout(left, 2);
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);
     form->setContentsMargins(0, 22, 0, 0);
-    form->addRow(QStringLiteral("&Teacher:"), ClassTeacher);
-    form->addRow(QStringLiteral("&Grade:"), ClassGrade);
-    form->addRow(QStringLiteral("Day &Start Time:"), ClassDayStart);
-    form->addRow(QStringLiteral("Day &End Time:"), ClassDayEnd);
-    form->addRow(QStringLiteral("&Number of Students:"), ClassNumberOfStudents);
+    form->addRow(QStringLiteral("&Teacher:"), mClassTeacher);
+    form->addRow(QStringLiteral("&Grade:"), mClassGrade);
+    form->addRow(QStringLiteral("Day &Start Time:"), mClassDayStart);
+    form->addRow(QStringLiteral("Day &End Time:"), mClassDayEnd);
+    form->addRow(QStringLiteral("&Number of Students:"), mClassNumberOfStudents);
     auto* right = new QVBoxLayout;
     right->addLayout(form);
     right->addStretch(1);
     page->addLayout(right, 3);
 
-    connect(ClassList, &QListWidget::itemSelectionChanged, this, &ClassesPage::ClassList_Change);
-    connect(ClassTeacher, &QLineEdit::textChanged, this, &ClassesPage::ClassTeacher_TextChange);
-    connect(ClassGrade->lineEdit(), &QLineEdit::textEdited, this, &ClassesPage::ClassGrade_TextTyped);
-    connect(ClassGrade, &QComboBox::activated, this, &ClassesPage::ClassGrade_Picked);
-    connect(ClassDayStart, &TimeControl::ValueChanged, this, [this] { ClassTime_ValueChanged(true); });
-    connect(ClassDayEnd, &TimeControl::ValueChanged, this, [this] { ClassTime_ValueChanged(false); });
-    connect(ClassNumberOfStudents, &QLineEdit::textChanged, this, &ClassesPage::ClassNumberOfStudents_TextChange);
-    connect(AddRemoveClass, &AddRemoveButtons::Add, this, &ClassesPage::AddRemoveClass_Add);
-    connect(AddRemoveClass, &AddRemoveButtons::Remove, this, &ClassesPage::AddRemoveClass_Remove);
+    connect(mClassList, &QListWidget::itemSelectionChanged, this, &ClassesPage::ClassList_Change);
+    connect(mClassTeacher, &QLineEdit::textChanged, this, &ClassesPage::ClassTeacher_TextChange);
+    connect(mClassGrade, &TextChoiceBox::TextTyped, this, &ClassesPage::ClassGrade_TextTyped);
+    connect(mClassGrade, &TextChoiceBox::Picked, this, &ClassesPage::ClassGrade_Picked);
+    connect(mClassDayStart, &TimeControl::ValueChanged, this, [this] { ClassTime_ValueChanged(true); });
+    connect(mClassDayEnd, &TimeControl::ValueChanged, this, [this] { ClassTime_ValueChanged(false); });
+    connect(mClassNumberOfStudents, &QLineEdit::textChanged, this, &ClassesPage::ClassNumberOfStudents_TextChange);
+    connect(mAddRemoveClass, &AddRemoveButtons::Add, this, &ClassesPage::AddRemoveClass_Add);
+    connect(mAddRemoveClass, &AddRemoveButtons::Remove, this, &ClassesPage::AddRemoveClass_Remove);
     ClearEditors();
 }
 
 QWidget* ClassesPage::FirstControl() const
 {
-    return ClassList;
+    return mClassList;
+}
+
+void ClassesPage::Load()
+{
+    ReloadClassList(nullptr);
 }
 
 void ClassesPage::ReloadClassList(std::shared_ptr<Classroom> classroom)
 {
-    AttendancePage& attendance = mWindow.Attendance();
-    mWindow.ClassListDontEnable = true;
+    mRebuildingList = true;
     if (!classroom)
         classroom = RowObject<Classroom>(
-            ClassList->currentItem() && ClassList->currentItem()->isSelected() ? ClassList->currentItem() : nullptr);
-    ClassList->clear();
-    attendance.SAClassList->clear();
+            mClassList->currentItem() && mClassList->currentItem()->isSelected() ? mClassList->currentItem() : nullptr);
+    mClassList->clear();
 
-    auto& classes = mWindow.GetSchool().Classes;
+    auto& classes = mContext.GetSchool().Classes;
     QStringList texts;
     for (const auto& c : classes)
-        texts << c->Grade + QStringLiteral(": ") + c->Teacher;
+        texts << ClassRowText(*c);
     SortAlong(classes, texts);
-    mWindow.ClassListDontEnable = false;
+    mRebuildingList = false;
 
     for (qsizetype i = 0; i < texts.size(); ++i) {
         const auto& c = classes[std::size_t(i)];
-        ClassList->addItem(MakeRow(texts[i], c));
-        attendance.SAClassList->addItem(MakeRow(texts[i], c));
-        if (c == classroom) {
-            ClassList->setCurrentRow(int(i), QItemSelectionModel::ClearAndSelect);
-            attendance.SAClassList->setCurrentRow(int(i), QItemSelectionModel::ClearAndSelect);
-        }
+        mClassList->addItem(MakeRow(texts[i], c));
+        if (c == classroom)
+            mClassList->setCurrentRow(int(i), QItemSelectionModel::ClearAndSelect);
     }
-    if (ClassList->selectedItems().isEmpty()) {
-        ClassList->clearSelection();
-        attendance.SAClassList->clearSelection();
+    if (mClassList->selectedItems().isEmpty()) {
+        mClassList->clearSelection();
         ClassList_Change();
-        attendance.SAClassList_Change();
     }
 }
 
 void ClassesPage::ClassList_Change()
 {
-    mWindow.HideHelp();
-    if (mWindow.ClassListDontEnable)
+    mContext.Help().HideHelp();
+    if (mRebuildingList)
         return;
-    const QList<QListWidgetItem*> selected = ClassList->selectedItems();
+    const QList<QListWidgetItem*> selected = mClassList->selectedItems();
     if (selected.isEmpty()) {
         ClearEditors();
         return;
     }
     const auto classroom = RowObject<Classroom>(selected.first());
-    if (classroom == SelectedClass)
+    if (classroom == mSelectedClass)
         return;
     ShowClass(classroom);
 }
 
 void ClassesPage::ShowClass(const std::shared_ptr<Classroom>& classroom)
 {
-    SelectedClass = classroom;
+    mSelectedClass = classroom;
     {
-        MainWindow::InternalChange guard(mWindow);
-        ClassTeacher->setEnabled(true);
-        ClassTeacher->setText(classroom->Teacher);
-        ClassDayStart->setEnabled(true);
-        ClassDayEnd->setEnabled(true);
-        ClassDayStart->SetMinutesValue(classroom->DayStart);
-        ClassDayEnd->SetMinutesValue(classroom->DayEnd);
-        ClassNumberOfStudents->setEnabled(true);
-        ClassNumberOfStudents->setText(FormatNumber(classroom->NumberOfStudents));
-        AddRemoveClass->SetRemoveEnabled(true);
+        const PageContext::InternalChange guard(mContext);
+        mClassTeacher->setEnabled(true);
+        mClassTeacher->setText(classroom->Teacher);
+        mClassDayStart->setEnabled(true);
+        mClassDayEnd->setEnabled(true);
+        mClassDayStart->SetMinutesValue(classroom->DayStart);
+        mClassDayEnd->SetMinutesValue(classroom->DayEnd);
+        mClassNumberOfStudents->setEnabled(true);
+        mClassNumberOfStudents->setText(FormatNumber(classroom->NumberOfStudents));
+        mAddRemoveClass->SetRemoveEnabled(true);
 
         QStringList grades;
-        for (const auto& c : mWindow.GetSchool().Classes)
+        for (const auto& c : mContext.GetSchool().Classes)
             grades << c->Grade;
-        ClassGrade->clear();
-        ClassGrade->addItems(DistinctSorted(grades));
-        ClassGrade->setEnabled(true);
-        ClassGrade->setCurrentIndex(ClassGrade->findText(classroom->Grade, Qt::MatchFixedString));
-        ClassGrade->setEditText(classroom->Grade);
+        mClassGrade->ShowChoices(DistinctSorted(grades), classroom->Grade);
     }
-    ClassTeacher->setFocus(Qt::OtherFocusReason);
-    ClassTeacher->selectAll();
+    mClassTeacher->setFocus(Qt::OtherFocusReason);
+    mClassTeacher->selectAll();
 }
 
 void ClassesPage::ClearEditors()
 {
-    MainWindow::InternalChange guard(mWindow);
-    SelectedClass.reset();
-    for (QWidget* editor :
-        std::initializer_list<QWidget*> { ClassTeacher, ClassDayEnd, ClassDayStart, ClassGrade, ClassNumberOfStudents })
+    const PageContext::InternalChange guard(mContext);
+    mSelectedClass.reset();
+    for (QWidget* editor : std::initializer_list<QWidget*> {
+             mClassTeacher, mClassDayEnd, mClassDayStart, mClassGrade, mClassNumberOfStudents })
         editor->setEnabled(false);
-    ClassTeacher->clear();
-    ClassGrade->clear();
-    ClassGrade->setEditText(QString());
-    ClassNumberOfStudents->clear();
-    AddRemoveClass->SetRemoveEnabled(false);
+    mClassTeacher->clear();
+    mClassGrade->Clear();
+    mClassNumberOfStudents->clear();
+    mAddRemoveClass->SetRemoveEnabled(false);
 }
 
 void ClassesPage::ClassTeacher_TextChange()
 {
-    if (mWindow.mInternalChange > 0 || !SelectedClass)
+    if (mContext.IsInternalChange() || !mSelectedClass)
         return;
-    {
-        MainWindow::InternalChange guard(mWindow);
-        mWindow.UndoManager().Add(
-            std::make_shared<ClassTeacherChange>(SelectedClass, ClassTeacher->text(), mWindow.Clock()));
-    }
+    mContext.Submit(std::make_shared<ClassTeacherChange>(mSelectedClass, mClassTeacher->text(), mContext.Clock()));
     // The row's text and place follow the name as it is typed.
     ReloadClassList(nullptr);
 }
 
 void ClassesPage::ClassGrade_TextTyped(const QString& text)
 {
-    if (mWindow.mInternalChange > 0 || !SelectedClass)
+    if (mContext.IsInternalChange() || !mSelectedClass)
         return;
-    MainWindow::InternalChange guard(mWindow);
-    mWindow.UndoManager().Add(std::make_shared<ClassGradeChange>(SelectedClass, text, mWindow.Clock()));
-    const int entry = ClassGrade->findText(text, Qt::MatchFixedString);
-    if (entry >= 0 && entry != ClassGrade->currentIndex()) {
-        // Selecting the entry would replace what was typed with its spelling.
-        QLineEdit* edit = ClassGrade->lineEdit();
-        const int cursor = edit->cursorPosition();
-        ClassGrade->setCurrentIndex(entry);
-        ClassGrade->setEditText(text);
-        edit->setCursorPosition(cursor);
-    }
+    const PageContext::InternalChange guard(mContext);
+    mContext.Submit(std::make_shared<ClassGradeChange>(mSelectedClass, text, mContext.Clock()));
     ReloadClassList(nullptr);
 }
 
-void ClassesPage::ClassGrade_Picked(int index)
+void ClassesPage::ClassGrade_Picked(const QString& text)
 {
-    if (mWindow.mInternalChange > 0 || !SelectedClass || index < 0)
+    if (mContext.IsInternalChange() || !mSelectedClass)
         return;
-    MainWindow::InternalChange guard(mWindow);
-    mWindow.UndoManager().Add(
-        std::make_shared<ClassGradeChange>(SelectedClass, ClassGrade->itemText(index), mWindow.Clock()));
+    mContext.Submit(std::make_shared<ClassGradeChange>(mSelectedClass, text, mContext.Clock()));
 }
 
 void ClassesPage::ClassTime_ValueChanged(bool isDayStart)
 {
-    if (mWindow.mInternalChange > 0 || !SelectedClass)
+    if (mContext.IsInternalChange() || !mSelectedClass)
         return;
-    MainWindow::InternalChange guard(mWindow);
-    const int minutes = (isDayStart ? ClassDayStart : ClassDayEnd)->MinutesValue();
-    mWindow.UndoManager().Add(std::make_shared<ClassTimeChange>(SelectedClass, isDayStart, minutes, mWindow.Clock()));
+    const int minutes = (isDayStart ? mClassDayStart : mClassDayEnd)->MinutesValue();
+    mContext.Submit(std::make_shared<ClassTimeChange>(mSelectedClass, isDayStart, minutes, mContext.Clock()));
 }
 
 void ClassesPage::ClassNumberOfStudents_TextChange()
 {
-    if (mWindow.mInternalChange > 0 || !SelectedClass)
+    if (mContext.IsInternalChange() || !mSelectedClass)
         return;
-    MainWindow::InternalChange guard(mWindow);
-    mWindow.UndoManager().Add(std::make_shared<ClassNumberOfStudentsChange>(
-        SelectedClass, ReadNumber(ClassNumberOfStudents->text()), mWindow.Clock()));
+    mContext.Submit(std::make_shared<ClassNumberOfStudentsChange>(
+        mSelectedClass, ReadNumber(mClassNumberOfStudents->text()), mContext.Clock()));
 }
 
 void ClassesPage::AddRemoveClass_Add()
 {
-    const School& school = mWindow.GetSchool();
+    const School& school = mContext.GetSchool();
     auto classroom = std::make_shared<Classroom>();
     classroom->DayStart = school.DayStartAt;
     classroom->DayEnd = school.DayEndAt;
     classroom->Teacher = QStringLiteral("Mrs. Doe");
     classroom->Grade = QStringLiteral("1st");
-    mWindow.UndoManager().Add(std::make_shared<AddClassChange>(mWindow.SchoolPtr(), classroom, mWindow.Clock()));
+    mContext.SubmitAndShow(std::make_shared<AddClassChange>(mContext.SchoolPtr(), classroom, mContext.Clock()));
 }
 
 void ClassesPage::AddRemoveClass_Remove()
 {
-    if (!SelectedClass)
+    if (!mSelectedClass)
         return;
-    mWindow.UndoManager().Add(std::make_shared<RemoveClassChange>(mWindow.SchoolPtr(), SelectedClass, mWindow.Clock()));
+    mContext.SubmitAndShow(std::make_shared<RemoveClassChange>(mContext.SchoolPtr(), mSelectedClass, mContext.Clock()));
 }
 
-void ClassesPage::React(const QString& name, const ActionTag& tag)
+void ClassesPage::React(Notification name, const ActionTag& tag)
 {
     const auto classroom = tag.As<Classroom>();
-    if (name == QStringLiteral("ClassListChange")) {
+    switch (name) {
+    case Notification::ClassListChange:
         ReloadClassList(classroom);
         return;
-    }
-    if (name == QStringLiteral("ClassTeacherChange") || name == QStringLiteral("ClassGradeChange")) {
+    case Notification::ClassTeacherChange:
+    case Notification::ClassGradeChange:
         ReloadClassList(classroom);
         // The selection may not have changed, so the editors are rewritten here.
-        if (classroom && classroom == SelectedClass) {
-            ClassTeacher->setText(classroom->Teacher);
-            ClassGrade->setEditText(classroom->Grade);
+        if (classroom && classroom == mSelectedClass) {
+            mClassTeacher->setText(classroom->Teacher);
+            mClassGrade->setEditText(classroom->Grade);
         }
-        (name == QStringLiteral("ClassTeacherChange") ? static_cast<QWidget*>(ClassTeacher) : ClassGrade)
+        (name == Notification::ClassTeacherChange ? static_cast<QWidget*>(mClassTeacher) : mClassGrade)
             ->setFocus(Qt::OtherFocusReason);
         return;
+    default:
+        break;
     }
     if (!classroom)
         return;
-    SelectRow(ClassList, classroom);
-    if (name == QStringLiteral("ClassTimeChange-DayStart")) {
-        ClassDayStart->SetMinutesValue(classroom->DayStart);
-        ClassDayStart->setFocus(Qt::OtherFocusReason);
-    } else if (name == QStringLiteral("ClassTimeChange-DayEnd")) {
-        ClassDayEnd->SetMinutesValue(classroom->DayEnd);
-        ClassDayEnd->setFocus(Qt::OtherFocusReason);
-    } else if (name == QStringLiteral("ClassNumberOfStudentsChange")) {
-        ClassNumberOfStudents->setText(FormatNumber(classroom->NumberOfStudents));
-        ClassNumberOfStudents->setFocus(Qt::OtherFocusReason);
+    SelectRow(mClassList, classroom);
+    if (name == Notification::ClassTimeChangeDayStart) {
+        mClassDayStart->SetMinutesValue(classroom->DayStart);
+        mClassDayStart->setFocus(Qt::OtherFocusReason);
+    } else if (name == Notification::ClassTimeChangeDayEnd) {
+        mClassDayEnd->SetMinutesValue(classroom->DayEnd);
+        mClassDayEnd->setFocus(Qt::OtherFocusReason);
+    } else if (name == Notification::ClassNumberOfStudentsChange) {
+        mClassNumberOfStudents->setText(FormatNumber(classroom->NumberOfStudents));
+        mClassNumberOfStudents->setFocus(Qt::OtherFocusReason);
     }
 }
 

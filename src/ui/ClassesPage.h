@@ -4,16 +4,20 @@
 
 #include <memory>
 
-class QComboBox;
 class QLineEdit;
 class QListWidget;
+class AccessibilityTest;
+class MenusTest;
+class PagesTest;
+class ScheduleStepTest;
 
 namespace belltide {
 
 class AddRemoveButtons;
 class Classroom;
-class MainWindow;
 class NiceEditField;
+class PageContext;
+class TextChoiceBox;
 class TimeControl;
 
 // Step 2: the homeroom classes, and the one selected in the list.
@@ -21,40 +25,45 @@ class ClassesPage : public StepPage {
     Q_OBJECT
 
 public:
-    ClassesPage(MainWindow& window, QWidget* parent = nullptr);
+    ClassesPage(PageContext& context, QWidget* parent = nullptr);
 
     QWidget* FirstControl() const override;
-    void React(const QString& name, const ActionTag& tag) override;
-
-    // Rebuilds this list and the attendance page's, in display order (which
-    // also becomes the school's order), selecting `classroom` or, given
-    // nothing, the class selected now.
-    void ReloadClassList(std::shared_ptr<Classroom> classroom);
-
-    std::shared_ptr<Classroom> SelectedClass;
-
-    QListWidget* ClassList = nullptr;
-    AddRemoveButtons* AddRemoveClass = nullptr;
-    NiceEditField* ClassTeacher = nullptr;
-    QComboBox* ClassGrade = nullptr;
-    TimeControl* ClassDayStart = nullptr;
-    TimeControl* ClassDayEnd = nullptr;
-    QLineEdit* ClassNumberOfStudents = nullptr;
+    void Load() override;
+    void React(Notification name, const ActionTag& tag) override;
 
 private:
+    friend class ::AccessibilityTest;
+    friend class ::MenusTest;
+    friend class ::PagesTest;
+    friend class ::ScheduleStepTest;
+
     void BuildControls();
+    // Rebuilds the list in display order (which also becomes the school's
+    // order), selecting `classroom` or, given nothing, the class selected now.
+    void ReloadClassList(std::shared_ptr<Classroom> classroom);
     void ClassList_Change();
     void ShowClass(const std::shared_ptr<Classroom>& classroom);
     void ClearEditors();
     void ClassTeacher_TextChange();
     void ClassGrade_TextTyped(const QString& text);
-    void ClassGrade_Picked(int index);
+    void ClassGrade_Picked(const QString& text);
     void ClassTime_ValueChanged(bool isDayStart);
     void ClassNumberOfStudents_TextChange();
     void AddRemoveClass_Add();
     void AddRemoveClass_Remove();
 
-    MainWindow& mWindow;
+    PageContext& mContext;
+    std::shared_ptr<Classroom> mSelectedClass;
+    // True while the list is being rebuilt: its selection changes then are not the user's.
+    bool mRebuildingList = false;
+
+    QListWidget* mClassList = nullptr;
+    AddRemoveButtons* mAddRemoveClass = nullptr;
+    NiceEditField* mClassTeacher = nullptr;
+    TextChoiceBox* mClassGrade = nullptr;
+    TimeControl* mClassDayStart = nullptr;
+    TimeControl* mClassDayEnd = nullptr;
+    QLineEdit* mClassNumberOfStudents = nullptr;
 };
 
 } // namespace belltide

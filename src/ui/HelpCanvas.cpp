@@ -1,6 +1,7 @@
 #include "HelpCanvas.h"
 
 #include "Resources.h"
+#include "StepTexts.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -29,6 +30,19 @@ void HelpCanvas::SetText(const QString& text, const QColor& colour)
     QPalette palette = mInstantHelp->palette();
     palette.setColor(QPalette::WindowText, colour);
     mInstantHelp->setPalette(palette);
+}
+
+void HelpCanvas::ShowHelp(const QString& text)
+{
+    SetText(text, Qt::black);
+}
+
+void HelpCanvas::HideHelp()
+{
+    if (!mFallbackHelp.isEmpty())
+        SetText(mFallbackHelp, Qt::black);
+    else
+        SetText(QString::fromLatin1(kDefaultHelp), QColor(128, 128, 128));
 }
 
 QString HelpCanvas::Text() const

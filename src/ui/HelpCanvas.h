@@ -16,6 +16,11 @@ public:
     explicit HelpCanvas(QWidget* parent = nullptr);
 
     void SetText(const QString& text, const QColor& colour);
+    // A control's help, while the pointer is over it.
+    void ShowHelp(const QString& text);
+    // Back to the page's own hint, or the grey default when it has none.
+    void HideHelp();
+    void SetFallbackHelp(const QString& text) { mFallbackHelp = text; }
     QString Text() const;
     QColor TextColour() const;
 
@@ -25,6 +30,7 @@ protected:
 private:
     QImage mBeloPicture;
     QLabel* mInstantHelp;
+    QString mFallbackHelp;
 };
 
 } // namespace belltide

@@ -64,9 +64,9 @@ HomePage::HomePage(QWidget* parent)
         auto* description = new StepLabel(step, QString::fromLatin1(entry.Description), this);
         description->setObjectName(QStringLiteral("HomeLabels%1").arg(2 * i + 1));
         description->setFont(small);
-        HomeCanvases[std::size_t(i)] = picture;
-        HomeLabels[std::size_t(2 * i)] = title;
-        HomeLabels[std::size_t(2 * i + 1)] = description;
+        mHomeCanvases[std::size_t(i)] = picture;
+        mHomeLabels[std::size_t(2 * i)] = title;
+        mHomeLabels[std::size_t(2 * i + 1)] = description;
 
         grid->addWidget(picture, 2 * i, 0, 2, 1, Qt::AlignTop);
         grid->addWidget(title, 2 * i, 1, Qt::AlignBottom);
@@ -94,8 +94,8 @@ HomePage::HomePage(QWidget* parent)
 void HomePage::Underline(int step, bool underlined)
 {
     const int i = step - 1;
-    HomeLabels[std::size_t(2 * i)]->SetUnderlined(underlined);
-    HomeLabels[std::size_t(2 * i + 1)]->SetUnderlined(underlined);
+    mHomeLabels[std::size_t(2 * i)]->SetUnderlined(underlined);
+    mHomeLabels[std::size_t(2 * i + 1)]->SetUnderlined(underlined);
 }
 
 } // namespace belltide

@@ -17,17 +17,17 @@ class HomePage : public StepPage {
 public:
     explicit HomePage(QWidget* parent = nullptr);
 
-    StepPicture* HomeCanvas(int i) const { return HomeCanvases[std::size_t(i)]; }
-    StepLabel* HomeLabel(int j) const { return HomeLabels[std::size_t(j)]; }
-
-    std::array<StepPicture*, 5> HomeCanvases {};
-    std::array<StepLabel*, 10> HomeLabels {};
+    StepPicture* HomeCanvas(int i) const { return mHomeCanvases[std::size_t(i)]; }
+    StepLabel* HomeLabel(int j) const { return mHomeLabels[std::size_t(j)]; }
 
 signals:
     void StepChosen(int step);
 
 private:
     void Underline(int step, bool underlined);
+
+    std::array<StepPicture*, 5> mHomeCanvases {};
+    std::array<StepLabel*, 10> mHomeLabels {};
 };
 
 } // namespace belltide

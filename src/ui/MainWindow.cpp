@@ -7,6 +7,7 @@
 #include "HelpCanvas.h"
 #include "HomePage.h"
 #include "MenuBar.h"
+#include "PageContext.h"
 #include "PrintChoicesWindow.h"
 #include "PrintServices.h"
 #include "Resources.h"
@@ -38,37 +39,40 @@ namespace belltide {
 namespace {
 
 // The step whose page shows what a notification is about; -1 for none.
-int StepForNotification(const QString& name)
+int StepForNotification(Notification name)
 {
-    static const std::pair<const char*, int> steps[] = {
-        { "SchoolNameChange", kSchoolStep },
-        { "SchoolTimeChange-DayStart", kSchoolStep },
-        { "SchoolTimeChange-DayEnd", kSchoolStep },
-        { "SchoolTimeChange-SpecialStart", kSchoolStep },
-        { "SchoolFreeTimeChange", kSchoolStep },
-        { "SchoolTimeChange-LunchStart", kSchoolStep },
-        { "SchoolTimeChange-LunchEnd", kSchoolStep },
-        { "SchoolTimeChange-LunchMax", kSchoolStep },
-        { "SchoolTimeChange-LunchRecess", kSchoolStep },
-        { "SchoolTimeChange-LunchTime", kSchoolStep },
-        { "ClassListChange", kClassesStep },
-        { "ClassTeacherChange", kClassesStep },
-        { "ClassGradeChange", kClassesStep },
-        { "ClassTimeChange-DayStart", kClassesStep },
-        { "ClassTimeChange-DayEnd", kClassesStep },
-        { "ClassNumberOfStudentsChange", kClassesStep },
-        { "SpecialListChange", kSpecialsStep },
-        { "SpecialTitleChange", kSpecialsStep },
-        { "SpecialAvailabilityChange", kSpecialsStep },
-        { "SpecialDurationChange", kSpecialsStep },
-        { "SpecialMaxStudentsChange", kSpecialsStep },
-        { "SpecialOverlapChange", kSpecialsStep },
-        { "SpecialTeacherChange", kSpecialsStep },
-        { "SpecialAttendenceChange", kAttendanceStep },
-    };
-    for (const auto& [known, step] : steps) {
-        if (name == QLatin1String(known))
-            return step;
+    switch (name) {
+    case Notification::SchoolNameChange:
+    case Notification::SchoolTimeChangeDayStart:
+    case Notification::SchoolTimeChangeDayEnd:
+    case Notification::SchoolTimeChangeSpecialStart:
+    case Notification::SchoolFreeTimeChange:
+    case Notification::SchoolTimeChangeLunchStart:
+    case Notification::SchoolTimeChangeLunchEnd:
+    case Notification::SchoolTimeChangeLunchMax:
+    case Notification::SchoolTimeChangeLunchRecess:
+    case Notification::SchoolTimeChangeLunchTime:
+        return kSchoolStep;
+    case Notification::ClassListChange:
+    case Notification::ClassTeacherChange:
+    case Notification::ClassGradeChange:
+    case Notification::ClassTimeChangeDayStart:
+    case Notification::ClassTimeChangeDayEnd:
+    case Notification::ClassNumberOfStudentsChange:
+        return kClassesStep;
+    case Notification::SpecialListChange:
+    case Notification::SpecialTitleChange:
+    case Notification::SpecialAvailabilityChange:
+    case Notification::SpecialDurationChange:
+    case Notification::SpecialMaxStudentsChange:
+    case Notification::SpecialOverlapChange:
+    case Notification::SpecialTeacherChange:
+        return kSpecialsStep;
+    case Notification::SpecialAttendenceChange:
+        return kAttendanceStep;
+    case Notification::None:
+    case Notification::ScheduleChange:
+        return -1;
     }
     return -1;
 }
@@ -101,16 +105,9 @@ MainWindow::MainWindow(
 
 void MainWindow::LoadFromSchool()
 {
-    InternalChange guard(*this);
-    mSchoolInfoPage->Load();
-    mClassesPage->ReloadClassList(nullptr);
-    mSpecialsPage->ReloadSpecialList(nullptr);
-    RedimensionAvailabilityGrid();
-}
-
-void MainWindow::RedimensionAvailabilityGrid()
-{
-    mSpecialsPage->RedimensionAvailabilityGrid();
+    const PageContext::InternalChange guard(*mContext);
+    for (StepPage* page : mPages)
+        page->Load();
 }
 
 MainWindow::~MainWindow()
@@ -119,7 +116,7 @@ MainWindow::~MainWindow()
     // controls losing the focus as they die must not turn into edits, nor ask
     // a half-destroyed window for the state of its menus.
     delete std::exchange(mMenus, nullptr);
-    ++mInternalChange;
+    const PageContext::InternalChange closing(*mContext);
     delete takeCentralWidget();
     UndoManager().Keeper = nullptr;
 }
@@ -136,21 +133,24 @@ void MainWindow::BuildFrame()
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
+    // The help area comes first: the pages get it with their context.
+    mHelpCanvas = new HelpCanvas(central);
+    mContext = std::make_unique<PageContext>(mSchool, UndoManager(), Clock(), *mHelpCanvas);
     mPanel = new QStackedWidget(central);
     mPanel->setObjectName(QStringLiteral("Panel"));
     mHomePage = new HomePage(mPanel);
     connect(mHomePage, &HomePage::StepChosen, this, &MainWindow::GoToStep);
-    mSchoolInfoPage = new SchoolInfoPage(*this, mPanel);
-    mClassesPage = new ClassesPage(*this, mPanel);
-    mSpecialsPage = new SpecialsPage(*this, mPanel);
-    mAttendancePage = new AttendancePage(*this, mPanel);
-    mSchedulePage = new belltide::SchedulePage(*this, mPanel);
+    mSchoolInfoPage = new SchoolInfoPage(*mContext, mPanel);
+    connect(mSchoolInfoPage, &SchoolInfoPage::TitleChanged, this, &QWidget::setWindowTitle);
+    mClassesPage = new ClassesPage(*mContext, mPanel);
+    mSpecialsPage = new SpecialsPage(*mContext, mPanel);
+    mAttendancePage = new AttendancePage(*mContext, mPanel);
+    mSchedulePage = new belltide::SchedulePage(*mContext, mPanel);
     connect(mSchedulePage, &SchedulePage::GenerationEnded, this, &MainWindow::SchedulePage_GenerationEnded);
     mPages = { mHomePage, mSchoolInfoPage, mClassesPage, mSpecialsPage, mAttendancePage, mSchedulePage };
     for (StepPage* page : mPages)
         mPanel->addWidget(page);
     middle->addWidget(mPanel, 1);
-    mHelpCanvas = new HelpCanvas(central);
     middle->addWidget(mHelpCanvas);
     column->addLayout(middle, 1);
     column->addWidget(BuildBottomRow());
@@ -362,15 +362,20 @@ void MainWindow::UpdateMenus()
         mMenus->Update();
 }
 
-void MainWindow::NotificationReceived(const QString& name, const ActionTag& tag)
+void MainWindow::NotificationReceived(Notification name, const ActionTag& tag)
 {
     // The schedule keeper has already kept what still fits; a run in progress
-    // was for the school as it was.
-    mSchedulePage->SchoolChanged();
+    // was for the school as it was. Then every page brings up to date what it
+    // derives from the school, whoever made the change.
+    mSchedulePage->Follow(name, tag);
+    for (StepPage* page : mPages) {
+        if (page != mSchedulePage)
+            page->Follow(name, tag);
+    }
     UpdateMenus();
-    if (mInternalChange > 0)
+    if (mContext->IsInternalChange())
         return;
-    InternalChange guard(*this);
+    const PageContext::InternalChange guard(*mContext);
     const int step = StepForNotification(name);
     if (step < 0)
         return;
@@ -429,12 +434,12 @@ void MainWindow::SetupPage(int page)
     mBackButton->setEnabled(step != kHomeStep);
     mGotoGroup->setVisible(step != kHomeStep);
     mContinueButton->setEnabled(step != kScheduleStep);
-    FallbackHelp.clear();
+    mHelpCanvas->SetFallbackHelp(QString());
 
     const StepText& text = TextForStep(step);
     mHeadingCanvas->SetHeading(
         PictureForStep(step), QString::fromLatin1(text.HeadingBig), QString::fromLatin1(text.HeadingSmall));
-    FallbackHelp = QString::fromLatin1(text.FallbackHelp);
+    mHelpCanvas->SetFallbackHelp(QString::fromLatin1(text.FallbackHelp));
     if (QWidget* first = mPages[std::size_t(step)]->FirstControl())
         first->setFocus(Qt::OtherFocusReason);
     if (step == kScheduleStep)
@@ -460,15 +465,12 @@ void MainWindow::BackButton_Action()
 
 void MainWindow::ShowHelp(const QString& text)
 {
-    mHelpCanvas->SetText(text, Qt::black);
+    mHelpCanvas->ShowHelp(text);
 }
 
 void MainWindow::HideHelp()
 {
-    if (!FallbackHelp.isEmpty())
-        mHelpCanvas->SetText(FallbackHelp, Qt::black);
-    else
-        mHelpCanvas->SetText(QString::fromLatin1(kDefaultHelp), QColor(128, 128, 128));
+    mHelpCanvas->HideHelp();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

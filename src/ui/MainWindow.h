@@ -24,6 +24,7 @@ class HeadingCanvas;
 class HelpCanvas;
 class HomePage;
 class MenuBar;
+class PageContext;
 class PrintServices;
 class PrinterSettings;
 class SchedulePage;
@@ -68,6 +69,9 @@ public:
 
     void ShowHelp(const QString& text);
     void HideHelp();
+    // What the pages work with: the school, the undo manager, the clock, the
+    // internal-change guard and the help area.
+    PageContext& Context() const { return *mContext; }
     static QImage PictureForStep(int step);
 
     // Whether the lunch start field shows its help; the preference behind it
@@ -77,10 +81,6 @@ public:
     School& GetSchool() const { return *mSchool; }
     std::shared_ptr<School> SchoolPtr() const { return mSchool; }
 
-    // While above 0 the window itself is writing into its controls: control
-    // events make no edits and notifications get no reaction.
-    int mInternalChange = 0;
-    QString FallbackHelp;
     int mPageBeforePrint = -1;
 
     HeadingCanvas* Heading() const { return mHeadingCanvas; }
@@ -108,28 +108,9 @@ public:
     bool ScheduleNew();
     bool ScheduleComplete();
 
-    // True while the class or the special list is being rebuilt.
-    bool ClassListDontEnable = false;
-    void RedimensionAvailabilityGrid();
     belltide::MenuBar& Menus() const { return *mMenus; }
     QAction* UndoAction() const;
     QAction* RedoAction() const;
-
-    // Writes values into controls without the controls' events making edits.
-    class InternalChange {
-    public:
-        explicit InternalChange(MainWindow& window)
-            : mWindow(window)
-        {
-            ++mWindow.mInternalChange;
-        }
-        ~InternalChange() { --mWindow.mInternalChange; }
-        InternalChange(const InternalChange&) = delete;
-        InternalChange& operator=(const InternalChange&) = delete;
-
-    private:
-        MainWindow& mWindow;
-    };
 
     // Brings every menu item up to date, Undo and Redo with the undo manager.
     void UpdateMenus();
@@ -138,7 +119,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void NotificationReceived(const QString& name, const ActionTag& tag) override;
+    void NotificationReceived(Notification name, const ActionTag& tag) override;
     void RefreshMenus() override { UpdateMenus(); }
 
 private:
@@ -172,6 +153,7 @@ private:
     AttendancePage* mAttendancePage = nullptr;
     belltide::SchedulePage* mSchedulePage = nullptr;
     std::unique_ptr<SchoolScheduleKeeper> mScheduleKeeper;
+    std::unique_ptr<PageContext> mContext;
     std::unique_ptr<PrintServices> mPrintServices;
     std::unique_ptr<PrinterSettings> mOwnPageSetup;
     PrinterSettings* mPageSetup = nullptr;

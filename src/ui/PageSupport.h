@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Classroom.h"
 #include "model/DisplayOrder.h"
 
 #include <QListWidget>
@@ -31,6 +32,12 @@ template <typename T> void SelectRow(QListWidget* list, const std::shared_ptr<T>
             return;
         }
     }
+}
+
+// A class as the lists of classes show it: "K: Mrs. Adams".
+inline QString ClassRowText(const Classroom& classroom)
+{
+    return classroom.Grade + QStringLiteral(": ") + classroom.Teacher;
 }
 
 template <typename T> QListWidgetItem* MakeRow(const QString& text, const std::shared_ptr<T>& object)

@@ -19,7 +19,7 @@ QImage ReadPng(const QString& path)
     }
     png.format = PNG_FORMAT_RGBA;
     QImage image(int(png.width), int(png.height), QImage::Format_RGBA8888);
-    if (!png_image_finish_read(&png, nullptr, image.bits(), image.bytesPerLine(), nullptr)) {
+    if (!png_image_finish_read(&png, nullptr, image.bits(), png_int_32(image.bytesPerLine()), nullptr)) {
         png_image_free(&png);
         return {};
     }

@@ -75,7 +75,7 @@ QImage SharpIcon(const QImage& icon, const QSize& size, qreal ratio)
     if (icon.isNull() || (qFuzzyCompare(ratio, 1.0) && icon.size() == size))
         return icon;
     static SvgPictures sources;
-    const QImage drawn = sources.Draw(icon.text(QString::fromLatin1(IconStore::kNameKey)), size, ratio);
+    QImage drawn = sources.Draw(icon.text(QString::fromLatin1(IconStore::kNameKey)), size, ratio);
     if (!drawn.isNull())
         return drawn;
     QImage scaled = icon.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

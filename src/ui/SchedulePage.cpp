@@ -1,6 +1,6 @@
 #include "SchedulePage.h"
 
-#include "MainWindow.h"
+#include "PageContext.h"
 #include "SchedulerThread.h"
 #include "engine/SchoolTimetable.h"
 #include "model/Classroom.h"
@@ -63,93 +63,93 @@ bool SameObject(const ScheduleContent& a, const ScheduleContent& b)
 
 } // namespace
 
-SchedulePage::SchedulePage(MainWindow& window, QWidget* parent)
+SchedulePage::SchedulePage(PageContext& context, QWidget* parent)
     : StepPage(parent)
-    , mWindow(window)
+    , mContext(context)
     , mScheduler(new SchedulerThread(this))
 {
-    StaticText1 = new QLabel(QStringLiteral("Show Schedule for:"), this);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    SchedulePreview = new QComboBox(this);
-    SchedulePreview->setObjectName(QStringLiteral("SchedulePreview"));
-    SchedulePreview->setMinimumContentsLength(24);
-    StaticText1->setBuddy(SchedulePreview);
-    NewScheduleButton = new QPushButton(QStringLiteral("New Schedule"), this);
-    NewScheduleButton->setObjectName(QStringLiteral("NewSchedule"));
-    NewScheduleButton->setToolTip(QStringLiteral(
+    mStaticText1 = new QLabel(QStringLiteral("Show Schedule for:"), this);
+    mStaticText1->setObjectName(QStringLiteral("StaticText1"));
+    mSchedulePreview = new QComboBox(this);
+    mSchedulePreview->setObjectName(QStringLiteral("SchedulePreview"));
+    mSchedulePreview->setMinimumContentsLength(24);
+    mStaticText1->setBuddy(mSchedulePreview);
+    mNewScheduleButton = new QPushButton(QStringLiteral("New Schedule"), this);
+    mNewScheduleButton->setObjectName(QStringLiteral("NewSchedule"));
+    mNewScheduleButton->setToolTip(QStringLiteral(
         "Make a different schedule for the whole school. Pinned meetings stay where they are; Undo brings back "
         "the schedule you have now."));
 
-    Bar = new QFrame(this);
-    Bar->setObjectName(QStringLiteral("ScheduleBar"));
-    Bar->setFrameShape(QFrame::StyledPanel);
-    Bar->setAutoFillBackground(true);
-    QPalette tint = Bar->palette();
+    mBar = new QFrame(this);
+    mBar->setObjectName(QStringLiteral("ScheduleBar"));
+    mBar->setFrameShape(QFrame::StyledPanel);
+    mBar->setAutoFillBackground(true);
+    QPalette tint = mBar->palette();
     tint.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xCC));
     tint.setColor(QPalette::WindowText, Qt::black);
-    Bar->setPalette(tint);
-    BarText = new QLabel(Bar);
-    BarText->setObjectName(QStringLiteral("ScheduleBarText"));
-    BarText->setWordWrap(true);
-    BarText->setTextFormat(Qt::PlainText);
-    BarComplete = new QPushButton(QStringLiteral("Complete Schedule"), Bar);
-    BarComplete->setObjectName(QStringLiteral("CompleteSchedule"));
-    BarComplete->setToolTip(QStringLiteral("Keep every meeting that still fits and place the missing ones."));
-    BarNew = new QPushButton(QStringLiteral("New Schedule"), Bar);
-    BarNew->setObjectName(QStringLiteral("BarNewSchedule"));
-    BarNew->setToolTip(NewScheduleButton->toolTip());
-    auto* barRow = new QHBoxLayout(Bar);
+    mBar->setPalette(tint);
+    mBarText = new QLabel(mBar);
+    mBarText->setObjectName(QStringLiteral("ScheduleBarText"));
+    mBarText->setWordWrap(true);
+    mBarText->setTextFormat(Qt::PlainText);
+    mBarComplete = new QPushButton(QStringLiteral("Complete Schedule"), mBar);
+    mBarComplete->setObjectName(QStringLiteral("CompleteSchedule"));
+    mBarComplete->setToolTip(QStringLiteral("Keep every meeting that still fits and place the missing ones."));
+    mBarNew = new QPushButton(QStringLiteral("New Schedule"), mBar);
+    mBarNew->setObjectName(QStringLiteral("BarNewSchedule"));
+    mBarNew->setToolTip(mNewScheduleButton->toolTip());
+    auto* barRow = new QHBoxLayout(mBar);
     barRow->setContentsMargins(8, 4, 8, 4);
-    barRow->addWidget(BarText, 1);
-    barRow->addWidget(BarComplete);
-    barRow->addWidget(BarNew);
-    Bar->hide();
+    barRow->addWidget(mBarText, 1);
+    barRow->addWidget(mBarComplete);
+    barRow->addWidget(mBarNew);
+    mBar->hide();
 
-    ScheduleContentPane = new ContentPane(*this);
-    ScheduleGenerationPane = new QWidget(this);
-    ScheduleGenerationPane->setObjectName(QStringLiteral("ScheduleGenerationPane"));
-    auto* generating = new QVBoxLayout(ScheduleGenerationPane);
+    mScheduleContentPane = new ContentPane(*this);
+    mScheduleGenerationPane = new QWidget(this);
+    mScheduleGenerationPane->setObjectName(QStringLiteral("ScheduleGenerationPane"));
+    auto* generating = new QVBoxLayout(mScheduleGenerationPane);
     generating->addStretch(1);
-    GenerationCaption = new QLabel(QStringLiteral("Creating a schedule..."), ScheduleGenerationPane);
-    GenerationCaption->setObjectName(QStringLiteral("GenerationCaption"));
-    generating->addWidget(GenerationCaption, 0, Qt::AlignHCenter);
-    GenerationProgress = new QProgressBar(ScheduleGenerationPane);
-    GenerationProgress->setObjectName(QStringLiteral("GenerationProgress"));
-    GenerationProgress->setRange(0, 0); // busy: how long it takes is not known
-    GenerationProgress->setFixedWidth(260);
-    generating->addWidget(GenerationProgress, 0, Qt::AlignHCenter);
-    CancelSearch = new QPushButton(QStringLiteral("Cancel"), ScheduleGenerationPane);
-    CancelSearch->setObjectName(QStringLiteral("CancelSearch"));
-    CancelSearch->setShortcut(QKeySequence(Qt::Key_Escape));
-    CancelSearch->hide();
-    generating->addWidget(CancelSearch, 0, Qt::AlignHCenter);
+    mGenerationCaption = new QLabel(QStringLiteral("Creating a schedule..."), mScheduleGenerationPane);
+    mGenerationCaption->setObjectName(QStringLiteral("GenerationCaption"));
+    generating->addWidget(mGenerationCaption, 0, Qt::AlignHCenter);
+    mGenerationProgress = new QProgressBar(mScheduleGenerationPane);
+    mGenerationProgress->setObjectName(QStringLiteral("GenerationProgress"));
+    mGenerationProgress->setRange(0, 0); // busy: how long it takes is not known
+    mGenerationProgress->setFixedWidth(260);
+    generating->addWidget(mGenerationProgress, 0, Qt::AlignHCenter);
+    mCancelSearch = new QPushButton(QStringLiteral("Cancel"), mScheduleGenerationPane);
+    mCancelSearch->setObjectName(QStringLiteral("CancelSearch"));
+    mCancelSearch->setShortcut(QKeySequence(Qt::Key_Escape));
+    mCancelSearch->hide();
+    generating->addWidget(mCancelSearch, 0, Qt::AlignHCenter);
     generating->addStretch(1);
 
     auto* scroller = new QScrollArea(this);
-    scroller->setWidget(ScheduleContentPane);
+    scroller->setWidget(mScheduleContentPane);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
     mPanes = new QStackedWidget(this);
     mPanes->addWidget(scroller);
-    mPanes->addWidget(ScheduleGenerationPane);
+    mPanes->addWidget(mScheduleGenerationPane);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     auto* top = new QHBoxLayout;
-    top->addWidget(StaticText1);
-    top->addWidget(SchedulePreview);
+    top->addWidget(mStaticText1);
+    top->addWidget(mSchedulePreview);
     top->addStretch(1);
-    top->addWidget(NewScheduleButton);
+    top->addWidget(mNewScheduleButton);
     page->addLayout(top);
-    page->addWidget(Bar);
+    page->addWidget(mBar);
     page->addWidget(mPanes, 1);
 
-    connect(SchedulePreview, &QComboBox::currentIndexChanged, ScheduleContentPane, qOverload<>(&QWidget::update));
+    connect(mSchedulePreview, &QComboBox::currentIndexChanged, mScheduleContentPane, qOverload<>(&QWidget::update));
     connect(mScheduler, &SchedulerThread::Finished, this, &SchedulePage::SchedulerThread_Finished);
-    connect(CancelSearch, &QPushButton::clicked, this, &SchedulePage::CancelSearch_Click);
-    connect(NewScheduleButton, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
-    connect(BarNew, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
-    connect(BarComplete, &QPushButton::clicked, this, &SchedulePage::CompleteSchedule);
+    connect(mCancelSearch, &QPushButton::clicked, this, &SchedulePage::CancelSearch_Click);
+    connect(mNewScheduleButton, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
+    connect(mBarNew, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
+    connect(mBarComplete, &QPushButton::clicked, this, &SchedulePage::CompleteSchedule);
 }
 
 SchedulePage::~SchedulePage()
@@ -166,7 +166,7 @@ bool SchedulePage::IsGenerating() const
 
 void SchedulePage::Enter()
 {
-    if (!mWindow.GetSchool().Timetable) {
+    if (!mContext.GetSchool().Timetable) {
         if (mScheduler->IsRunning()) {
             // Only one run at a time: the new one starts when this ends.
             mScheduler->Abort();
@@ -190,13 +190,13 @@ void SchedulePage::Leave()
     }
 }
 
-void SchedulePage::SchoolChanged()
+void SchedulePage::Follow(Notification, const ActionTag&)
 {
     if (mScheduler->IsRunning()) {
         mScheduler->Abort();
         mResultIsStale = true;
         // Still on the step with nothing to show: start over for the school as it is now.
-        mRestartWhenDone = !mWindow.GetSchool().Timetable && isVisible();
+        mRestartWhenDone = !mContext.GetSchool().Timetable && isVisible();
     }
     // What was found out belongs to the school as it was.
     mReasons.clear();
@@ -205,7 +205,7 @@ void SchedulePage::SchoolChanged()
         RebuildPreviewList();
         RefreshBar();
     }
-    ScheduleContentPane->update();
+    mScheduleContentPane->update();
 }
 
 void SchedulePage::NewSchedule()
@@ -229,7 +229,7 @@ void SchedulePage::Start(Kind kind)
     const int run = ++mRun;
     mReasons.clear();
     mNote.clear();
-    School& school = mWindow.GetSchool();
+    School& school = mContext.GetSchool();
     auto inputs = SchoolTimetable::SearchInputs(school, school.Timetable.get(),
         kind == Kind::Complete ? SchoolTimetable::Starting::FromAll : SchoolTimetable::Starting::FromPinned);
     if (!inputs) {
@@ -275,15 +275,15 @@ void SchedulePage::ShowProgress(const ThoroughProgress& progress)
     // can be stopped.
     if (!mThorough) {
         mThorough = true;
-        CancelSearch->show();
-        CancelSearch->setFocus(Qt::OtherFocusReason);
+        mCancelSearch->show();
+        mCancelSearch->setFocus(Qt::OtherFocusReason);
     }
-    GenerationCaption->setText(progress.Caption);
+    mGenerationCaption->setText(progress.Caption);
     if (progress.Fraction < 0) {
-        GenerationProgress->setRange(0, 0);
+        mGenerationProgress->setRange(0, 0);
     } else {
-        GenerationProgress->setRange(0, 100);
-        GenerationProgress->setValue(int(progress.Fraction * 100));
+        mGenerationProgress->setRange(0, 100);
+        mGenerationProgress->setValue(int(progress.Fraction * 100));
     }
 }
 
@@ -296,12 +296,12 @@ void SchedulePage::SchedulerThread_Finished(const GenerationResult& result)
     mThorough = false;
     QString note;
     if (!mResultIsStale) {
-        School& school = mWindow.GetSchool();
+        School& school = mContext.GetSchool();
         const GenerationInputs& inputs = mScheduler->Inputs();
         if (result.Schedule) {
             const QStringList released = SchoolTimetable::Released(inputs, result);
             auto timetable = SchoolTimetable::AfterSearch(inputs, result, school.Timetable.get());
-            mWindow.UndoManager().Add(std::make_shared<ScheduleChange>(mWindow.SchoolPtr(), std::move(timetable),
+            mContext.SubmitAndShow(std::make_shared<ScheduleChange>(mContext.SchoolPtr(), std::move(timetable),
                 mKind == Kind::Complete ? QStringLiteral("Complete Schedule") : QStringLiteral("New Schedule")));
             if (!released.isEmpty())
                 note = QStringLiteral("To complete the schedule, these meetings had to move: %1.")
@@ -326,24 +326,24 @@ void SchedulePage::SchedulerThread_Finished(const GenerationResult& result)
 void SchedulePage::ShowGenerating(bool generating)
 {
     if (!generating || !mThorough) {
-        GenerationCaption->setText(QStringLiteral("Creating a schedule..."));
-        GenerationProgress->setRange(0, 0);
+        mGenerationCaption->setText(QStringLiteral("Creating a schedule..."));
+        mGenerationProgress->setRange(0, 0);
     }
-    CancelSearch->setVisible(generating && mThorough);
+    mCancelSearch->setVisible(generating && mThorough);
     mPanes->setCurrentIndex(generating ? 1 : 0);
     RefreshBar();
-    ScheduleContentPane->update();
+    mScheduleContentPane->update();
 }
 
 int SchedulePage::MissingMeetings() const
 {
-    School& school = mWindow.GetSchool();
+    School& school = mContext.GetSchool();
     return school.Timetable ? SchoolTimetable::Missing(school, *school.Timetable).Missing : 0;
 }
 
 void SchedulePage::RefreshBar()
 {
-    School& school = mWindow.GetSchool();
+    School& school = mContext.GetSchool();
     const bool generating = mScheduler->IsRunning();
     std::int32_t missing = 0;
     QString text;
@@ -367,17 +367,17 @@ void SchedulePage::RefreshBar()
                 : QStringLiteral("%1 %2 missing: %3.")
                       .arg(meetings(missing), missing == 1 ? QStringLiteral("is") : QStringLiteral("are"),
                           named.join(QStringLiteral(", ")));
-            Bar->setToolTip(shortfall.Meetings.join(u'\n'));
+            mBar->setToolTip(shortfall.Meetings.join(u'\n'));
         }
     }
     const bool incomplete = missing > 0;
     if (!incomplete)
         text = mNote;
-    BarText->setText(text);
-    BarComplete->setVisible(incomplete);
-    BarNew->setVisible(incomplete);
-    Bar->setVisible(!text.isEmpty() && !generating);
-    NewScheduleButton->setVisible(!generating && !incomplete);
+    mBarText->setText(text);
+    mBarComplete->setVisible(incomplete);
+    mBarNew->setVisible(incomplete);
+    mBar->setVisible(!text.isEmpty() && !generating);
+    mNewScheduleButton->setVisible(!generating && !incomplete);
 }
 
 QString SchedulePage::FailureText() const
@@ -390,25 +390,25 @@ QString SchedulePage::FailureText() const
 void SchedulePage::RebuildPreviewList()
 {
     const ScheduleContent remembered = SelectedObject();
-    const QSignalBlocker quiet(SchedulePreview);
-    SchedulePreview->clear();
+    const QSignalBlocker quiet(mSchedulePreview);
+    mSchedulePreview->clear();
     mPreviewObjects.clear();
     int selected = -1;
-    for (const ScheduleChoice& choice : ScheduleChoices(mWindow.GetSchool())) {
+    for (const ScheduleChoice& choice : ScheduleChoices(mContext.GetSchool())) {
         if (selected < 0 && remembered && SameObject(choice.Object, remembered))
-            selected = SchedulePreview->count();
-        SchedulePreview->addItem(choice.Label);
+            selected = mSchedulePreview->count();
+        mSchedulePreview->addItem(choice.Label);
         mPreviewObjects.push_back(choice.Object);
     }
-    if (selected < 0 && SchedulePreview->count() > 0)
+    if (selected < 0 && mSchedulePreview->count() > 0)
         selected = 0;
-    SchedulePreview->setCurrentIndex(selected);
-    ScheduleContentPane->update();
+    mSchedulePreview->setCurrentIndex(selected);
+    mScheduleContentPane->update();
 }
 
 ScheduleContent SchedulePage::SelectedObject() const
 {
-    const int row = SchedulePreview->currentIndex();
+    const int row = mSchedulePreview->currentIndex();
     if (row < 0 || std::size_t(row) >= mPreviewObjects.size())
         return {};
     return mPreviewObjects[std::size_t(row)];
@@ -419,7 +419,7 @@ void SchedulePage::PaintContent(QPainter& painter, int width, int height) const
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
     PainterGraphics surface(painter, width, height);
     Graphics& g = surface;
-    const School& school = mWindow.GetSchool();
+    const School& school = mContext.GetSchool();
     if (!school.Schedule) {
         g.SetTextSize(16);
         g.SetColor(QColor(0xFF, 0x80, 0x80));

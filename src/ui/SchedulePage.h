@@ -13,10 +13,12 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QStackedWidget;
+class AccessibilityTest;
+class ScheduleStepTest;
 
 namespace belltide {
 
-class MainWindow;
+class PageContext;
 class SchedulerThread;
 struct GenerationResult;
 struct ThoroughProgress;
@@ -30,7 +32,7 @@ class SchedulePage : public StepPage {
     Q_OBJECT
 
 public:
-    SchedulePage(MainWindow& window, QWidget* parent = nullptr);
+    SchedulePage(PageContext& context, QWidget* parent = nullptr);
     ~SchedulePage() override;
 
     // Called whenever the step is shown: makes a schedule when the school has
@@ -39,7 +41,7 @@ public:
     // Leaving the step: a run in progress stops; nothing waits for it.
     void Leave();
     // An edit, undo or redo: a run in progress was for the school as it was.
-    void SchoolChanged();
+    void Follow(Notification name, const ActionTag& tag) override;
 
     // A different schedule on purpose, keeping pinned meetings.
     void NewSchedule();
@@ -54,8 +56,6 @@ public:
     void RebuildPreviewList();
     // The object of the selected popup row: a class or a special.
     ScheduleContent SelectedObject() const;
-    // Everything in the popup, in its order.
-    std::vector<ScheduleContent> PreviewObjects() const { return mPreviewObjects; }
     // The text shown when there is no schedule: the thorough search's reasons
     // once it has proved that none exists.
     QString FailureText() const;
@@ -67,24 +67,27 @@ public:
     // Quick attempts before the thorough search takes over.
     int QuickAttempts = 10;
 
-    QLabel* StaticText1 = nullptr;
-    QComboBox* SchedulePreview = nullptr;
-    QPushButton* NewScheduleButton = nullptr;
-    QFrame* Bar = nullptr;
-    QLabel* BarText = nullptr;
-    QPushButton* BarComplete = nullptr;
-    QPushButton* BarNew = nullptr;
-    QWidget* ScheduleContentPane = nullptr;
-    QWidget* ScheduleGenerationPane = nullptr;
-    QLabel* GenerationCaption = nullptr;
-    QProgressBar* GenerationProgress = nullptr;
-    QPushButton* CancelSearch = nullptr;
-
 signals:
     // A run has ended, with or without a schedule, and the panes are back.
     void GenerationEnded();
 
 private:
+    friend class ::AccessibilityTest;
+    friend class ::ScheduleStepTest;
+
+    QLabel* mStaticText1 = nullptr;
+    QComboBox* mSchedulePreview = nullptr;
+    QPushButton* mNewScheduleButton = nullptr;
+    QFrame* mBar = nullptr;
+    QLabel* mBarText = nullptr;
+    QPushButton* mBarComplete = nullptr;
+    QPushButton* mBarNew = nullptr;
+    QWidget* mScheduleContentPane = nullptr;
+    QWidget* mScheduleGenerationPane = nullptr;
+    QLabel* mGenerationCaption = nullptr;
+    QProgressBar* mGenerationProgress = nullptr;
+    QPushButton* mCancelSearch = nullptr;
+
     enum class Kind { First, New, Complete };
     void Start(Kind kind);
     void ShowGenerating(bool generating);
@@ -93,7 +96,7 @@ private:
     // Brings the bar up to date with the school's schedule.
     void RefreshBar();
 
-    MainWindow& mWindow;
+    PageContext& mContext;
     SchedulerThread* mScheduler = nullptr;
     QStackedWidget* mPanes = nullptr;
     std::vector<ScheduleContent> mPreviewObjects;

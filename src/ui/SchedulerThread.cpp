@@ -27,7 +27,7 @@ void SchedulerThread::Start(GenerationInputs inputs, const GenerationOptions& op
     mWorker = std::thread([this, generator = mGenerator, inputs = std::move(inputs), options]() mutable {
         GenerationResult result = generator->Run(inputs, options);
         QMetaObject::invokeMethod(
-            this, [this, result = std::move(result)]() mutable { Deliver(std::move(result)); }, Qt::QueuedConnection);
+            this, [this, result = std::move(result)] { Deliver(result); }, Qt::QueuedConnection);
     });
 }
 
@@ -43,11 +43,10 @@ void SchedulerThread::Join()
         mWorker.join();
 }
 
-void SchedulerThread::Deliver(GenerationResult result)
+void SchedulerThread::Deliver(const GenerationResult& result)
 {
     Join();
     mRunning = false;
-    mLastResult = result;
     emit Finished(result);
 }
 

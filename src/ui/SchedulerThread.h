@@ -29,8 +29,6 @@ public:
     // Blocks until the worker has ended; for teardown only.
     void Join();
 
-    // The last generation's outcome, for its error text.
-    const GenerationResult& LastResult() const { return mLastResult; }
     // The inputs of the run in progress or last run: a result grid refers to them.
     const GenerationInputs& Inputs() const { return mInputs; }
 
@@ -39,12 +37,11 @@ signals:
     void Finished(const belltide::GenerationResult& result);
 
 private:
-    void Deliver(GenerationResult result);
+    void Deliver(const GenerationResult& result);
 
     std::shared_ptr<ScheduleGenerator> mGenerator;
     std::thread mWorker;
     bool mRunning = false;
-    GenerationResult mLastResult;
     GenerationInputs mInputs;
 };
 

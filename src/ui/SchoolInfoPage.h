@@ -3,11 +3,14 @@
 #include "StepPage.h"
 
 class QLineEdit;
+class AccessibilityTest;
+class MenusTest;
+class PagesTest;
 
 namespace belltide {
 
-class MainWindow;
 class NiceEditField;
+class PageContext;
 class TimeControl;
 
 // Step 1: the school's name, day, special start, lunch period and the
@@ -16,32 +19,39 @@ class SchoolInfoPage : public StepPage {
     Q_OBJECT
 
 public:
-    SchoolInfoPage(MainWindow& window, QWidget* parent = nullptr);
+    SchoolInfoPage(PageContext& context, QWidget* parent = nullptr);
 
     QWidget* FirstControl() const override;
-    void React(const QString& name, const ActionTag& tag) override;
     // Fills every field from the school; the caller raises the internal change.
-    void Load();
+    void Load() override;
+    void React(Notification name, const ActionTag& tag) override;
 
-    NiceEditField* SchoolNameField = nullptr;
-    TimeControl* SchoolDayStart = nullptr;
-    TimeControl* SchoolDayEnd = nullptr;
-    TimeControl* SchoolDaySpecialStart = nullptr;
-    QLineEdit* SchoolFreeTimeField = nullptr;
-    TimeControl* SchoolDayLunchStartAt = nullptr;
-    TimeControl* SchoolLunchEndAt = nullptr;
-    QLineEdit* SchoolLunchTime = nullptr;
-    QLineEdit* SchoolLunchRecessTime = nullptr;
-    QLineEdit* SchoolLunchMaxClasses = nullptr;
+signals:
+    // The window's title, which follows the school's name as it is typed.
+    void TitleChanged(const QString& title);
 
 private:
+    friend class ::AccessibilityTest;
+    friend class ::MenusTest;
+    friend class ::PagesTest;
+
     void BuildControls();
     void SchoolNameField_TextChange();
     void TimeField_ValueChanged(TimeControl* field, int whichField);
     void TimeField_LostFocus(TimeControl* field);
     void NumberField_TextChange(QLineEdit* field);
 
-    MainWindow& mWindow;
+    PageContext& mContext;
+    NiceEditField* mSchoolNameField = nullptr;
+    TimeControl* mSchoolDayStart = nullptr;
+    TimeControl* mSchoolDayEnd = nullptr;
+    TimeControl* mSchoolDaySpecialStart = nullptr;
+    QLineEdit* mSchoolFreeTimeField = nullptr;
+    TimeControl* mSchoolDayLunchStartAt = nullptr;
+    TimeControl* mSchoolLunchEndAt = nullptr;
+    QLineEdit* mSchoolLunchTime = nullptr;
+    QLineEdit* mSchoolLunchRecessTime = nullptr;
+    QLineEdit* mSchoolLunchMaxClasses = nullptr;
 };
 
 } // namespace belltide

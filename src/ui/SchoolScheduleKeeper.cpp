@@ -3,7 +3,7 @@
 #include "engine/SchoolTimetable.h"
 #include "model/School.h"
 #include "undo/ActionBase.h"
-#include "undo/ScheduleChange.h"
+#include "undo/Notification.h"
 
 namespace belltide {
 
@@ -19,34 +19,28 @@ std::shared_ptr<const Timetable> SchoolScheduleKeeper::CurrentSchedule() const
 
 void SchoolScheduleKeeper::ScheduleAfterEdit(const ActionBase& action, const std::shared_ptr<const Timetable>& before)
 {
-    mLastDropped.clear();
-    const QString name = action.NotificationName();
+    const Notification name = action.NotificationName();
     // A new or changed schedule stands as it was made.
-    if (name == ScheduleChange::Name()) {
+    if (name == Notification::ScheduleChange) {
         Refresh();
         return;
     }
     // An edit of words alone cannot move a meeting.
     if (!ChangesScheduling(name))
         return;
-    SchoolTimetable::Fitted fitted = SchoolTimetable::Fit(*mSchool, before);
-    mSchool->Timetable = std::move(fitted.Timetable);
-    mLastDropped = std::move(fitted.Why);
+    mSchool->Timetable = SchoolTimetable::Fit(*mSchool, before).Timetable;
     Refresh();
 }
 
 void SchoolScheduleKeeper::RestoreSchedule(const std::shared_ptr<const Timetable>& schedule)
 {
-    mLastDropped.clear();
     mSchool->Timetable = schedule;
     Refresh();
 }
 
 void SchoolScheduleKeeper::Opened()
 {
-    SchoolTimetable::Fitted fitted = SchoolTimetable::Fit(*mSchool, mSchool->Timetable);
-    mSchool->Timetable = std::move(fitted.Timetable);
-    mLastDropped = std::move(fitted.Why);
+    mSchool->Timetable = SchoolTimetable::Fit(*mSchool, mSchool->Timetable).Timetable;
     Refresh();
 }
 

@@ -2,8 +2,6 @@
 
 #include "undo/ScheduleKeeper.h"
 
-#include <QStringList>
-
 #include <memory>
 
 namespace belltide {
@@ -21,9 +19,6 @@ public:
     void ScheduleAfterEdit(const ActionBase& action, const std::shared_ptr<const Timetable>& before) override;
     void RestoreSchedule(const std::shared_ptr<const Timetable>& schedule) override;
 
-    // Why the last edit dropped meetings, one line each; empty when it dropped none.
-    const QStringList& LastDropped() const { return mLastDropped; }
-
     // Rebuilds the drawn grid from the school's schedule.
     void Refresh();
     // A schedule that came with a document: meetings that break a rule (the
@@ -32,7 +27,6 @@ public:
 
 private:
     std::shared_ptr<School> mSchool;
-    QStringList mLastDropped;
 };
 
 } // namespace belltide

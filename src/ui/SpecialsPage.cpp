@@ -1,11 +1,12 @@
 #include "SpecialsPage.h"
 
-#include "AttendancePage.h"
-#include "MainWindow.h"
+#include "HelpCanvas.h"
+#include "PageContext.h"
 #include "PageSupport.h"
 #include "controls/AddRemoveButtons.h"
 #include "controls/NiceEditField.h"
 #include "controls/SegmentSlider.h"
+#include "controls/TextChoiceBox.h"
 #include "model/NumberText.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
@@ -14,7 +15,6 @@
 #include "undo/ListChanges.h"
 #include "undo/SpecialAvailabilityChange.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,34 +43,32 @@ void SetHelp(QWidget* control, const char* text)
 
 } // namespace
 
-SpecialsPage::SpecialsPage(MainWindow& window, QWidget* parent)
+SpecialsPage::SpecialsPage(PageContext& context, QWidget* parent)
     : StepPage(parent)
-    , mWindow(window)
+    , mContext(context)
 {
     BuildControls();
 }
 
 void SpecialsPage::BuildControls()
 {
-    SpecialList = new QListWidget(this);
-    SpecialList->setObjectName(QStringLiteral("SpecialList"));
-    SpecialList->setSelectionMode(QAbstractItemView::SingleSelection);
-    SetHelp(SpecialList,
+    mSpecialList = new QListWidget(this);
+    mSpecialList->setObjectName(QStringLiteral("SpecialList"));
+    mSpecialList->setSelectionMode(QAbstractItemView::SingleSelection);
+    SetHelp(mSpecialList,
         "Enter all of your special classes. To add a special class, click the + button below. To "
         "remove one, click the - button.");
-    AddRemoveSpecial = new AddRemoveButtons(this);
-    AddRemoveSpecial->setObjectName(QStringLiteral("AddRemoveSpecial"));
-    AddRemoveSpecial->SetActionNames(
+    mAddRemoveSpecial = new AddRemoveButtons(this);
+    mAddRemoveSpecial->setObjectName(QStringLiteral("AddRemoveSpecial"));
+    mAddRemoveSpecial->SetActionNames(
         QStringLiteral("Add a new special class"), QStringLiteral("Remove the selected special class"));
-    AddRemoveSpecial->SetRemoveEnabled(false);
-    SpecialClassTitle = new QComboBox(this);
-    SpecialClassTitle->setObjectName(QStringLiteral("SpecialClassTitle"));
-    SpecialClassTitle->setEditable(true);
-    SpecialClassTitle->setInsertPolicy(QComboBox::NoInsert);
-    SetHelp(SpecialClassTitle, "Enter the subject of this special class. E.g., Art");
-    SpecialTeacher = new NiceEditField(this);
-    SpecialTeacher->setObjectName(QStringLiteral("SpecialTeacher"));
-    SetHelp(SpecialTeacher, "Enter the name of the teacher of this special class.");
+    mAddRemoveSpecial->SetRemoveEnabled(false);
+    mSpecialClassTitle = new TextChoiceBox(this);
+    mSpecialClassTitle->setObjectName(QStringLiteral("SpecialClassTitle"));
+    SetHelp(mSpecialClassTitle, "Enter the subject of this special class. E.g., Art");
+    mSpecialTeacher = new NiceEditField(this);
+    mSpecialTeacher->setObjectName(QStringLiteral("SpecialTeacher"));
+    SetHelp(mSpecialTeacher, "Enter the name of the teacher of this special class.");
     auto makeNumber = [this](const char* name, const char* help) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QString::fromLatin1(name));
@@ -78,12 +76,12 @@ void SpecialsPage::BuildControls()
         SetHelp(field, help);
         return field;
     };
-    SpecialMaximumStudents = makeNumber("SpecialMaximumStudents",
+    mSpecialMaximumStudents = makeNumber("SpecialMaximumStudents",
         "If this special class cannot have more than a certain number of students, put the "
         "maximum here. This field is optional, and if left at 0, any number of students can "
         "attend.");
-    SpecialDuration = makeNumber("SpecialDuration", "Enter the length of this class in minutes.");
-    SpecialOverlap = makeNumber("SpecialOverlap",
+    mSpecialDuration = makeNumber("SpecialDuration", "Enter the length of this class in minutes.");
+    mSpecialOverlap = makeNumber("SpecialOverlap",
         "Enter the number of minutes this special needs between classes. E.g., a P.E. teacher "
         "might need 5 minutes to put away equipment for the previous class and get out "
         "equipment for the next class.");
@@ -93,10 +91,10 @@ void SpecialsPage::BuildControls()
     page->setContentsMargins(12, 8, 12, 6);
     auto* left = new QVBoxLayout;
     auto* heading = new QLabel(QStringLiteral("Special Classes"), this);
-    heading->setBuddy(SpecialList);
+    heading->setBuddy(mSpecialList);
     left->addWidget(heading);
-    left->addWidget(SpecialList, 1);
-    left->addWidget(AddRemoveSpecial, 0, Qt::AlignLeft);
+    left->addWidget(mSpecialList, 1);
+    left->addWidget(mAddRemoveSpecial, 0, Qt::AlignLeft);
     page->addLayout(left, 2);
 
     auto* right = new QVBoxLayout;
@@ -108,24 +106,24 @@ void SpecialsPage::BuildControls()
         made->setBuddy(field);
         return made;
     };
-    fields->addWidget(label("Subject:", SpecialClassTitle), 0, 0, Qt::AlignRight);
-    fields->addWidget(SpecialClassTitle, 0, 1);
-    fields->addWidget(label("Teacher:", SpecialTeacher), 0, 2, Qt::AlignRight);
-    fields->addWidget(SpecialTeacher, 0, 3);
-    fields->addWidget(label("Class Length:", SpecialDuration), 1, 0, Qt::AlignRight);
+    fields->addWidget(label("Subject:", mSpecialClassTitle), 0, 0, Qt::AlignRight);
+    fields->addWidget(mSpecialClassTitle, 0, 1);
+    fields->addWidget(label("Teacher:", mSpecialTeacher), 0, 2, Qt::AlignRight);
+    fields->addWidget(mSpecialTeacher, 0, 3);
+    fields->addWidget(label("Class Length:", mSpecialDuration), 1, 0, Qt::AlignRight);
     auto* length = new QHBoxLayout;
-    length->addWidget(SpecialDuration);
+    length->addWidget(mSpecialDuration);
     length->addWidget(new QLabel(QStringLiteral("Minutes"), this));
     length->addStretch(1);
     fields->addLayout(length, 1, 1);
-    fields->addWidget(label("Passing Time:", SpecialOverlap), 1, 2, Qt::AlignRight);
+    fields->addWidget(label("Passing Time:", mSpecialOverlap), 1, 2, Qt::AlignRight);
     auto* passing = new QHBoxLayout;
-    passing->addWidget(SpecialOverlap);
+    passing->addWidget(mSpecialOverlap);
     passing->addWidget(new QLabel(QStringLiteral("Minutes"), this));
     passing->addStretch(1);
     fields->addLayout(passing, 1, 3);
-    fields->addWidget(label("Maximum Students:", SpecialMaximumStudents), 2, 0, Qt::AlignRight);
-    fields->addWidget(SpecialMaximumStudents, 2, 1, Qt::AlignLeft);
+    fields->addWidget(label("Maximum Students:", mSpecialMaximumStudents), 2, 0, Qt::AlignRight);
+    fields->addWidget(mSpecialMaximumStudents, 2, 1, Qt::AlignLeft);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
     right->addLayout(fields);
@@ -143,7 +141,7 @@ void SpecialsPage::BuildControls()
             "and Ctrl+Right choose a tab, Left and Right move it, Up and Down make the time after it available "
             "or not, Insert adds a tab and Delete removes it.");
         connect(slider, &SegmentSlider::Changed, this, [this, day] { Availability_Changed(day); });
-        Availability[std::size_t(day)] = slider;
+        mAvailability[std::size_t(day)] = slider;
         auto* dayLabel = new QLabel(QString::fromLatin1(kDayLabels[day]), this);
         dayLabel->setBuddy(slider);
         // Read aloud without the colon: "Monday availability".
@@ -154,189 +152,177 @@ void SpecialsPage::BuildControls()
     right->addStretch(1);
     page->addLayout(right, 5);
 
-    connect(SpecialList, &QListWidget::itemSelectionChanged, this, &SpecialsPage::SpecialList_Change);
-    connect(SpecialClassTitle->lineEdit(), &QLineEdit::textEdited, this, &SpecialsPage::SpecialClassTitle_TextTyped);
-    connect(SpecialClassTitle, &QComboBox::activated, this, &SpecialsPage::SpecialClassTitle_Picked);
-    connect(SpecialTeacher, &QLineEdit::textChanged, this, &SpecialsPage::SpecialTeacher_TextChange);
-    for (QLineEdit* field : { SpecialMaximumStudents, SpecialDuration, SpecialOverlap })
+    connect(mSpecialList, &QListWidget::itemSelectionChanged, this, &SpecialsPage::SpecialList_Change);
+    connect(mSpecialClassTitle, &TextChoiceBox::TextTyped, this, &SpecialsPage::SpecialClassTitle_TextTyped);
+    connect(mSpecialClassTitle, &TextChoiceBox::Picked, this, &SpecialsPage::SpecialClassTitle_Picked);
+    connect(mSpecialTeacher, &QLineEdit::textChanged, this, &SpecialsPage::SpecialTeacher_TextChange);
+    for (QLineEdit* field : { mSpecialMaximumStudents, mSpecialDuration, mSpecialOverlap })
         connect(field, &QLineEdit::textChanged, this, [this, field] { NumberField_TextChange(field); });
-    connect(AddRemoveSpecial, &AddRemoveButtons::Add, this, &SpecialsPage::AddRemoveSpecial_Add);
-    connect(AddRemoveSpecial, &AddRemoveButtons::Remove, this, &SpecialsPage::AddRemoveSpecial_Remove);
+    connect(mAddRemoveSpecial, &AddRemoveButtons::Add, this, &SpecialsPage::AddRemoveSpecial_Add);
+    connect(mAddRemoveSpecial, &AddRemoveButtons::Remove, this, &SpecialsPage::AddRemoveSpecial_Remove);
     ClearEditors();
 }
 
 QWidget* SpecialsPage::FirstControl() const
 {
-    return SpecialList;
+    return mSpecialList;
+}
+
+void SpecialsPage::Load()
+{
+    ReloadSpecialList(nullptr);
+    RedimensionAvailabilityGrid();
+}
+
+void SpecialsPage::Follow(Notification name, const ActionTag&)
+{
+    if (name == Notification::SchoolTimeChangeDayStart || name == Notification::SchoolTimeChangeDayEnd
+        || name == Notification::SchoolTimeChangeSpecialStart)
+        RedimensionAvailabilityGrid();
 }
 
 void SpecialsPage::ReloadSpecialList(std::shared_ptr<SpecialClass> special)
 {
-    AttendancePage& attendance = mWindow.Attendance();
-    mWindow.ClassListDontEnable = true;
+    mRebuildingList = true;
     if (!special) {
-        const QList<QListWidgetItem*> selected = SpecialList->selectedItems();
+        const QList<QListWidgetItem*> selected = mSpecialList->selectedItems();
         special = selected.isEmpty() ? nullptr : RowObject<SpecialClass>(selected.first());
     }
-    SpecialList->clear();
+    mSpecialList->clear();
 
-    auto& specials = mWindow.GetSchool().Specials;
+    auto& specials = mContext.GetSchool().Specials;
     QStringList texts;
-    QStringList titles;
-    for (const auto& s : specials) {
-        titles << s->Title;
+    for (const auto& s : specials)
         texts << s->Title + QStringLiteral(": ") + s->Teacher;
-    }
     SortAlong(specials, texts);
-    mWindow.ClassListDontEnable = false;
+    mRebuildingList = false;
 
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        SpecialList->addItem(MakeRow(texts[i], specials[std::size_t(i)]));
+        mSpecialList->addItem(MakeRow(texts[i], specials[std::size_t(i)]));
         if (specials[std::size_t(i)] == special)
-            SpecialList->setCurrentRow(int(i), QItemSelectionModel::ClearAndSelect);
+            mSpecialList->setCurrentRow(int(i), QItemSelectionModel::ClearAndSelect);
     }
-    attendance.SetTitles(DistinctSorted(titles));
-    if (SpecialList->selectedItems().isEmpty()) {
-        SpecialList->clearSelection();
+    if (mSpecialList->selectedItems().isEmpty()) {
+        mSpecialList->clearSelection();
         SpecialList_Change();
     }
 }
 
 void SpecialsPage::SpecialList_Change()
 {
-    mWindow.HideHelp();
-    if (mWindow.ClassListDontEnable)
+    mContext.Help().HideHelp();
+    if (mRebuildingList)
         return;
-    const QList<QListWidgetItem*> selected = SpecialList->selectedItems();
+    const QList<QListWidgetItem*> selected = mSpecialList->selectedItems();
     if (selected.isEmpty()) {
         ClearEditors();
         return;
     }
     const auto special = RowObject<SpecialClass>(selected.first());
-    if (special != SelectedSpecial)
+    if (special != mSelectedSpecial)
         ShowSpecial(special);
 }
 
 void SpecialsPage::ShowSpecial(const std::shared_ptr<SpecialClass>& special)
 {
-    SelectedSpecial = special;
-    MainWindow::InternalChange guard(mWindow);
+    mSelectedSpecial = special;
+    const PageContext::InternalChange guard(mContext);
     QStringList titles;
-    for (const auto& s : mWindow.GetSchool().Specials)
+    for (const auto& s : mContext.GetSchool().Specials)
         titles << s->Title;
-    SpecialClassTitle->clear();
-    SpecialClassTitle->addItems(DistinctSorted(titles));
-    SpecialClassTitle->setEnabled(true);
-    SpecialClassTitle->setCurrentIndex(SpecialClassTitle->findText(special->Title, Qt::MatchFixedString));
-    SpecialClassTitle->setEditText(special->Title);
-    SpecialTeacher->setEnabled(true);
-    SpecialTeacher->setText(special->Teacher);
-    SpecialDuration->setEnabled(true);
-    SpecialDuration->setText(FormatNumber(special->Duration));
-    SpecialMaximumStudents->setEnabled(true);
-    SpecialMaximumStudents->setText(FormatNumber(special->MaxStudents));
-    SpecialOverlap->setEnabled(true);
-    SpecialOverlap->setText(FormatNumber(special->OverlapTime));
-    AddRemoveSpecial->SetRemoveEnabled(true);
-    for (SegmentSlider* slider : Availability)
+    mSpecialClassTitle->ShowChoices(DistinctSorted(titles), special->Title);
+    mSpecialTeacher->setEnabled(true);
+    mSpecialTeacher->setText(special->Teacher);
+    mSpecialDuration->setEnabled(true);
+    mSpecialDuration->setText(FormatNumber(special->Duration));
+    mSpecialMaximumStudents->setEnabled(true);
+    mSpecialMaximumStudents->setText(FormatNumber(special->MaxStudents));
+    mSpecialOverlap->setEnabled(true);
+    mSpecialOverlap->setText(FormatNumber(special->OverlapTime));
+    mAddRemoveSpecial->SetRemoveEnabled(true);
+    for (SegmentSlider* slider : mAvailability)
         slider->setEnabled(true);
     SpecialAvailabilitySetupSliders();
 }
 
 void SpecialsPage::ClearEditors()
 {
-    MainWindow::InternalChange guard(mWindow);
-    SelectedSpecial.reset();
+    const PageContext::InternalChange guard(mContext);
+    mSelectedSpecial.reset();
     for (QWidget* editor : std::initializer_list<QWidget*> {
-             SpecialClassTitle, SpecialTeacher, SpecialDuration, SpecialMaximumStudents, SpecialOverlap })
+             mSpecialClassTitle, mSpecialTeacher, mSpecialDuration, mSpecialMaximumStudents, mSpecialOverlap })
         editor->setEnabled(false);
-    SpecialClassTitle->clear();
-    SpecialClassTitle->setEditText(QString());
-    SpecialTeacher->clear();
-    SpecialDuration->clear();
-    SpecialMaximumStudents->clear();
-    SpecialOverlap->clear();
-    AddRemoveSpecial->SetRemoveEnabled(false);
-    for (SegmentSlider* slider : Availability)
+    mSpecialClassTitle->Clear();
+    mSpecialTeacher->clear();
+    mSpecialDuration->clear();
+    mSpecialMaximumStudents->clear();
+    mSpecialOverlap->clear();
+    mAddRemoveSpecial->SetRemoveEnabled(false);
+    for (SegmentSlider* slider : mAvailability)
         slider->setEnabled(false);
 }
 
 void SpecialsPage::SpecialClassTitle_TextTyped(const QString& text)
 {
-    if (mWindow.mInternalChange > 0 || !SelectedSpecial)
+    if (mContext.IsInternalChange() || !mSelectedSpecial)
         return;
-    MainWindow::InternalChange guard(mWindow);
-    mWindow.UndoManager().Add(std::make_shared<SpecialTitleChange>(SelectedSpecial, text, mWindow.Clock()));
-    const int entry = SpecialClassTitle->findText(text, Qt::MatchFixedString);
-    if (entry >= 0 && entry != SpecialClassTitle->currentIndex()) {
-        QLineEdit* edit = SpecialClassTitle->lineEdit();
-        const int cursor = edit->cursorPosition();
-        SpecialClassTitle->setCurrentIndex(entry);
-        SpecialClassTitle->setEditText(text);
-        edit->setCursorPosition(cursor);
-    }
+    const PageContext::InternalChange guard(mContext);
+    mContext.Submit(std::make_shared<SpecialTitleChange>(mSelectedSpecial, text, mContext.Clock()));
     ReloadSpecialList(nullptr);
 }
 
-void SpecialsPage::SpecialClassTitle_Picked(int index)
+void SpecialsPage::SpecialClassTitle_Picked(const QString& text)
 {
-    if (mWindow.mInternalChange > 0 || !SelectedSpecial || index < 0)
+    if (mContext.IsInternalChange() || !mSelectedSpecial)
         return;
-    MainWindow::InternalChange guard(mWindow);
-    mWindow.UndoManager().Add(
-        std::make_shared<SpecialTitleChange>(SelectedSpecial, SpecialClassTitle->itemText(index), mWindow.Clock()));
+    mContext.Submit(std::make_shared<SpecialTitleChange>(mSelectedSpecial, text, mContext.Clock()));
 }
 
 void SpecialsPage::SpecialTeacher_TextChange()
 {
-    if (mWindow.mInternalChange > 0 || !SelectedSpecial)
+    if (mContext.IsInternalChange() || !mSelectedSpecial)
         return;
-    {
-        MainWindow::InternalChange guard(mWindow);
-        mWindow.UndoManager().Add(
-            std::make_shared<SpecialTeacherChange>(SelectedSpecial, SpecialTeacher->text(), mWindow.Clock()));
-    }
+    mContext.Submit(
+        std::make_shared<SpecialTeacherChange>(mSelectedSpecial, mSpecialTeacher->text(), mContext.Clock()));
     ReloadSpecialList(nullptr);
 }
 
 void SpecialsPage::NumberField_TextChange(QLineEdit* field)
 {
-    if (mWindow.mInternalChange > 0 || !SelectedSpecial)
+    if (mContext.IsInternalChange() || !mSelectedSpecial)
         return;
-    MainWindow::InternalChange guard(mWindow);
     std::shared_ptr<ActionBase> action;
-    if (field == SpecialDuration) {
+    if (field == mSpecialDuration) {
         // A meeting shorter than one 5-minute step cannot be scheduled.
         const auto minutes = TruncateToInt(std::max(ReadLeadingNumber(field->text()), 5.0));
-        action = std::make_shared<SpecialDurationChange>(SelectedSpecial, minutes, mWindow.Clock());
-    } else if (field == SpecialMaximumStudents) {
+        action = std::make_shared<SpecialDurationChange>(mSelectedSpecial, minutes, mContext.Clock());
+    } else if (field == mSpecialMaximumStudents) {
         action
-            = std::make_shared<SpecialMaxStudentsChange>(SelectedSpecial, ReadNumber(field->text()), mWindow.Clock());
+            = std::make_shared<SpecialMaxStudentsChange>(mSelectedSpecial, ReadNumber(field->text()), mContext.Clock());
     } else {
-        action = std::make_shared<SpecialOverlapChange>(SelectedSpecial, ReadNumber(field->text()), mWindow.Clock());
+        action = std::make_shared<SpecialOverlapChange>(mSelectedSpecial, ReadNumber(field->text()), mContext.Clock());
     }
-    mWindow.UndoManager().Add(action);
+    mContext.Submit(action);
 }
 
 void SpecialsPage::Availability_Changed(int day)
 {
-    if (!SelectedSpecial)
+    if (!mSelectedSpecial)
         return;
-    const SegmentSlider& slider = *Availability[std::size_t(day)];
-    const int dayStart = mWindow.GetSchool().DayStartAt;
-    auto head = std::make_shared<SpecialAvailabilityChange>(SelectedSpecial, day, 0, slider.PointAvailability(0));
+    const SegmentSlider& slider = *mAvailability[std::size_t(day)];
+    const int dayStart = mContext.GetSchool().DayStartAt;
+    auto head = std::make_shared<SpecialAvailabilityChange>(mSelectedSpecial, day, 0, slider.PointAvailability(0));
     ActionBase* tail = head.get();
     // Minute by minute, so a slot two sections share ends with the later one.
     for (int i = 0; i < slider.PointCount(); ++i) {
         for (int m = slider.PointValue(i); m < slider.PointValue(i + 1); ++m) {
             auto next = std::make_shared<SpecialAvailabilityChange>(
-                SelectedSpecial, day, TruncateToInt((m - dayStart) / 5.0), slider.PointAvailability(i));
+                mSelectedSpecial, day, TruncateToInt((m - dayStart) / 5.0), slider.PointAvailability(i));
             tail->NextAction = next;
             tail = next.get();
         }
     }
-    MainWindow::InternalChange guard(mWindow);
-    mWindow.UndoManager().Add(head);
+    mContext.Submit(head);
 }
 
 void SpecialsPage::AddRemoveSpecial_Add()
@@ -345,25 +331,25 @@ void SpecialsPage::AddRemoveSpecial_Add()
     special->Title = QStringLiteral("P.E.");
     special->Teacher = QStringLiteral("Mrs. Smith");
     special->Duration = 60;
-    mWindow.UndoManager().Add(std::make_shared<AddSpecialChange>(mWindow.SchoolPtr(), special, mWindow.Clock()));
+    mContext.SubmitAndShow(std::make_shared<AddSpecialChange>(mContext.SchoolPtr(), special, mContext.Clock()));
 }
 
 void SpecialsPage::AddRemoveSpecial_Remove()
 {
-    const QList<QListWidgetItem*> selected = SpecialList->selectedItems();
+    const QList<QListWidgetItem*> selected = mSpecialList->selectedItems();
     if (selected.isEmpty())
         return;
-    mWindow.UndoManager().Add(std::make_shared<RemoveSpecialChange>(
-        mWindow.SchoolPtr(), RowObject<SpecialClass>(selected.first()), mWindow.Clock()));
+    mContext.SubmitAndShow(std::make_shared<RemoveSpecialChange>(
+        mContext.SchoolPtr(), RowObject<SpecialClass>(selected.first()), mContext.Clock()));
 }
 
 void SpecialsPage::RedimensionAvailabilityGrid()
 {
-    const School& school = mWindow.GetSchool();
+    const School& school = mContext.GetSchool();
     int hatches = 0;
     for (long long time = school.SpecialStartAt; time < school.DayEndAt; time += 60)
         ++hatches;
-    for (SegmentSlider* slider : Availability) {
+    for (SegmentSlider* slider : mAvailability) {
         slider->SetNumberOfHatches(hatches);
         slider->SetMinimum(school.SpecialStartAt);
         slider->SetMaximum(school.DayEndAt);
@@ -372,52 +358,52 @@ void SpecialsPage::RedimensionAvailabilityGrid()
 
 void SpecialsPage::SpecialAvailabilitySetupSliders()
 {
-    if (!SelectedSpecial)
+    if (!mSelectedSpecial)
         return;
-    const School& school = mWindow.GetSchool();
+    const School& school = mContext.GetSchool();
     const int slotCount = TruncateToInt((double(school.DayEndAt) - school.DayStartAt) / 5.0);
     for (int day = 0; day < 5; ++day) {
-        SegmentSlider* slider = Availability[std::size_t(day)];
+        SegmentSlider* slider = mAvailability[std::size_t(day)];
         slider->ClearPoints();
         for (int k = 0; k < slotCount; ++k)
-            slider->AddPoint(school.DayStartAt + 5 * k, SelectedSpecial->IsAvailable(day, k), false);
+            slider->AddPoint(school.DayStartAt + 5 * k, mSelectedSpecial->IsAvailable(day, k), false);
         slider->Redraw();
     }
 }
 
-void SpecialsPage::React(const QString& name, const ActionTag& tag)
+void SpecialsPage::React(Notification name, const ActionTag& tag)
 {
     const auto special = tag.As<SpecialClass>();
-    if (name == QStringLiteral("SpecialListChange")) {
+    if (name == Notification::SpecialListChange) {
         ReloadSpecialList(special);
         return;
     }
-    if (name == QStringLiteral("SpecialTitleChange")) {
+    if (name == Notification::SpecialTitleChange) {
         ReloadSpecialList(special);
-        if (special && special == SelectedSpecial)
-            SpecialClassTitle->setEditText(special->Title);
-        SpecialClassTitle->setFocus(Qt::OtherFocusReason);
+        if (special && special == mSelectedSpecial)
+            mSpecialClassTitle->setEditText(special->Title);
+        mSpecialClassTitle->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (!special)
         return;
-    if (name == QStringLiteral("SpecialTeacherChange"))
+    if (name == Notification::SpecialTeacherChange)
         ReloadSpecialList(special); // the row shows the teacher too
-    SelectRow(SpecialList, special);
+    SelectRow(mSpecialList, special);
     auto writeBack = [](QLineEdit* field, const QString& text) {
         field->setText(text);
         field->setFocus(Qt::OtherFocusReason);
     };
-    if (name == QStringLiteral("SpecialAvailabilityChange"))
+    if (name == Notification::SpecialAvailabilityChange)
         SpecialAvailabilitySetupSliders();
-    else if (name == QStringLiteral("SpecialDurationChange"))
-        writeBack(SpecialDuration, FormatNumber(special->Duration));
-    else if (name == QStringLiteral("SpecialMaxStudentsChange"))
-        writeBack(SpecialMaximumStudents, FormatNumber(special->MaxStudents));
-    else if (name == QStringLiteral("SpecialOverlapChange"))
-        writeBack(SpecialOverlap, FormatNumber(special->OverlapTime));
-    else if (name == QStringLiteral("SpecialTeacherChange"))
-        writeBack(SpecialTeacher, special->Teacher);
+    else if (name == Notification::SpecialDurationChange)
+        writeBack(mSpecialDuration, FormatNumber(special->Duration));
+    else if (name == Notification::SpecialMaxStudentsChange)
+        writeBack(mSpecialMaximumStudents, FormatNumber(special->MaxStudents));
+    else if (name == Notification::SpecialOverlapChange)
+        writeBack(mSpecialOverlap, FormatNumber(special->OverlapTime));
+    else if (name == Notification::SpecialTeacherChange)
+        writeBack(mSpecialTeacher, special->Teacher);
 }
 
 } // namespace belltide

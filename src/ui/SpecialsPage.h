@@ -5,17 +5,19 @@
 #include <array>
 #include <memory>
 
-class QComboBox;
 class QLineEdit;
 class QListWidget;
+class AccessibilityTest;
+class PagesTest;
 
 namespace belltide {
 
 class AddRemoveButtons;
-class MainWindow;
+class PageContext;
 class NiceEditField;
 class SegmentSlider;
 class SpecialClass;
+class TextChoiceBox;
 
 // Step 3: the special classes, and the one selected with its availability on
 // each weekday.
@@ -23,41 +25,46 @@ class SpecialsPage : public StepPage {
     Q_OBJECT
 
 public:
-    SpecialsPage(MainWindow& window, QWidget* parent = nullptr);
+    SpecialsPage(PageContext& context, QWidget* parent = nullptr);
 
     QWidget* FirstControl() const override;
-    void React(const QString& name, const ActionTag& tag) override;
+    void Load() override;
+    void Follow(Notification name, const ActionTag& tag) override;
+    void React(Notification name, const ActionTag& tag) override;
 
+private:
+    friend class ::AccessibilityTest;
+    friend class ::PagesTest;
+
+    void BuildControls();
     void ReloadSpecialList(std::shared_ptr<SpecialClass> special);
     // The sliders span the school's special start to its day end.
     void RedimensionAvailabilityGrid();
     void SpecialAvailabilitySetupSliders();
-
-    std::shared_ptr<SpecialClass> SelectedSpecial;
-
-    QListWidget* SpecialList = nullptr;
-    AddRemoveButtons* AddRemoveSpecial = nullptr;
-    QComboBox* SpecialClassTitle = nullptr;
-    NiceEditField* SpecialTeacher = nullptr;
-    QLineEdit* SpecialMaximumStudents = nullptr;
-    QLineEdit* SpecialDuration = nullptr;
-    QLineEdit* SpecialOverlap = nullptr;
-    std::array<SegmentSlider*, 5> Availability {};
-
-private:
-    void BuildControls();
     void SpecialList_Change();
     void ShowSpecial(const std::shared_ptr<SpecialClass>& special);
     void ClearEditors();
     void SpecialClassTitle_TextTyped(const QString& text);
-    void SpecialClassTitle_Picked(int index);
+    void SpecialClassTitle_Picked(const QString& text);
     void SpecialTeacher_TextChange();
     void NumberField_TextChange(QLineEdit* field);
     void Availability_Changed(int day);
     void AddRemoveSpecial_Add();
     void AddRemoveSpecial_Remove();
 
-    MainWindow& mWindow;
+    PageContext& mContext;
+    std::shared_ptr<SpecialClass> mSelectedSpecial;
+    // True while the list is being rebuilt: its selection changes then are not the user's.
+    bool mRebuildingList = false;
+
+    QListWidget* mSpecialList = nullptr;
+    AddRemoveButtons* mAddRemoveSpecial = nullptr;
+    TextChoiceBox* mSpecialClassTitle = nullptr;
+    NiceEditField* mSpecialTeacher = nullptr;
+    QLineEdit* mSpecialMaximumStudents = nullptr;
+    QLineEdit* mSpecialDuration = nullptr;
+    QLineEdit* mSpecialOverlap = nullptr;
+    std::array<SegmentSlider*, 5> mAvailability {};
 };
 
 } // namespace belltide

@@ -38,9 +38,9 @@ void ActionBase::Execute() { }
 
 void ActionBase::Unexecute() { }
 
-QString ActionBase::GetNotificationName() const
+Notification ActionBase::GetNotificationName() const
 {
-    return {};
+    return Notification::None;
 }
 
 ActionTag ActionBase::GetNotificationTag() const

@@ -2,6 +2,7 @@
 
 #include "ActionTag.h"
 #include "MicrosecondClock.h"
+#include "Notification.h"
 
 #include <QString>
 
@@ -32,7 +33,7 @@ public:
     std::shared_ptr<const Timetable> ScheduleAfter;
 
     QString Description() const { return GetDescription(); }
-    QString NotificationName() const { return GetNotificationName(); }
+    belltide::Notification NotificationName() const { return GetNotificationName(); }
     ActionTag NotificationTag() const { return GetNotificationTag(); }
 
     // Front to back along NextAction.
@@ -47,7 +48,7 @@ protected:
     virtual QString GetDescription() const;
     virtual void Execute();
     virtual void Unexecute();
-    virtual QString GetNotificationName() const;
+    virtual belltide::Notification GetNotificationName() const;
     virtual ActionTag GetNotificationTag() const;
 
     double mTimestamp = 0;

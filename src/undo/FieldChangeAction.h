@@ -3,6 +3,7 @@
 #include "ActionBase.h"
 #include "ActionTag.h"
 #include "MicrosecondClock.h"
+#include "Notification.h"
 
 #include <QString>
 #include <QStringView>
@@ -17,7 +18,7 @@ namespace belltide {
 template <typename Target, typename Value> struct FieldRow {
     Value Target::*Field = nullptr;
     QStringView Description;
-    QStringView NotificationName;
+    belltide::Notification Notification = belltide::Notification::None;
 };
 
 // Sets one field of one model object. `Derived` is a row of the edit table: its
@@ -52,7 +53,7 @@ protected:
     }
 
     QString GetDescription() const override { return Self().TableRow().Description.toString(); }
-    QString GetNotificationName() const override { return Self().TableRow().NotificationName.toString(); }
+    belltide::Notification GetNotificationName() const override { return Self().TableRow().Notification; }
     ActionTag GetNotificationTag() const override { return ActionTag(mTarget); }
 
     bool IsSameType(const ActionBase& other) const override { return dynamic_cast<const Derived*>(&other) != nullptr; }

@@ -8,19 +8,20 @@ namespace belltide {
 namespace {
 
 constexpr std::array<SchoolTimeChange::Row, 8> kSchoolTimeRows { {
-    { &School::DayStartAt, u"Change School Time", u"SchoolTimeChange-DayStart" },
-    { &School::DayEndAt, u"Change School Time", u"SchoolTimeChange-DayEnd" },
-    { &School::SpecialStartAt, u"Change Special Start Time", u"SchoolTimeChange-SpecialStart" },
-    { &School::LunchStartAt, u"Change Lunch Time", u"SchoolTimeChange-LunchStart" },
-    { &School::LunchEndAt, u"Change Lunch Time", u"SchoolTimeChange-LunchEnd" },
-    { &School::LunchRecessTime, u"Change Lunch Schedule", u"SchoolTimeChange-LunchRecess" },
-    { &School::LunchMaxClasses, u"Change Lunch Schedule", u"SchoolTimeChange-LunchMax" },
-    { &School::LunchTime, u"Change Lunch Schedule", u"SchoolTimeChange-LunchTime" },
+    { &School::DayStartAt, u"Change School Time", Notification::SchoolTimeChangeDayStart },
+    { &School::DayEndAt, u"Change School Time", Notification::SchoolTimeChangeDayEnd },
+    { &School::SpecialStartAt, u"Change Special Start Time", Notification::SchoolTimeChangeSpecialStart },
+    { &School::LunchStartAt, u"Change Lunch Time", Notification::SchoolTimeChangeLunchStart },
+    { &School::LunchEndAt, u"Change Lunch Time", Notification::SchoolTimeChangeLunchEnd },
+    { &School::LunchRecessTime, u"Change Lunch Schedule", Notification::SchoolTimeChangeLunchRecess },
+    { &School::LunchMaxClasses, u"Change Lunch Schedule", Notification::SchoolTimeChangeLunchMax },
+    { &School::LunchTime, u"Change Lunch Schedule", Notification::SchoolTimeChangeLunchTime },
 } };
 
 constexpr ClassTimeChange::Row kClassDayStartRow { &Classroom::DayStart, u"Change Class Time",
-    u"ClassTimeChange-DayStart" };
-constexpr ClassTimeChange::Row kClassDayEndRow { &Classroom::DayEnd, u"Change Class Time", u"ClassTimeChange-DayEnd" };
+    Notification::ClassTimeChangeDayStart };
+constexpr ClassTimeChange::Row kClassDayEndRow { &Classroom::DayEnd, u"Change Class Time",
+    Notification::ClassTimeChangeDayEnd };
 
 } // namespace
 
@@ -80,9 +81,9 @@ QString SpecialAttendenceChange::GetDescription() const
     return QStringLiteral("Attendence Change");
 }
 
-QString SpecialAttendenceChange::GetNotificationName() const
+Notification SpecialAttendenceChange::GetNotificationName() const
 {
-    return QStringLiteral("SpecialAttendenceChange");
+    return Notification::SpecialAttendenceChange;
 }
 
 ActionTag SpecialAttendenceChange::GetNotificationTag() const

@@ -22,7 +22,7 @@ namespace belltide {
 class SchoolNameChange final : public FieldChangeAction<SchoolNameChange, School, TextChangeAction> {
 public:
     using FieldChangeAction::FieldChangeAction;
-    static constexpr Row TableRow() { return { &School::Name, u"Rename School", u"SchoolNameChange" }; }
+    static constexpr Row TableRow() { return { &School::Name, u"Rename School", Notification::SchoolNameChange }; }
 };
 
 // One action for the school's eight times and lunch settings, chosen by field
@@ -59,20 +59,23 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return { &School::InterruptFreeTime, u"Interrupt-Free Change", u"SchoolFreeTimeChange" };
+        return { &School::InterruptFreeTime, u"Interrupt-Free Change", Notification::SchoolFreeTimeChange };
     }
 };
 
 class ClassTeacherChange final : public FieldChangeAction<ClassTeacherChange, Classroom, TextChangeAction> {
 public:
     using FieldChangeAction::FieldChangeAction;
-    static constexpr Row TableRow() { return { &Classroom::Teacher, u"Teacher Change", u"ClassTeacherChange" }; }
+    static constexpr Row TableRow()
+    {
+        return { &Classroom::Teacher, u"Teacher Change", Notification::ClassTeacherChange };
+    }
 };
 
 class ClassGradeChange final : public FieldChangeAction<ClassGradeChange, Classroom, TextChangeAction> {
 public:
     using FieldChangeAction::FieldChangeAction;
-    static constexpr Row TableRow() { return { &Classroom::Grade, u"Grade Change", u"ClassGradeChange" }; }
+    static constexpr Row TableRow() { return { &Classroom::Grade, u"Grade Change", Notification::ClassGradeChange }; }
 };
 
 // Day start and day end share the class, so a quick edit of one and then the
@@ -94,14 +97,18 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return { &Classroom::NumberOfStudents, u"Number of Students Change", u"ClassNumberOfStudentsChange" };
+        return { &Classroom::NumberOfStudents, u"Number of Students Change",
+            Notification::ClassNumberOfStudentsChange };
     }
 };
 
 class SpecialTitleChange final : public FieldChangeAction<SpecialTitleChange, SpecialClass, TextChangeAction> {
 public:
     using FieldChangeAction::FieldChangeAction;
-    static constexpr Row TableRow() { return { &SpecialClass::Title, u"Specal Title Change", u"SpecialTitleChange" }; }
+    static constexpr Row TableRow()
+    {
+        return { &SpecialClass::Title, u"Specal Title Change", Notification::SpecialTitleChange };
+    }
 };
 
 class SpecialTeacherChange final : public FieldChangeAction<SpecialTeacherChange, SpecialClass, TextChangeAction> {
@@ -109,7 +116,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return { &SpecialClass::Teacher, u"Specal Teacher Change", u"SpecialTeacherChange" };
+        return { &SpecialClass::Teacher, u"Specal Teacher Change", Notification::SpecialTeacherChange };
     }
 };
 
@@ -119,7 +126,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return { &SpecialClass::MaxStudents, u"Number of Students Change", u"SpecialMaxStudentsChange" };
+        return { &SpecialClass::MaxStudents, u"Number of Students Change", Notification::SpecialMaxStudentsChange };
     }
 };
 
@@ -128,7 +135,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return { &SpecialClass::Duration, u"Duration Change", u"SpecialDurationChange" };
+        return { &SpecialClass::Duration, u"Duration Change", Notification::SpecialDurationChange };
     }
 };
 
@@ -137,7 +144,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return { &SpecialClass::OverlapTime, u"Overlap Change", u"SpecialOverlapChange" };
+        return { &SpecialClass::OverlapTime, u"Overlap Change", Notification::SpecialOverlapChange };
     }
 };
 
@@ -152,7 +159,7 @@ protected:
     void Execute() override;
     void Unexecute() override;
     QString GetDescription() const override;
-    QString GetNotificationName() const override;
+    belltide::Notification GetNotificationName() const override;
     ActionTag GetNotificationTag() const override;
     bool IsSameType(const ActionBase& other) const override;
 

@@ -22,7 +22,7 @@ template <typename Item> struct ListRow {
     std::vector<std::shared_ptr<Item>> School::*List = nullptr;
     ListEdit Edit = ListEdit::Append;
     QStringView Description;
-    QStringView NotificationName;
+    belltide::Notification Notification = belltide::Notification::None;
 };
 
 // Adds a class or special to the end of its list, or removes it. Undoing a
@@ -49,7 +49,7 @@ protected:
     }
 
     QString GetDescription() const override { return Derived::TableRow().Description.toString(); }
-    QString GetNotificationName() const override { return Derived::TableRow().NotificationName.toString(); }
+    belltide::Notification GetNotificationName() const override { return Derived::TableRow().Notification; }
     ActionTag GetNotificationTag() const override { return ActionTag(mItem); }
 
 private:
@@ -70,7 +70,10 @@ private:
 class AddClassChange final : public ListChangeAction<AddClassChange, Classroom> {
 public:
     using ListChangeAction::ListChangeAction;
-    static constexpr Row TableRow() { return { &School::Classes, ListEdit::Append, u"Add Class", u"ClassListChange" }; }
+    static constexpr Row TableRow()
+    {
+        return { &School::Classes, ListEdit::Append, u"Add Class", Notification::ClassListChange };
+    }
 };
 
 class RemoveClassChange final : public ListChangeAction<RemoveClassChange, Classroom> {
@@ -78,7 +81,7 @@ public:
     using ListChangeAction::ListChangeAction;
     static constexpr Row TableRow()
     {
-        return { &School::Classes, ListEdit::Remove, u"Remove Class", u"ClassListChange" };
+        return { &School::Classes, ListEdit::Remove, u"Remove Class", Notification::ClassListChange };
     }
 };
 
@@ -87,7 +90,7 @@ public:
     using ListChangeAction::ListChangeAction;
     static constexpr Row TableRow()
     {
-        return { &School::Specials, ListEdit::Append, u"Add Special Class", u"SpecialListChange" };
+        return { &School::Specials, ListEdit::Append, u"Add Special Class", Notification::SpecialListChange };
     }
 };
 
@@ -96,7 +99,7 @@ public:
     using ListChangeAction::ListChangeAction;
     static constexpr Row TableRow()
     {
-        return { &School::Specials, ListEdit::Remove, u"Remove Special Class", u"SpecialListChange" };
+        return { &School::Specials, ListEdit::Remove, u"Remove Special Class", Notification::SpecialListChange };
     }
 };
 

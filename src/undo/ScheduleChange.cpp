@@ -29,19 +29,4 @@ ActionTag ScheduleChange::GetNotificationTag() const
     return ActionTag(mSchool);
 }
 
-bool ChangesScheduling(const QString& notificationName)
-{
-    static const char* const kWordsOnly[] = {
-        "SchoolNameChange",
-        "ClassTeacherChange",
-        "ClassGradeChange",
-        "SpecialTeacherChange",
-    };
-    for (const char* name : kWordsOnly) {
-        if (notificationName == QLatin1String(name))
-            return false;
-    }
-    return true;
-}
-
 } // namespace belltide

@@ -17,13 +17,11 @@ class ScheduleChange final : public ActionBase {
 public:
     ScheduleChange(std::shared_ptr<School> school, std::shared_ptr<const Timetable> schedule, QString description);
 
-    static QString Name() { return QStringLiteral("ScheduleChange"); }
-
 protected:
     void Execute() override;
     void Unexecute() override;
     QString GetDescription() const override { return mDescription; }
-    QString GetNotificationName() const override { return Name(); }
+    belltide::Notification GetNotificationName() const override { return belltide::Notification::ScheduleChange; }
     ActionTag GetNotificationTag() const override;
 
 private:
@@ -32,9 +30,5 @@ private:
     std::shared_ptr<const Timetable> mOld;
     QString mDescription;
 };
-
-// Whether an edit with this notification can change where meetings may go.
-// Names, teachers and grades cannot; times, lengths, lists and attendance can.
-bool ChangesScheduling(const QString& notificationName);
 
 } // namespace belltide

@@ -31,9 +31,9 @@ QString SpecialAvailabilityChange::GetDescription() const
     return QStringLiteral("Availability Change");
 }
 
-QString SpecialAvailabilityChange::GetNotificationName() const
+Notification SpecialAvailabilityChange::GetNotificationName() const
 {
-    return QStringLiteral("SpecialAvailabilityChange");
+    return Notification::SpecialAvailabilityChange;
 }
 
 ActionTag SpecialAvailabilityChange::GetNotificationTag() const

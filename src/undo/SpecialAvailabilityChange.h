@@ -21,7 +21,7 @@ protected:
     void Execute() override;
     void Unexecute() override;
     QString GetDescription() const override;
-    QString GetNotificationName() const override;
+    belltide::Notification GetNotificationName() const override;
     ActionTag GetNotificationTag() const override;
 
 private:

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "ActionTag.h"
-
-#include <QString>
+#include "Notification.h"
 
 namespace belltide {
 
@@ -12,7 +11,7 @@ class UndoListener {
 public:
     virtual ~UndoListener() = default;
 
-    virtual void NotificationReceived(const QString& name, const ActionTag& tag) = 0;
+    virtual void NotificationReceived(Notification name, const ActionTag& tag) = 0;
 };
 
 } // namespace belltide

@@ -16,7 +16,7 @@ QString MenuText(const QString& verb, const std::vector<std::shared_ptr<ActionBa
 
 } // namespace
 
-void UndoManager::Add(std::shared_ptr<ActionBase> action)
+void UndoManager::Add(const std::shared_ptr<ActionBase>& action)
 {
     if (!action)
         return;
@@ -89,7 +89,7 @@ bool UndoManager::IsDirty() const
 
 void UndoManager::NotifyListeners(const ActionBase& action)
 {
-    const QString name = action.NotificationName();
+    const Notification name = action.NotificationName();
     const ActionTag tag = action.NotificationTag();
     // By index: a listener may add another while it is being told.
     for (std::size_t i = 0; i < Listeners.size(); ++i)

@@ -39,7 +39,7 @@ public:
 
     // Records the action (unless the top entry absorbs it), empties the redo
     // stack, performs the action and broadcasts it.
-    void Add(std::shared_ptr<ActionBase> action);
+    void Add(const std::shared_ptr<ActionBase>& action);
     void Undo();
     void Redo();
 

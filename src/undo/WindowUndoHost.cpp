@@ -33,18 +33,18 @@ bool WindowUndoHost::EditRedo()
 
 EditMenuState WindowUndoHost::EnableMenuItems(const EditMenuState& current)
 {
-    const EditMenuState state = EditMenuState::Updated(current, UndoManager());
+    EditMenuState state = EditMenuState::Updated(current, UndoManager());
     EnableMenuItemsEvent();
     return state;
 }
 
-void WindowUndoHost::NotificationReceived(const QString&, const ActionTag&) { }
+void WindowUndoHost::NotificationReceived(Notification, const ActionTag&) { }
 
 void WindowUndoHost::EnableMenuItemsEvent() { }
 
 void WindowUndoHost::RefreshMenus() { }
 
-void WindowUndoHost::Listener::NotificationReceived(const QString& name, const ActionTag& tag)
+void WindowUndoHost::Listener::NotificationReceived(Notification name, const ActionTag& tag)
 {
     mHost.NotificationReceived(name, tag);
     mHost.mDirty = mHost.UndoManager().IsDirty();

@@ -44,7 +44,7 @@ public:
 protected:
     // Hooks for the deriving window. NotificationReceived runs before the dirty
     // flag is brought up to date.
-    virtual void NotificationReceived(const QString& name, const ActionTag& tag);
+    virtual void NotificationReceived(Notification name, const ActionTag& tag);
     virtual void EnableMenuItemsEvent();
     // The manager asks for this after an undo or redo.
     virtual void RefreshMenus();
@@ -58,7 +58,7 @@ private:
             : mHost(host)
         {
         }
-        void NotificationReceived(const QString& name, const ActionTag& tag) override;
+        void NotificationReceived(Notification name, const ActionTag& tag) override;
 
     private:
         WindowUndoHost& mHost;

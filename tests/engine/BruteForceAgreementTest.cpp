@@ -15,7 +15,7 @@
 #include <random>
 #include <vector>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 // The weekdays a class may meet a special on, by meetings a week.
@@ -446,4 +446,4 @@ TEST(BruteForceAgreementTest, FixedMeetingsAreKeptGivenBackAndProvedAsBruteForce
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

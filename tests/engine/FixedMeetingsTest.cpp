@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 GenerationInputs Inputs(School& school)
@@ -299,9 +299,9 @@ TEST(FixedMeetingsTest, MeetingsNoSearchCanHoldAreGivenBack)
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 // With fixed meetings the counts are not asked first, so the solver itself
@@ -330,4 +330,4 @@ TEST(FixedMeetingsTest, AClassWithNoRoomLeftIsProvedImpossibleAroundFixedMeeting
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

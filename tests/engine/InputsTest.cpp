@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 struct Inputs {
@@ -145,4 +145,4 @@ TEST(CreateSchedulingClassesTest, InputsDoNotFollowLaterEdits)
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

@@ -14,7 +14,7 @@
 #include <functional>
 #include <random>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 std::shared_ptr<School> Example()
@@ -85,4 +85,4 @@ TEST(MoveVerdictTest, TheRulesAndTheIndependentCheckerAgreeOnRandomMoves)
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

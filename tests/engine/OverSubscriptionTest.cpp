@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 const QString kPeReport
@@ -86,4 +86,4 @@ TEST(OverSubscriptionTest, NoLunchSeatsIsNotReported)
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

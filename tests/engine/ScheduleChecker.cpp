@@ -14,7 +14,7 @@
 #include <tuple>
 #include <vector>
 
-namespace belltide::testing {
+namespace belltide::test {
 
 namespace {
 
@@ -215,4 +215,4 @@ QStringList CheckSchedule(const School& school, const Schedule& schedule, const 
     return Checker(school, schedule, kept).Run();
 }
 
-} // namespace belltide::testing
+} // namespace belltide::test

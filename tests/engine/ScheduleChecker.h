@@ -10,7 +10,7 @@ class School;
 class Schedule;
 } // namespace belltide
 
-namespace belltide::testing {
+namespace belltide::test {
 
 // A meeting the schedule must hold where it was: the class's position in the
 // school, the subject, the day and the slot of the day it starts at.
@@ -28,4 +28,4 @@ struct KeptMeeting {
 // a day.
 QStringList CheckSchedule(const School& school, const Schedule& schedule, const std::vector<KeptMeeting>& kept = {});
 
-} // namespace belltide::testing
+} // namespace belltide::test

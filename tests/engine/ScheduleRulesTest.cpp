@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 // 8:00-15:00 (84 slots a day): Music 45 minutes with 5 of passing time, P.E.
@@ -211,4 +211,4 @@ TEST(SchoolTimetableTest, MeetingsFollowTheirClassThroughReorderingAndRemoval)
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 GenerationInputs Inputs(School& school)
@@ -175,4 +175,4 @@ TEST(ScheduleGeneratorTest, RejectsSchoolsTheEngineCannotHold)
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

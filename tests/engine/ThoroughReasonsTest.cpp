@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 // One line per reason, so that a failure shows the text.
@@ -242,4 +242,4 @@ TEST(ThoroughReasonsTest, TheSolverNamesTheRequirementsThatClash)
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

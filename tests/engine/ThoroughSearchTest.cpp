@@ -12,7 +12,7 @@
 
 #include <functional>
 
-namespace belltide::testing {
+namespace belltide::test {
 namespace {
 
 GenerationInputs Inputs(School& school)
@@ -255,4 +255,4 @@ TEST(ThoroughSearchTest, GeneratorRunsTheEnginesAskedFor)
 }
 
 } // namespace
-} // namespace belltide::testing
+} // namespace belltide::test

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace belltide;
-using namespace belltide::runtimetest;
+using namespace belltide::test;
 
 namespace {
 

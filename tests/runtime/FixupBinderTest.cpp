@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace belltide;
-using namespace belltide::runtimetest;
+using namespace belltide::test;
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include <elf.h>
 
 using namespace belltide;
-using namespace belltide::runtimetest;
+using namespace belltide::test;
 
 namespace {
 

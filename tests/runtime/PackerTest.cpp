@@ -18,7 +18,7 @@
 #include <elf.h>
 
 using namespace belltide;
-using namespace belltide::runtimetest;
+using namespace belltide::test;
 
 namespace {
 

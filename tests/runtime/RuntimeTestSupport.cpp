@@ -2,7 +2,7 @@
 
 #include <QtEndian>
 
-namespace belltide::runtimetest {
+namespace belltide::test {
 
 QByteArray Bytes(std::initializer_list<int> values)
 {
@@ -24,4 +24,4 @@ std::uint32_t U32At(const QByteArray& bytes, qsizetype offset)
     return qFromLittleEndian<std::uint32_t>(bytes.constData() + offset);
 }
 
-} // namespace belltide::runtimetest
+} // namespace belltide::test

@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace belltide::runtimetest {
+namespace belltide::test {
 
 // Keeps every report and answers each with the same choice.
 class RecordingPresenter : public ErrorReportPresenter {
@@ -34,4 +34,4 @@ QByteArray Bytes(std::initializer_list<int> values);
 QByteArray U32(std::uint32_t value);
 std::uint32_t U32At(const QByteArray& bytes, qsizetype offset);
 
-} // namespace belltide::runtimetest
+} // namespace belltide::test

@@ -1,3 +1,5 @@
+#include "FakeClock.h"
+#include "TestSchools.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
@@ -17,13 +19,9 @@
 #include <QTest>
 
 using namespace belltide;
+using namespace belltide::test;
 
 namespace {
-
-struct FakeClock : MicrosecondClock {
-    double Microseconds() const override { return now; }
-    double now = 1e9;
-};
 
 QAccessibleInterface* Accessible(QObject* object)
 {
@@ -77,7 +75,7 @@ private slots:
     void init()
     {
         mSchool = std::make_shared<School>();
-        mClock.now += 10e6;
+        mClock.Advance(10e6);
     }
 
     void cleanup() { mWindow.reset(); }
@@ -141,35 +139,35 @@ private slots:
 
     void SlidersSayTheDayAndTheAvailableTimes()
     {
-        auto special = AddSpecial("Art");
+        auto special = AddSpecialTaughtBy(*mSchool, "Art", "Ms. Rivera");
         for (int slot = 40; slot < 84; ++slot)
             special->IsAvailable(1, slot, false);
         Open();
         mWindow->GoToStep(3);
         SpecialsPage& page = mWindow->Specials();
-        page.SpecialList->setCurrentRow(0);
-        page.Availability[1]->TimeForValue = Hhmm;
+        page.mSpecialList->setCurrentRow(0);
+        page.mAvailability[1]->TimeForValue = Hhmm;
 
-        QAccessibleInterface* tuesday = Accessible(page.Availability[1]);
+        QAccessibleInterface* tuesday = Accessible(page.mAvailability[1]);
         QCOMPARE(tuesday->role(), QAccessible::Slider);
         QCOMPARE(tuesday->text(QAccessible::Name), QStringLiteral("Tuesday Availability"));
         QCOMPARE(tuesday->text(QAccessible::Value), QStringLiteral("Available 8:10 to 11:20"));
-        QCOMPARE(Accessible(page.Availability[0])->text(QAccessible::Name), QStringLiteral("Monday Availability"));
-        QVERIFY(page.Availability[1]->focusPolicy() & Qt::TabFocus);
+        QCOMPARE(Accessible(page.mAvailability[0])->text(QAccessible::Name), QStringLiteral("Monday Availability"));
+        QVERIFY(page.mAvailability[1]->focusPolicy() & Qt::TabFocus);
 
         // From the keyboard: choose the tab at 11:20, move it two steps, then
         // make the morning red. Each is one undo step.
-        page.Availability[1]->setFocus();
-        QTest::keyClick(page.Availability[1], Qt::Key_Right, Qt::ControlModifier);
-        QTest::keyClick(page.Availability[1], Qt::Key_Right);
-        mClock.now += 1e6;
-        QTest::keyClick(page.Availability[1], Qt::Key_Right);
+        page.mAvailability[1]->setFocus();
+        QTest::keyClick(page.mAvailability[1], Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(page.mAvailability[1], Qt::Key_Right);
+        mClock.Advance(1e6);
+        QTest::keyClick(page.mAvailability[1], Qt::Key_Right);
         QCOMPARE(tuesday->text(QAccessible::Value), QStringLiteral("Available 8:10 to 11:30"));
         QVERIFY(special->IsAvailable(1, (685 - 480) / 5));
         QVERIFY(!special->IsAvailable(1, (690 - 480) / 5));
-        QTest::keyClick(page.Availability[1], Qt::Key_Left, Qt::ControlModifier);
-        mClock.now += 1e6;
-        QTest::keyClick(page.Availability[1], Qt::Key_Down);
+        QTest::keyClick(page.mAvailability[1], Qt::Key_Left, Qt::ControlModifier);
+        mClock.Advance(1e6);
+        QTest::keyClick(page.mAvailability[1], Qt::Key_Down);
         QCOMPARE(tuesday->text(QAccessible::Value), QStringLiteral("Not available"));
         QVERIFY(!special->IsAvailable(1, 10));
 
@@ -181,7 +179,7 @@ private slots:
     {
         Open();
         mWindow->GoToStep(2);
-        AddRemoveButtons* buttons = mWindow->Classes().AddRemoveClass;
+        AddRemoveButtons* buttons = mWindow->Classes().mAddRemoveClass;
         QAccessibleInterface* group = Accessible(buttons);
         QCOMPARE(group->childCount(), 2);
         QAccessibleInterface* add = group->child(0);
@@ -206,7 +204,7 @@ private slots:
         add->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(mSchool->Classes.size(), std::size_t(1));
         QVERIFY(!remove->state().disabled);
-        mClock.now += 1e6;
+        mClock.Advance(1e6);
         QTest::keyClick(mWindow.get(), Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(mSchool->Classes.size(), std::size_t(2));
         QVERIFY(mSchool->Specials.empty());
@@ -222,42 +220,42 @@ private slots:
 
     void AttendanceRowsSayClassSubjectAndCountAndTakePlusAndMinus()
     {
-        auto a = AddClass("K", "Mrs. Adams");
-        auto b = AddClass("1st", "Mr. Brown");
-        AddSpecial("Art");
-        AddSpecial("Music");
+        auto a = AddClassTaughtBy(*mSchool, "K", "Mrs. Adams");
+        auto b = AddClassTaughtBy(*mSchool, "1st", "Mr. Brown");
+        AddSpecialTaughtBy(*mSchool, "Art", "Ms. Rivera");
+        AddSpecialTaughtBy(*mSchool, "Music", "Ms. Rivera");
         a->AttendCount(QStringLiteral("Music"), 2);
         Open();
         mWindow->GoToStep(4);
         AttendancePage& page = mWindow->Attendance();
-        QAccessibleInterface* list = Accessible(page.SASpecialList);
+        QAccessibleInterface* list = Accessible(page.mSASpecialList);
         QCOMPARE(ChildNamesContaining(list, QStringLiteral("Music:")),
             QStringList { QStringLiteral("Music: no class chosen") });
 
-        const int kindergarten = page.SAClassList->row(
-            page.SAClassList->findItems(QStringLiteral("K: Mrs. Adams"), Qt::MatchExactly).value(0));
-        page.SAClassList->setCurrentRow(kindergarten);
+        const int kindergarten = page.mSAClassList->row(
+            page.mSAClassList->findItems(QStringLiteral("K: Mrs. Adams"), Qt::MatchExactly).value(0));
+        page.mSAClassList->setCurrentRow(kindergarten);
         QCOMPARE(ChildNamesContaining(list, QStringLiteral("Music:")),
             QStringList { QStringLiteral("Music: 2 times a week for K: Mrs. Adams") });
         QCOMPARE(ChildNamesContaining(list, QStringLiteral("Art:")),
             QStringList { QStringLiteral("Art: 0 times a week for K: Mrs. Adams") });
-        page.SAClassList->item(1 - kindergarten)->setSelected(true);
+        page.mSAClassList->item(1 - kindergarten)->setSelected(true);
         QCOMPARE(ChildNamesContaining(list, QStringLiteral("Music:")),
             QStringList { QStringLiteral("Music: not the same for all 2 classes") });
 
         // The keyboard: the current row's count goes up with + and down with -.
-        page.SAClassList->clearSelection();
-        page.SAClassList->setCurrentRow(kindergarten);
-        QVERIFY(page.SASpecialList->focusPolicy() & Qt::TabFocus);
-        page.SASpecialList->setFocus();
-        page.SASpecialList->setCurrentItem(page.SASpecialList->topLevelItem(1));
-        QTest::keyClick(page.SASpecialList, Qt::Key_Plus);
+        page.mSAClassList->clearSelection();
+        page.mSAClassList->setCurrentRow(kindergarten);
+        QVERIFY(page.mSASpecialList->focusPolicy() & Qt::TabFocus);
+        page.mSASpecialList->setFocus();
+        page.mSASpecialList->setCurrentItem(page.mSASpecialList->topLevelItem(1));
+        QTest::keyClick(page.mSASpecialList, Qt::Key_Plus);
         QCOMPARE(a->AttendCount(QStringLiteral("Music")), 3);
-        mClock.now += 1e6;
-        QTest::keyClick(page.SASpecialList, Qt::Key_Up);
-        QTest::keyClick(page.SASpecialList, Qt::Key_Minus);
+        mClock.Advance(1e6);
+        QTest::keyClick(page.mSASpecialList, Qt::Key_Up);
+        QTest::keyClick(page.mSASpecialList, Qt::Key_Minus);
         QCOMPARE(a->AttendCount(QStringLiteral("Art")), 0);
-        QTest::keyClick(page.SASpecialList, Qt::Key_Equal);
+        QTest::keyClick(page.mSASpecialList, Qt::Key_Equal);
         QCOMPARE(a->AttendCount(QStringLiteral("Art")), 1);
         QCOMPARE(b->AttendCount(QStringLiteral("Art")), 0);
         QCOMPARE(ChildNamesContaining(list, QStringLiteral("Art:")),
@@ -268,33 +266,11 @@ private slots:
     {
         Open();
         mWindow->GoToStep(1);
-        QAccessibleInterface* start = Accessible(mWindow->SchoolInfo().SchoolDayStart);
+        QAccessibleInterface* start = Accessible(mWindow->SchoolInfo().mSchoolDayStart);
         QCOMPARE(start->role(), QAccessible::SpinBox);
         QCOMPARE(start->text(QAccessible::Name), QStringLiteral("School Day Starts At:"));
-        QCOMPARE(start->text(QAccessible::Value), mWindow->SchoolInfo().SchoolDayStart->text());
-        QCOMPARE(Accessible(mWindow->Classes().ClassDayEnd)->text(QAccessible::Name), QStringLiteral("Day End Time:"));
-    }
-
-private:
-    std::shared_ptr<Classroom> AddClass(const char* grade, const char* teacher)
-    {
-        auto classroom = std::make_shared<Classroom>();
-        classroom->Grade = QString::fromLatin1(grade);
-        classroom->Teacher = QString::fromLatin1(teacher);
-        classroom->DayStart = 480;
-        classroom->DayEnd = 900;
-        mSchool->Classes.push_back(classroom);
-        return classroom;
-    }
-
-    std::shared_ptr<SpecialClass> AddSpecial(const char* title)
-    {
-        auto special = std::make_shared<SpecialClass>();
-        special->Title = QString::fromLatin1(title);
-        special->Teacher = QStringLiteral("Ms. Rivera");
-        special->Duration = 45;
-        mSchool->Specials.push_back(special);
-        return special;
+        QCOMPARE(start->text(QAccessible::Value), mWindow->SchoolInfo().mSchoolDayStart->text());
+        QCOMPARE(Accessible(mWindow->Classes().mClassDayEnd)->text(QAccessible::Name), QStringLiteral("Day End Time:"));
     }
 };
 

@@ -1,8 +1,10 @@
 #include "ui/controls/AddRemoveButtons.h"
 #include "ui/controls/NiceEditField.h"
 #include "ui/controls/SegmentSlider.h"
+#include "ui/controls/TextChoiceBox.h"
 #include "ui/controls/TimeControl.h"
 
+#include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -52,6 +54,39 @@ private:
     static void Drag(SegmentSlider& slider, QPoint to) { Move(slider, to, Qt::LeftButton); }
 
 private slots:
+    void TextChoiceBoxKeepsTheTypedSpellingAndTellsTypingFromPicking()
+    {
+        TextChoiceBox box;
+        box.ShowChoices({ QStringLiteral("2nd"), QStringLiteral("Kinder") }, QStringLiteral("2nd"));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QSignalSpy typed(&box, &TextChoiceBox::TextTyped);
+        QSignalSpy picked(&box, &TextChoiceBox::Picked);
+
+        box.lineEdit()->selectAll();
+        QTest::keyClicks(&box, QStringLiteral("kINDER"));
+        QCOMPARE(typed.count(), 6);
+        QCOMPARE(typed.last().at(0).toString(), QStringLiteral("kINDER"));
+        // The matching entry is current, but the text is as typed.
+        QCOMPARE(box.currentIndex(), 1);
+        QCOMPARE(box.currentText(), QStringLiteral("kINDER"));
+        QCOMPARE(box.lineEdit()->cursorPosition(), 6);
+        QCOMPARE(picked.count(), 0);
+
+        QTest::keyClick(&box, Qt::Key_Up);
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(picked.last().at(0).toString(), QStringLiteral("2nd"));
+        QCOMPARE(typed.count(), 6);
+
+        // The program's own writes are no one's typing.
+        box.ShowChoices({ QStringLiteral("K") }, QStringLiteral("k"));
+        box.Clear();
+        QCOMPARE(typed.count(), 6);
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(box.currentText(), QString());
+    }
+
     void AddPointClearPointsAndReduce()
     {
         SegmentSlider slider;

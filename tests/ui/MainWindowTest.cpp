@@ -1,34 +1,33 @@
 #include "ui/MainWindow.h"
+#include "FakeClock.h"
+#include "TestSchools.h"
 #include "engine/Schedule.h"
 #include "engine/ScheduleObject.h"
 #include "model/School.h"
 #include "ui/HeadingCanvas.h"
 #include "ui/HelpCanvas.h"
 #include "ui/HomePage.h"
+#include "ui/PageContext.h"
 #include "ui/StepLinks.h"
-#include "ui/StepPage.h"
 #include "undo/FieldChanges.h"
 
 #include <QAction>
-#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QVBoxLayout>
 
 using namespace belltide;
+using namespace belltide::test;
 
 namespace {
 
-// Pages 1-5 get real controls with their own issue; the tests give them
-// stand-ins with the names the window looks for.
-QLineEdit* AddField(StepPage* page, const char* name)
+// A control of the window by its object name, the name its help goes by.
+template <typename T = QWidget> T* Control(const MainWindow& window, const char* name)
 {
-    if (!page->layout())
-        new QVBoxLayout(page);
-    auto* field = new QLineEdit(page);
-    field->setObjectName(QString::fromLatin1(name));
-    page->layout()->addWidget(field);
-    return field;
+    auto* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
 }
 
 void Hover(QWidget* widget, bool inside)
@@ -36,11 +35,6 @@ void Hover(QWidget* widget, bool inside)
     QEvent event(inside ? QEvent::Enter : QEvent::Leave);
     QApplication::sendEvent(widget, &event);
 }
-
-struct FakeClock : MicrosecondClock {
-    double Microseconds() const override { return now; }
-    double now = 1e6;
-};
 
 } // namespace
 
@@ -110,8 +104,8 @@ private slots:
     void InstantHelpFollowsThePointerAndThePage()
     {
         MainWindow window(std::make_shared<School>());
-        QLineEdit* lunchStart = AddField(window.Page(1), "SchoolDayLunchStartAt");
-        QLineEdit* lunchEnd = AddField(window.Page(1), "SchoolLunchEndAt");
+        QWidget* lunchStart = Control(window, "SchoolDayLunchStartAt");
+        QWidget* lunchEnd = Control(window, "SchoolLunchEndAt");
         bool showLunchHelp = true;
         window.ShowInstantHelp = [&] { return showLunchHelp; };
         window.show();
@@ -146,20 +140,26 @@ private slots:
 
     void ReenteringAPageRestoresItsFocus()
     {
-        MainWindow window(std::make_shared<School>());
-        AddField(window.Page(2), "ClassTeacher");
-        QLineEdit* grade = AddField(window.Page(2), "ClassGrade");
-        QLineEdit* other = AddField(window.Page(3), "SpecialTeacher");
+        auto school = std::make_shared<School>();
+        AddClassTaughtBy(*school, "K", "Mrs. Adams");
+        AddSpecialTaughtBy(*school, "Art", "Ms. Rivera");
+        MainWindow window(school);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.GoToStep(2);
-        grade->setFocus();
-        QTRY_VERIFY(grade->hasFocus());
+        Control<QListWidget>(window, "ClassList")->setCurrentRow(0);
+        QWidget* students = Control(window, "ClassNumberOfStudents");
+        students->setFocus();
+        QTRY_VERIFY(students->hasFocus());
         window.GoToStep(3);
-        other->setFocus();
-        QTRY_VERIFY(other->hasFocus());
+        Control<QListWidget>(window, "SpecialList")->setCurrentRow(0);
+        QWidget* length = Control(window, "SpecialDuration");
+        length->setFocus();
+        QTRY_VERIFY(length->hasFocus());
         window.GoToStep(2);
-        QTRY_VERIFY(grade->hasFocus());
+        QTRY_VERIFY(students->hasFocus());
+        window.GoToStep(3);
+        QTRY_VERIFY(length->hasFocus());
     }
 
     void NotificationsDiscardTheScheduleAndShowTheStepConcerned()
@@ -191,7 +191,7 @@ private slots:
         // Edits made by the window itself change nothing on screen.
         window.GoToStep(0);
         {
-            MainWindow::InternalChange guard(window);
+            const PageContext::InternalChange guard(window.Context());
             window.RedoAction()->trigger();
         }
         QCOMPARE(window.CurrentPanel(), 0);

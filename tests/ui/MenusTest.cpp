@@ -77,15 +77,15 @@ private slots:
         QCOMPARE(window.UndoAction()->text(), QStringLiteral("Can't Undo"));
         QVERIFY(!window.UndoAction()->isEnabled());
         window.GoToStep(1);
-        window.SchoolInfo().SchoolNameField->setText(QStringLiteral("Oak"));
+        window.SchoolInfo().mSchoolNameField->setText(QStringLiteral("Oak"));
         QVERIFY(window.UndoAction()->isEnabled());
 
         // The keys as a user presses them, away from any text field.
         window.GoToStep(2);
-        QTest::keyClick(window.Classes().ClassList, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(window.Classes().mClassList, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(school->Name, QStringLiteral("My School"));
         window.GoToStep(2);
-        QTest::keyClick(window.Classes().ClassList, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(window.Classes().mClassList, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(school->Name, QStringLiteral("Oak"));
     }
 
@@ -98,7 +98,7 @@ private slots:
         const MenuBar& menus = window.Menus();
         QVERIFY(AllEnabled(menus, kTextItems, false));
         window.GoToStep(1);
-        NiceEditField* name = window.SchoolInfo().SchoolNameField;
+        NiceEditField* name = window.SchoolInfo().mSchoolNameField;
         QTRY_VERIFY(name->hasFocus());
         QVERIFY(AllEnabled(menus, kTextItems, true));
 
@@ -119,10 +119,10 @@ private slots:
         Trigger(menus, "EditClear");
         QCOMPARE(name->text(), QStringLiteral("Oak"));
 
-        window.SchoolInfo().SchoolDayStart->setFocus();
+        window.SchoolInfo().mSchoolDayStart->setFocus();
         QTRY_VERIFY(AllEnabled(menus, kTextItems, false));
         window.GoToStep(2);
-        QTRY_VERIFY(window.Classes().ClassList->hasFocus());
+        QTRY_VERIFY(window.Classes().mClassList->hasFocus());
         QVERIFY(AllEnabled(menus, kTextItems, false));
     }
 

@@ -1,3 +1,5 @@
+#include "FakeClock.h"
+#include "TestSchools.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SchoolDocument.h"
@@ -10,6 +12,7 @@
 #include "ui/controls/AddRemoveButtons.h"
 #include "ui/controls/NiceEditField.h"
 #include "ui/controls/SegmentSlider.h"
+#include "ui/controls/TextChoiceBox.h"
 #include "ui/controls/TimeControl.h"
 
 #include <QAction>
@@ -20,34 +23,9 @@
 #include <QTest>
 
 using namespace belltide;
+using namespace belltide::test;
 
 namespace {
-
-struct FakeClock : MicrosecondClock {
-    double Microseconds() const override { return now; }
-    double now = 1e9;
-};
-
-std::shared_ptr<Classroom> AddClass(School& school, const char* grade, const char* teacher)
-{
-    auto classroom = std::make_shared<Classroom>();
-    classroom->Grade = QString::fromLatin1(grade);
-    classroom->Teacher = QString::fromLatin1(teacher);
-    classroom->DayStart = 480;
-    classroom->DayEnd = 900;
-    school.Classes.push_back(classroom);
-    return classroom;
-}
-
-std::shared_ptr<SpecialClass> AddSpecial(School& school, const char* title, const char* teacher)
-{
-    auto special = std::make_shared<SpecialClass>();
-    special->Title = QString::fromLatin1(title);
-    special->Teacher = QString::fromLatin1(teacher);
-    special->Duration = 45;
-    school.Specials.push_back(special);
-    return special;
-}
 
 QStringList Rows(const QListWidget* list)
 {
@@ -84,7 +62,7 @@ private slots:
     void init()
     {
         mSchool = std::make_shared<School>();
-        mClock.now += 10e6;
+        mClock.Advance(10e6);
     }
 
     void cleanup() { mWindow.reset(); }
@@ -93,10 +71,10 @@ private slots:
     {
         Open();
         mWindow->GoToStep(1);
-        QLineEdit* lunch = mWindow->SchoolInfo().SchoolLunchTime;
+        QLineEdit* lunch = mWindow->SchoolInfo().mSchoolLunchTime;
         lunch->selectAll();
         QTest::keyClick(lunch, Qt::Key_1);
-        mClock.now += 200'000;
+        mClock.Advance(200'000);
         QTest::keyClick(lunch, Qt::Key_2);
         QCOMPARE(mSchool->LunchTime, 12);
         QCOMPARE(mWindow->UndoManager().UndoActions.size(), std::size_t(1));
@@ -104,7 +82,7 @@ private slots:
         QCOMPARE(mSchool->LunchTime, 20);
         QCOMPARE(lunch->text(), QStringLiteral("20"));
 
-        QLineEdit* freeTime = mWindow->SchoolInfo().SchoolFreeTimeField;
+        QLineEdit* freeTime = mWindow->SchoolInfo().mSchoolFreeTimeField;
         freeTime->setText(QStringLiteral("25.9"));
         QCOMPARE(mSchool->InterruptFreeTime, 25);
         freeTime->setText(QStringLiteral("about 30"));
@@ -114,7 +92,7 @@ private slots:
     void TheTitleFollowsTheSchoolName()
     {
         Open();
-        NiceEditField* name = mWindow->SchoolInfo().SchoolNameField;
+        NiceEditField* name = mWindow->SchoolInfo().mSchoolNameField;
         name->setText(QStringLiteral("Oak Hill"));
         QCOMPARE(mWindow->windowTitle(), QStringLiteral("Belltide - Oak Hill"));
         name->setText(QStringLiteral("my SCHOOL"));
@@ -127,172 +105,172 @@ private slots:
         Open();
         mWindow->GoToStep(1);
         SchoolInfoPage& page = mWindow->SchoolInfo();
-        page.SchoolDayEnd->setFocus();
-        QTRY_VERIFY(page.SchoolDayEnd->hasFocus());
-        page.SchoolDayEnd->SetMinutesValue(7 * 60);
+        page.mSchoolDayEnd->setFocus();
+        QTRY_VERIFY(page.mSchoolDayEnd->hasFocus());
+        page.mSchoolDayEnd->SetMinutesValue(7 * 60);
         QCOMPARE(mSchool->DayEndAt, 420);
-        mClock.now += 2e6;
-        page.SchoolNameField->setFocus();
+        mClock.Advance(2e6);
+        page.mSchoolNameField->setFocus();
         QTRY_COMPARE(mSchool->DayEndAt, 480);
-        QCOMPARE(page.SchoolDayEnd->MinutesValue(), 480);
+        QCOMPARE(page.mSchoolDayEnd->MinutesValue(), 480);
         mWindow->UndoAction()->trigger();
         QCOMPARE(mSchool->DayEndAt, 420);
-        QCOMPARE(page.SchoolDayEnd->MinutesValue(), 420);
+        QCOMPARE(page.mSchoolDayEnd->MinutesValue(), 420);
     }
 
     void OnlyTheDayTimesResizeTheAvailabilitySliders()
     {
         Open();
-        SegmentSlider* monday = mWindow->Specials().Availability[0];
+        SegmentSlider* monday = mWindow->Specials().mAvailability[0];
         QCOMPARE(monday->Minimum(), 490);
         QCOMPARE(monday->Maximum(), 900);
         QCOMPARE(monday->NumberOfHatches(), 7);
-        mWindow->SchoolInfo().SchoolDayLunchStartAt->SetMinutesValue(600);
+        mWindow->SchoolInfo().mSchoolDayLunchStartAt->SetMinutesValue(600);
         QCOMPARE(monday->Minimum(), 490);
-        mWindow->SchoolInfo().SchoolDaySpecialStart->SetMinutesValue(540);
+        mWindow->SchoolInfo().mSchoolDaySpecialStart->SetMinutesValue(540);
         QCOMPARE(monday->Minimum(), 540);
         QCOMPARE(monday->NumberOfHatches(), 6);
     }
 
     void AddingAClassSelectsItForTyping()
     {
-        AddClass(*mSchool, "3rd", "Mr. Lopez");
+        AddClassTaughtBy(*mSchool, "3rd", "Mr. Lopez");
         Open();
         mWindow->GoToStep(2);
         ClassesPage& page = mWindow->Classes();
-        QVERIFY(!page.AddRemoveClass->RemoveEnabled());
-        page.AddRemoveClass->PushAdd();
+        QVERIFY(!page.mAddRemoveClass->RemoveEnabled());
+        page.mAddRemoveClass->PushAdd();
         QCOMPARE(
-            Rows(page.ClassList), QStringList({ QStringLiteral("1st: Mrs. Doe"), QStringLiteral("3rd: Mr. Lopez") }));
-        QCOMPARE(page.ClassList->selectedItems().first()->text(), QStringLiteral("1st: Mrs. Doe"));
-        QTRY_VERIFY(page.ClassTeacher->hasFocus());
-        QCOMPARE(page.ClassTeacher->selectedText(), QStringLiteral("Mrs. Doe"));
-        QCOMPARE(page.ClassDayEnd->MinutesValue(), 900);
-        QCOMPARE(Rows(mWindow->Attendance().SAClassList), Rows(page.ClassList));
+            Rows(page.mClassList), QStringList({ QStringLiteral("1st: Mrs. Doe"), QStringLiteral("3rd: Mr. Lopez") }));
+        QCOMPARE(page.mClassList->selectedItems().first()->text(), QStringLiteral("1st: Mrs. Doe"));
+        QTRY_VERIFY(page.mClassTeacher->hasFocus());
+        QCOMPARE(page.mClassTeacher->selectedText(), QStringLiteral("Mrs. Doe"));
+        QCOMPARE(page.mClassDayEnd->MinutesValue(), 900);
+        QCOMPARE(Rows(mWindow->Attendance().mSAClassList), Rows(page.mClassList));
 
         // Typing the teacher's name re-sorts the list as it goes.
-        QTest::keyClicks(page.ClassTeacher, QStringLiteral("Ms. Zhou"));
-        page.ClassGrade->setEditText(QString());
-        QTest::keyClicks(page.ClassGrade, QStringLiteral("4th"));
+        QTest::keyClicks(page.mClassTeacher, QStringLiteral("Ms. Zhou"));
+        page.mClassGrade->setEditText(QString());
+        QTest::keyClicks(page.mClassGrade, QStringLiteral("4th"));
         QCOMPARE(
-            Rows(page.ClassList), QStringList({ QStringLiteral("3rd: Mr. Lopez"), QStringLiteral("4th: Ms. Zhou") }));
-        QCOMPARE(page.ClassList->selectedItems().first()->text(), QStringLiteral("4th: Ms. Zhou"));
+            Rows(page.mClassList), QStringList({ QStringLiteral("3rd: Mr. Lopez"), QStringLiteral("4th: Ms. Zhou") }));
+        QCOMPARE(page.mClassList->selectedItems().first()->text(), QStringLiteral("4th: Ms. Zhou"));
         QCOMPARE(mSchool->Classes.front()->Teacher, QStringLiteral("Mr. Lopez"));
-        QCOMPARE(Rows(mWindow->Attendance().SAClassList), Rows(page.ClassList));
+        QCOMPARE(Rows(mWindow->Attendance().mSAClassList), Rows(page.mClassList));
     }
 
     void TheGradeListHoldsEachGradeInUseOnce()
     {
-        AddClass(*mSchool, "2nd", "A");
-        AddClass(*mSchool, "2nd", "B");
-        auto kinder = AddClass(*mSchool, "K", "C");
+        AddClassTaughtBy(*mSchool, "2nd", "A");
+        AddClassTaughtBy(*mSchool, "2nd", "B");
+        auto kinder = AddClassTaughtBy(*mSchool, "K", "C");
         Open();
         ClassesPage& page = mWindow->Classes();
-        page.ClassList->setCurrentRow(0);
-        QCOMPARE(page.ClassGrade->count(), 2);
-        QCOMPARE(page.ClassGrade->itemText(0), QStringLiteral("2nd"));
+        page.mClassList->setCurrentRow(0);
+        QCOMPARE(page.mClassGrade->count(), 2);
+        QCOMPARE(page.mClassGrade->itemText(0), QStringLiteral("2nd"));
         SelectRowAndRemove(page, kinder);
-        page.ClassList->setCurrentRow(0);
-        QCOMPARE(page.ClassGrade->count(), 1);
+        page.mClassList->setCurrentRow(0);
+        QCOMPARE(page.mClassGrade->count(), 1);
     }
 
     void RemovingTheSelectedClassClearsTheEditors()
     {
-        AddClass(*mSchool, "2nd", "A");
-        auto second = AddClass(*mSchool, "1st", "B");
+        AddClassTaughtBy(*mSchool, "2nd", "A");
+        auto second = AddClassTaughtBy(*mSchool, "1st", "B");
         Open();
         ClassesPage& page = mWindow->Classes();
         SelectRowAndRemove(page, second);
-        QVERIFY(page.ClassList->selectedItems().isEmpty());
-        QVERIFY(!page.ClassTeacher->isEnabled());
-        QVERIFY(page.ClassTeacher->text().isEmpty());
-        QVERIFY(page.ClassNumberOfStudents->text().isEmpty());
-        QVERIFY(!page.AddRemoveClass->RemoveEnabled());
+        QVERIFY(page.mClassList->selectedItems().isEmpty());
+        QVERIFY(!page.mClassTeacher->isEnabled());
+        QVERIFY(page.mClassTeacher->text().isEmpty());
+        QVERIFY(page.mClassNumberOfStudents->text().isEmpty());
+        QVERIFY(!page.mAddRemoveClass->RemoveEnabled());
         mWindow->UndoAction()->trigger();
-        QCOMPARE(Rows(page.ClassList), QStringList({ QStringLiteral("1st: B"), QStringLiteral("2nd: A") }));
+        QCOMPARE(Rows(page.mClassList), QStringList({ QStringLiteral("1st: B"), QStringLiteral("2nd: A") }));
         QCOMPARE(mSchool->Classes.front(), second); // the school's array follows the display order
         QVERIFY(SchoolDocument::ToBytes(*mSchool).indexOf("<Teacher>B</Teacher>")
             < SchoolDocument::ToBytes(*mSchool).indexOf("<Teacher>A</Teacher>"));
         mWindow->RedoAction()->trigger();
-        QCOMPARE(Rows(page.ClassList), QStringList({ QStringLiteral("2nd: A") }));
+        QCOMPARE(Rows(page.mClassList), QStringList({ QStringLiteral("2nd: A") }));
     }
 
     void PickingAGradeFromTheListIsOneEdit()
     {
-        auto first = AddClass(*mSchool, "K", "A");
-        AddClass(*mSchool, "2nd", "B");
+        auto first = AddClassTaughtBy(*mSchool, "K", "A");
+        AddClassTaughtBy(*mSchool, "2nd", "B");
         Open();
         mWindow->GoToStep(2);
         ClassesPage& page = mWindow->Classes();
-        page.ClassList->setCurrentRow(1); // "K: A" sorts after "2nd: B"
-        QCOMPARE(page.SelectedClass, first);
-        page.ClassGrade->setFocus();
-        QTest::keyClick(page.ClassGrade, Qt::Key_Up);
+        page.mClassList->setCurrentRow(1); // "K: A" sorts after "2nd: B"
+        QCOMPARE(page.mSelectedClass, first);
+        page.mClassGrade->setFocus();
+        QTest::keyClick(page.mClassGrade, Qt::Key_Up);
         QCOMPARE(first->Grade, QStringLiteral("2nd"));
         QCOMPARE(mWindow->UndoManager().UndoActions.size(), std::size_t(1));
         mWindow->GoToStep(0);
         mWindow->UndoAction()->trigger();
         QCOMPARE(first->Grade, QStringLiteral("K"));
         QCOMPARE(mWindow->CurrentPanel(), 2);
-        QCOMPARE(page.ClassGrade->currentText(), QStringLiteral("K"));
-        QTRY_VERIFY(page.ClassGrade->hasFocus());
+        QCOMPARE(page.mClassGrade->currentText(), QStringLiteral("K"));
+        QTRY_VERIFY(page.mClassGrade->hasFocus());
     }
 
     void UndoShowsThePageAndFieldConcerned()
     {
-        auto classroom = AddClass(*mSchool, "2nd", "A");
+        auto classroom = AddClassTaughtBy(*mSchool, "2nd", "A");
         Open();
         ClassesPage& page = mWindow->Classes();
         mWindow->GoToStep(2);
-        page.ClassList->setCurrentRow(0);
-        page.ClassNumberOfStudents->setText(QStringLiteral("24"));
+        page.mClassList->setCurrentRow(0);
+        page.mClassNumberOfStudents->setText(QStringLiteral("24"));
         QCOMPARE(classroom->NumberOfStudents, 24);
-        page.ClassList->clearSelection();
+        page.mClassList->clearSelection();
         mWindow->GoToStep(3);
         mWindow->UndoAction()->trigger();
         QCOMPARE(mWindow->CurrentPanel(), 2);
-        QCOMPARE(page.SelectedClass, classroom);
-        QCOMPARE(page.ClassNumberOfStudents->text(), QStringLiteral("0"));
-        QTRY_VERIFY(page.ClassNumberOfStudents->hasFocus());
+        QCOMPARE(page.mSelectedClass, classroom);
+        QCOMPARE(page.mClassNumberOfStudents->text(), QStringLiteral("0"));
+        QTRY_VERIFY(page.mClassNumberOfStudents->hasFocus());
     }
 
     void ANewSpecialAndItsLength()
     {
         Open();
         SpecialsPage& page = mWindow->Specials();
-        page.AddRemoveSpecial->PushAdd();
-        QCOMPARE(Rows(page.SpecialList), QStringList({ QStringLiteral("P.E.: Mrs. Smith") }));
-        QCOMPARE(page.SpecialDuration->text(), QStringLiteral("60"));
-        QVERIFY(page.Availability[2]->isEnabled());
-        page.SpecialDuration->setText(QStringLiteral("3"));
+        page.mAddRemoveSpecial->PushAdd();
+        QCOMPARE(Rows(page.mSpecialList), QStringList({ QStringLiteral("P.E.: Mrs. Smith") }));
+        QCOMPARE(page.mSpecialDuration->text(), QStringLiteral("60"));
+        QVERIFY(page.mAvailability[2]->isEnabled());
+        page.mSpecialDuration->setText(QStringLiteral("3"));
         QCOMPARE(mSchool->Specials[0]->Duration, 5);
-        QCOMPARE(page.SpecialDuration->text(), QStringLiteral("3"));
+        QCOMPARE(page.mSpecialDuration->text(), QStringLiteral("3"));
     }
 
     void SameSubjectTwoTeachersIsTwoRowsAndOneAttendanceRow()
     {
-        AddSpecial(*mSchool, "Art", "Ms. Rivera");
-        AddSpecial(*mSchool, "Art", "Mr. Kim");
-        AddSpecial(*mSchool, "Music", "Mr. Chen");
+        AddSpecialTaughtBy(*mSchool, "Art", "Ms. Rivera");
+        AddSpecialTaughtBy(*mSchool, "Art", "Mr. Kim");
+        AddSpecialTaughtBy(*mSchool, "Music", "Mr. Chen");
         Open();
-        QCOMPARE(Rows(mWindow->Specials().SpecialList),
+        QCOMPARE(Rows(mWindow->Specials().mSpecialList),
             QStringList({ QStringLiteral("Art: Mr. Kim"), QStringLiteral("Art: Ms. Rivera"),
                 QStringLiteral("Music: Mr. Chen") }));
-        AttendanceList* list = mWindow->Attendance().SASpecialList;
+        AttendanceList* list = mWindow->Attendance().mSASpecialList;
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->TitleOf(0), QStringLiteral("Art"));
     }
 
     void DraggingOnTuesdayIsOneUndoStepForTheWholeDay()
     {
-        auto special = AddSpecial(*mSchool, "Art", "Ms. Rivera");
+        auto special = AddSpecialTaughtBy(*mSchool, "Art", "Ms. Rivera");
         for (int slot = 40; slot < 84; ++slot)
             special->IsAvailable(1, slot, false);
         Open();
         mWindow->GoToStep(3);
         SpecialsPage& page = mWindow->Specials();
-        page.SpecialList->setCurrentRow(0);
-        SegmentSlider* tuesday = page.Availability[1];
+        page.mSpecialList->setCurrentRow(0);
+        SegmentSlider* tuesday = page.mAvailability[1];
         QCOMPARE(tuesday->SectionPoints, std::vector<int>({ 490, 680, 900 }));
 
         // Drag the tab at 11:20 back to 10:00 in the lower half: red from there on.
@@ -317,29 +295,66 @@ private slots:
         QCOMPARE(tuesday->SectionPoints, std::vector<int>({ 490, 680, 900 }));
     }
 
+    void TheAttendanceStepFollowsEditsMadeOnTheOtherSteps()
+    {
+        AddClassTaughtBy(*mSchool, "2nd", "B");
+        AddSpecialTaughtBy(*mSchool, "Music", "Mr. Chen");
+        Open();
+        AttendancePage& attendance = mWindow->Attendance();
+        const auto titles = [&] {
+            QStringList rows;
+            for (int row = 0; row < attendance.mSASpecialList->topLevelItemCount(); ++row)
+                rows << attendance.mSASpecialList->TitleOf(row);
+            return rows;
+        };
+
+        mWindow->GoToStep(3);
+        SpecialsPage& specials = mWindow->Specials();
+        specials.mAddRemoveSpecial->PushAdd();
+        QCOMPARE(titles(), QStringList({ QStringLiteral("Music"), QStringLiteral("P.E.") }));
+        specials.mSpecialClassTitle->lineEdit()->selectAll();
+        QTest::keyClicks(specials.mSpecialClassTitle, QStringLiteral("Art"));
+        QCOMPARE(titles(), QStringList({ QStringLiteral("Art"), QStringLiteral("Music") }));
+
+        mWindow->GoToStep(2);
+        ClassesPage& classes = mWindow->Classes();
+        classes.mAddRemoveClass->PushAdd();
+        QTest::keyClicks(classes.mClassTeacher, QStringLiteral("Ms. A"));
+        QCOMPARE(Rows(attendance.mSAClassList), Rows(classes.mClassList));
+        QCOMPARE(attendance.mSAClassList->selectedItems().first()->text(), QStringLiteral("1st: Ms. A"));
+
+        // Undone from the menu while another step shows: the rows follow too.
+        mWindow->GoToStep(4);
+        mWindow->UndoAction()->trigger();
+        mWindow->UndoAction()->trigger();
+        QCOMPARE(Rows(attendance.mSAClassList), QStringList({ QStringLiteral("2nd: B") }));
+        QVERIFY(attendance.mSAClassList->selectedItems().isEmpty());
+        QVERIFY(!attendance.mSASpecialList->isEnabled());
+    }
+
     void AttendanceButtonsChangeEverySelectedClassAtOnce()
     {
-        auto a = AddClass(*mSchool, "1st", "A");
-        auto b = AddClass(*mSchool, "1st", "B");
-        auto c = AddClass(*mSchool, "1st", "C");
-        AddSpecial(*mSchool, "Music", "Mr. Chen");
+        auto a = AddClassTaughtBy(*mSchool, "1st", "A");
+        auto b = AddClassTaughtBy(*mSchool, "1st", "B");
+        auto c = AddClassTaughtBy(*mSchool, "1st", "C");
+        AddSpecialTaughtBy(*mSchool, "Music", "Mr. Chen");
         a->AttendCount(QStringLiteral("Music"), 2);
         b->AttendCount(QStringLiteral("Music"), 3);
         Open();
         mWindow->GoToStep(4);
         AttendancePage& page = mWindow->Attendance();
-        AttendanceList* list = page.SASpecialList;
+        AttendanceList* list = page.mSASpecialList;
         QVERIFY(!list->isEnabled());
         const QString music = QStringLiteral("Music");
         const int y = list->visualItemRect(list->topLevelItem(0)).center().y();
         // Clicks a second apart: quicker ones would merge into one undo step.
         auto click = [&](bool plus) {
-            mClock.now += 1e6;
+            mClock.Advance(1e6);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(ButtonX(list, plus), y));
         };
 
-        page.SAClassList->item(0)->setSelected(true);
-        page.SAClassList->item(1)->setSelected(true);
+        page.mSAClassList->item(0)->setSelected(true);
+        page.mSAClassList->item(1)->setSelected(true);
         QVERIFY(list->isEnabled());
         QCOMPARE(page.SACountForSpecial(music), -1);
         click(true);
@@ -354,7 +369,7 @@ private slots:
         click(false);
         QCOMPARE(a->AttendCount(music), 0);
 
-        page.SAClassList->item(2)->setSelected(true);
+        page.mSAClassList->item(2)->setSelected(true);
         for (int i = 0; i < 7; ++i)
             click(true);
         QCOMPARE(c->AttendCount(music), 5);
@@ -377,12 +392,12 @@ private slots:
 private:
     void SelectRowAndRemove(ClassesPage& page, const std::shared_ptr<Classroom>& classroom)
     {
-        for (int row = 0; row < page.ClassList->count(); ++row) {
-            if (page.ClassList->item(row)->text().endsWith(classroom->Teacher))
-                page.ClassList->setCurrentRow(row);
+        for (int row = 0; row < page.mClassList->count(); ++row) {
+            if (page.mClassList->item(row)->text().endsWith(classroom->Teacher))
+                page.mClassList->setCurrentRow(row);
         }
-        QCOMPARE(page.SelectedClass, classroom);
-        page.AddRemoveClass->PushRemove();
+        QCOMPARE(page.mSelectedClass, classroom);
+        page.mAddRemoveClass->PushRemove();
     }
 };
 

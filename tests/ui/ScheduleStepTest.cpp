@@ -134,7 +134,7 @@ private slots:
         QSignalSpy ended(&page, &SchedulePage::GenerationEnded);
         mWindow->GoToStep(5);
         QVERIFY(page.IsGenerating());
-        QVERIFY(page.ScheduleGenerationPane->isVisible());
+        QVERIFY(page.mScheduleGenerationPane->isVisible());
 
         // Leaving stops it; its result is not kept.
         mWindow->GoToStep(2);
@@ -149,25 +149,25 @@ private slots:
         QVERIFY(page.IsGenerating());
         QTRY_VERIFY(mSchool->Schedule);
         QCOMPARE(ended.count(), 1);
-        QVERIFY(page.ScheduleContentPane->isVisible());
-        QCOMPARE(page.SchedulePreview->count(), 80 + 24);
+        QVERIFY(page.mScheduleContentPane->isVisible());
+        QCOMPARE(page.mSchedulePreview->count(), 80 + 24);
 
         QCOMPARE(mWindow->UndoManager().UndoText(), QStringLiteral("Undo New Schedule"));
-        QVERIFY(!page.Bar->isVisible());
+        QVERIFY(!page.mBar->isVisible());
 
         // An edit keeps what still fits: a new class only adds its lunches to
         // what is missing, and coming back starts nothing.
         const auto first = mSchool->Timetable;
         mWindow->GoToStep(2);
-        mWindow->Classes().AddRemoveClass->PushAdd();
+        mWindow->Classes().mAddRemoveClass->PushAdd();
         QVERIFY(mSchool->Timetable && mSchool->Schedule);
         QCOMPARE(mSchool->Timetable->Meetings.size(), first->Meetings.size());
         mWindow->GoToStep(5);
         QVERIFY(!page.IsGenerating());
-        QVERIFY(page.Bar->isVisible());
+        QVERIFY(page.mBar->isVisible());
         QCOMPARE(page.MissingMeetings(), 5);
-        QVERIFY2(page.BarText->text().startsWith(QStringLiteral("5 meetings are missing: Lunch for 1st: Mrs. Doe")),
-            qPrintable(page.BarText->text()));
+        QVERIFY2(page.mBarText->text().startsWith(QStringLiteral("5 meetings are missing: Lunch for 1st: Mrs. Doe")),
+            qPrintable(page.mBarText->text()));
 
         // Undo brings back the very schedule from before the edit.
         mWindow->UndoManager().Undo();
@@ -177,11 +177,11 @@ private slots:
         mWindow->GoToStep(5);
 
         // Complete keeps every meeting and places the missing ones.
-        QTest::mouseClick(page.BarComplete, Qt::LeftButton);
+        QTest::mouseClick(page.mBarComplete, Qt::LeftButton);
         QVERIFY(page.IsGenerating());
         QTRY_VERIFY(!page.IsGenerating());
         QCOMPARE(page.MissingMeetings(), 0);
-        QVERIFY(!page.Bar->isVisible());
+        QVERIFY(!page.mBar->isVisible());
         QCOMPARE(mSchool->Timetable->Meetings.size(), first->Meetings.size() + 5);
         for (const Meeting& kept : first->Meetings) {
             QVERIFY(std::any_of(mSchool->Timetable->Meetings.begin(), mSchool->Timetable->Meetings.end(),
@@ -192,7 +192,7 @@ private slots:
         // An edit of words alone keeps the schedule whole.
         const auto complete = mSchool->Timetable;
         mWindow->GoToStep(2);
-        QTest::keyClicks(mWindow->Classes().ClassTeacher, QStringLiteral("x"));
+        QTest::keyClicks(mWindow->Classes().mClassTeacher, QStringLiteral("x"));
         QVERIFY(mWindow->UndoManager().UndoText() == QStringLiteral("Undo Teacher Change"));
         QCOMPARE(mSchool->Timetable, complete);
 
@@ -200,7 +200,7 @@ private slots:
         mWindow->GoToStep(3);
         mWindow->GoToStep(5);
         QVERIFY(!page.IsGenerating());
-        QTest::mouseClick(page.NewScheduleButton, Qt::LeftButton);
+        QTest::mouseClick(page.mNewScheduleButton, Qt::LeftButton);
         QTRY_VERIFY(!page.IsGenerating());
         QVERIFY(mSchool->Timetable != complete);
         mWindow->UndoManager().Undo();
@@ -242,20 +242,20 @@ private slots:
         page.QuickAttempts = 0;
         mWindow->GoToStep(5);
         QTRY_VERIFY_WITH_TIMEOUT(page.IsSearchingThoroughly(), 30000);
-        QVERIFY(page.CancelSearch->isVisible());
-        QVERIFY(page.GenerationCaption->text() != QStringLiteral("Creating a schedule..."));
+        QVERIFY(page.mCancelSearch->isVisible());
+        QVERIFY(page.mGenerationCaption->text() != QStringLiteral("Creating a schedule..."));
 
         // Cancel (Escape): the quick search's failure, and New Schedule to try again.
-        QTest::keyClick(page.CancelSearch, Qt::Key_Escape);
+        QTest::keyClick(page.mCancelSearch, Qt::Key_Escape);
         QTRY_VERIFY(!page.IsGenerating());
         QVERIFY(!mSchool->Timetable);
         QCOMPARE(page.FailureText(), ScheduleGenerator::GenericFailureText());
-        QVERIFY(page.NewScheduleButton->isVisible());
-        QCOMPARE(page.GenerationCaption->text(), QStringLiteral("Creating a schedule..."));
+        QVERIFY(page.mNewScheduleButton->isVisible());
+        QCOMPARE(page.mGenerationCaption->text(), QStringLiteral("Creating a schedule..."));
 
         // An edit while it searches takes the user to the edit and stops the
         // search; back on the step, it starts over for the school as it is.
-        QTest::mouseClick(page.NewScheduleButton, Qt::LeftButton);
+        QTest::mouseClick(page.mNewScheduleButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(page.IsSearchingThoroughly(), 30000);
         mWindow->UndoManager().Add(
             std::make_shared<SchoolNameChange>(mSchool, QStringLiteral("Willow"), mWindow->Clock()));
@@ -304,7 +304,7 @@ private slots:
         Open(school);
         SchedulePage& page = mWindow->SchedulePage();
         page.RebuildPreviewList();
-        QCOMPARE(page.SchedulePreview->count(), 0);
+        QCOMPARE(page.mSchedulePreview->count(), 0);
         QVERIFY(!page.SelectedObject());
 
         auto add = [&](const char* grade, const char* teacher) {
@@ -322,17 +322,17 @@ private slots:
         school->Specials.push_back(art);
         page.RebuildPreviewList();
         QStringList labels;
-        for (int i = 0; i < page.SchedulePreview->count(); ++i)
-            labels << page.SchedulePreview->itemText(i);
+        for (int i = 0; i < page.mSchedulePreview->count(); ++i)
+            labels << page.mSchedulePreview->itemText(i);
         QCOMPARE(labels,
             QStringList({ QStringLiteral("1st: Cole"), QStringLiteral("2nd: Adams"), QStringLiteral("Art: Baker") }));
-        page.SchedulePreview->setCurrentIndex(2);
+        page.mSchedulePreview->setCurrentIndex(2);
         add("1st", "Able");
         page.RebuildPreviewList();
         QCOMPARE(page.SelectedObject().Special, art);
         school->Specials.clear();
         page.RebuildPreviewList();
-        QCOMPARE(page.SchedulePreview->currentIndex(), 0);
+        QCOMPARE(page.mSchedulePreview->currentIndex(), 0);
     }
 
     void PrintingBeforeASchedulePrintsWhenItIsReady()
@@ -355,7 +355,7 @@ private slots:
 
         // Meetings missing: the user is asked first; Complete, then the print.
         mWindow->GoToStep(2);
-        mWindow->Classes().AddRemoveClass->PushAdd();
+        mWindow->Classes().mAddRemoveClass->PushAdd();
         mPrint->whenMissing = PrintChoice::Complete;
         mWindow->FilePrint();
         QCOMPARE(mPrint->askedMissing, 5);

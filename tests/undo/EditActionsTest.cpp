@@ -15,7 +15,7 @@
 #include <memory>
 
 using namespace belltide;
-using namespace belltide::undotest;
+using namespace belltide::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -44,63 +44,67 @@ TEST(EditActions, EachFieldActionSetsUndoesAndNamesItselfAsListed)
     struct Case {
         std::shared_ptr<ActionBase> Action;
         std::function<QString()> Value;
-        QString After, Description, Notification;
+        QString After, Description;
+        belltide::Notification Name;
         ActionTag Tag;
     };
     const Case cases[] = {
         // Field numbers past the eight change nothing and have no texts.
-        { time(-1), Read(school->DayStartAt), u"480"_s, {}, {}, school },
-        { time(8), Read(school->DayStartAt), u"480"_s, {}, {}, school },
+        { time(-1), Read(school->DayStartAt), u"480"_s, {}, Notification::None, school },
+        { time(8), Read(school->DayStartAt), u"480"_s, {}, Notification::None, school },
         { std::make_shared<SchoolNameChange>(school, u"Elm"_s, k), Read(school->Name), u"Elm"_s, u"Rename School"_s,
-            u"SchoolNameChange"_s, school },
-        { time(0), Read(school->DayStartAt), u"4"_s, u"Change School Time"_s, u"SchoolTimeChange-DayStart"_s, school },
-        { time(1), Read(school->DayEndAt), u"4"_s, u"Change School Time"_s, u"SchoolTimeChange-DayEnd"_s, school },
+            Notification::SchoolNameChange, school },
+        { time(0), Read(school->DayStartAt), u"4"_s, u"Change School Time"_s, Notification::SchoolTimeChangeDayStart,
+            school },
+        { time(1), Read(school->DayEndAt), u"4"_s, u"Change School Time"_s, Notification::SchoolTimeChangeDayEnd,
+            school },
         { time(2), Read(school->SpecialStartAt), u"4"_s, u"Change Special Start Time"_s,
-            u"SchoolTimeChange-SpecialStart"_s, school },
-        { time(3), Read(school->LunchStartAt), u"4"_s, u"Change Lunch Time"_s, u"SchoolTimeChange-LunchStart"_s,
+            Notification::SchoolTimeChangeSpecialStart, school },
+        { time(3), Read(school->LunchStartAt), u"4"_s, u"Change Lunch Time"_s, Notification::SchoolTimeChangeLunchStart,
             school },
-        { time(4), Read(school->LunchEndAt), u"4"_s, u"Change Lunch Time"_s, u"SchoolTimeChange-LunchEnd"_s, school },
-        { time(5), Read(school->LunchRecessTime), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchRecess"_s,
+        { time(4), Read(school->LunchEndAt), u"4"_s, u"Change Lunch Time"_s, Notification::SchoolTimeChangeLunchEnd,
             school },
-        { time(6), Read(school->LunchMaxClasses), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchMax"_s,
-            school },
-        { time(7), Read(school->LunchTime), u"4"_s, u"Change Lunch Schedule"_s, u"SchoolTimeChange-LunchTime"_s,
+        { time(5), Read(school->LunchRecessTime), u"4"_s, u"Change Lunch Schedule"_s,
+            Notification::SchoolTimeChangeLunchRecess, school },
+        { time(6), Read(school->LunchMaxClasses), u"4"_s, u"Change Lunch Schedule"_s,
+            Notification::SchoolTimeChangeLunchMax, school },
+        { time(7), Read(school->LunchTime), u"4"_s, u"Change Lunch Schedule"_s, Notification::SchoolTimeChangeLunchTime,
             school },
         { std::make_shared<SchoolFreeTimeChange>(school, 50, k), Read(school->InterruptFreeTime), u"50"_s,
-            u"Interrupt-Free Change"_s, u"SchoolFreeTimeChange"_s, school },
+            u"Interrupt-Free Change"_s, Notification::SchoolFreeTimeChange, school },
         { std::make_shared<ClassTeacherChange>(cls, u"Ray"_s, k), Read(cls->Teacher), u"Ray"_s, u"Teacher Change"_s,
-            u"ClassTeacherChange"_s, cls },
+            Notification::ClassTeacherChange, cls },
         { std::make_shared<ClassGradeChange>(cls, u"2nd"_s, k), Read(cls->Grade), u"2nd"_s, u"Grade Change"_s,
-            u"ClassGradeChange"_s, cls },
+            Notification::ClassGradeChange, cls },
         { std::make_shared<ClassTimeChange>(cls, true, 500, k), Read(cls->DayStart), u"500"_s, u"Change Class Time"_s,
-            u"ClassTimeChange-DayStart"_s, cls },
+            Notification::ClassTimeChangeDayStart, cls },
         { std::make_shared<ClassTimeChange>(cls, false, 800, k), Read(cls->DayEnd), u"800"_s, u"Change Class Time"_s,
-            u"ClassTimeChange-DayEnd"_s, cls },
+            Notification::ClassTimeChangeDayEnd, cls },
         { std::make_shared<ClassNumberOfStudentsChange>(cls, 24, k), Read(cls->NumberOfStudents), u"24"_s,
-            u"Number of Students Change"_s, u"ClassNumberOfStudentsChange"_s, cls },
+            u"Number of Students Change"_s, Notification::ClassNumberOfStudentsChange, cls },
         { std::make_shared<SpecialTitleChange>(special, u"Art"_s, k), Read(special->Title), u"Art"_s,
-            u"Specal Title Change"_s, u"SpecialTitleChange"_s, special },
+            u"Specal Title Change"_s, Notification::SpecialTitleChange, special },
         { std::make_shared<SpecialTeacherChange>(special, u"Oak"_s, k), Read(special->Teacher), u"Oak"_s,
-            u"Specal Teacher Change"_s, u"SpecialTeacherChange"_s, special },
+            u"Specal Teacher Change"_s, Notification::SpecialTeacherChange, special },
         { std::make_shared<SpecialMaxStudentsChange>(special, 30, k), Read(special->MaxStudents), u"30"_s,
-            u"Number of Students Change"_s, u"SpecialMaxStudentsChange"_s, special },
+            u"Number of Students Change"_s, Notification::SpecialMaxStudentsChange, special },
         { std::make_shared<SpecialDurationChange>(special, 45, k), Read(special->Duration), u"45"_s,
-            u"Duration Change"_s, u"SpecialDurationChange"_s, special },
+            u"Duration Change"_s, Notification::SpecialDurationChange, special },
         { std::make_shared<SpecialOverlapChange>(special, 5, k), Read(special->OverlapTime), u"5"_s,
-            u"Overlap Change"_s, u"SpecialOverlapChange"_s, special },
+            u"Overlap Change"_s, Notification::SpecialOverlapChange, special },
         { std::make_shared<SpecialAttendenceChange>(cls, u"Art"_s, 2, k), art, u"2"_s, u"Attendence Change"_s,
-            u"SpecialAttendenceChange"_s, cls },
+            Notification::SpecialAttendenceChange, cls },
         { std::make_shared<SpecialAvailabilityChange>(special, 4, 0, false), available, u"-"_s,
-            u"Availability Change"_s, u"SpecialAvailabilityChange"_s, special },
+            u"Availability Change"_s, Notification::SpecialAvailabilityChange, special },
         // Each removal takes out what the add before it left in the list.
-        { std::make_shared<AddClassChange>(school, cls, k), classes, u"1"_s, u"Add Class"_s, u"ClassListChange"_s,
-            cls },
-        { std::make_shared<RemoveClassChange>(school, cls, k), classes, u"0"_s, u"Remove Class"_s, u"ClassListChange"_s,
-            cls },
+        { std::make_shared<AddClassChange>(school, cls, k), classes, u"1"_s, u"Add Class"_s,
+            Notification::ClassListChange, cls },
+        { std::make_shared<RemoveClassChange>(school, cls, k), classes, u"0"_s, u"Remove Class"_s,
+            Notification::ClassListChange, cls },
         { std::make_shared<AddSpecialChange>(school, special, k), specials, u"1"_s, u"Add Special Class"_s,
-            u"SpecialListChange"_s, special },
+            Notification::SpecialListChange, special },
         { std::make_shared<RemoveSpecialChange>(school, special, k), specials, u"0"_s, u"Remove Special Class"_s,
-            u"SpecialListChange"_s, special },
+            Notification::SpecialListChange, special },
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
@@ -117,8 +121,8 @@ TEST(EditActions, EachFieldActionSetsUndoesAndNamesItselfAsListed)
         manager.Redo();
         EXPECT_EQ(c.Value(), c.After);
         ASSERT_EQ(listener.Received.size(), 3u);
-        for (const Notification& n : listener.Received) {
-            EXPECT_EQ(n.Name, c.Notification);
+        for (const Heard& n : listener.Received) {
+            EXPECT_EQ(n.Name, c.Name);
             EXPECT_EQ(n.Tag, c.Tag);
         }
     }

@@ -14,7 +14,7 @@
 #include <memory>
 
 using namespace belltide;
-using namespace belltide::undotest;
+using namespace belltide::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -22,20 +22,22 @@ namespace {
 // Writes what it does into a shared log, to check the order of a chain.
 class LoggingAction final : public ActionBase {
 public:
-    LoggingAction(QStringList& log, QString label)
+    LoggingAction(QStringList& log, QString label, Notification name)
         : mLog(log)
         , mLabel(std::move(label))
+        , mName(name)
     {
     }
 
 protected:
     void Execute() override { mLog.append(u"do "_s + mLabel); }
     void Unexecute() override { mLog.append(u"undo "_s + mLabel); }
-    QString GetNotificationName() const override { return mLabel; }
+    Notification GetNotificationName() const override { return mName; }
 
 private:
     QStringList& mLog;
     QString mLabel;
+    Notification mName;
 };
 
 class UndoManagerTest : public ::testing::Test {
@@ -106,9 +108,9 @@ TEST_F(UndoManagerTest, ChainIsOneStepDoneFrontToBackUndoneBackToFront)
     RecordingListener listener;
     mManager.Listeners.push_back(&listener);
     QStringList log;
-    auto chain = std::make_shared<LoggingAction>(log, u"1"_s);
-    chain->NextAction = std::make_shared<LoggingAction>(log, u"2"_s);
-    chain->NextAction->NextAction = std::make_shared<LoggingAction>(log, u"3"_s);
+    auto chain = std::make_shared<LoggingAction>(log, u"1"_s, Notification::ClassListChange);
+    chain->NextAction = std::make_shared<LoggingAction>(log, u"2"_s, Notification::SpecialListChange);
+    chain->NextAction->NextAction = std::make_shared<LoggingAction>(log, u"3"_s, Notification::SchoolNameChange);
 
     mManager.Add(chain);
     mManager.Undo();
@@ -116,8 +118,8 @@ TEST_F(UndoManagerTest, ChainIsOneStepDoneFrontToBackUndoneBackToFront)
 
     EXPECT_EQ(log.join(u','), u"do 1,do 2,do 3,undo 3,undo 2,undo 1,do 1,do 2,do 3"_s);
     ASSERT_EQ(listener.Received.size(), 3u);
-    for (const Notification& n : listener.Received)
-        EXPECT_EQ(n.Name, u"1"_s);
+    for (const Heard& n : listener.Received)
+        EXPECT_EQ(n.Name, Notification::ClassListChange);
 }
 
 } // namespace

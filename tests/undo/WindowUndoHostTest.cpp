@@ -10,7 +10,7 @@
 #include <memory>
 
 using namespace belltide;
-using namespace belltide::undotest;
+using namespace belltide::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -26,13 +26,13 @@ public:
         UndoManager().Add(std::make_shared<SchoolNameChange>(school, u"Elm"_s, Clock()));
     }
 
-    std::vector<Notification> Received;
+    std::vector<Heard> Received;
     std::vector<bool> DirtySeenByHook;
     int MenuEvents = 0;
     int MenuRefreshes = 0;
 
 protected:
-    void NotificationReceived(const QString& name, const ActionTag& tag) override
+    void NotificationReceived(Notification name, const ActionTag& tag) override
     {
         Received.push_back({ name, tag });
         DirtySeenByHook.push_back(Dirty());
@@ -60,7 +60,7 @@ TEST(WindowUndoHost, ListensToItsOwnManagerAndKeepsTheDirtyFlagAfterTheHook)
     EXPECT_FALSE(window.Dirty());
 
     EXPECT_EQ(window.DirtySeenByHook, (std::vector { false, false, true }));
-    EXPECT_EQ(window.Received.front().Name, u"SchoolNameChange"_s);
+    EXPECT_EQ(window.Received.front().Name, Notification::SchoolNameChange);
     EXPECT_TRUE(window.Received.front().Tag.Is(school));
     EXPECT_EQ(window.MenuRefreshes, 2) << "undo and redo ask for a refresh, adding does not";
 }

@@ -405,7 +405,7 @@ void SegmentSlider::Paint(QPainter& painter) const
             // Each row up is a little darker, which gives the bar its relief.
             for (int y = middle + 3; y >= middle - 3; --y) {
                 painter.fillRect(QRect(left, y, std::max(right - left, 0), 1), row);
-                row = QColor::fromHsvF(row.hsvHueF(), row.hsvSaturationF(), row.valueF() * 0.9);
+                row = QColor::fromHsvF(row.hsvHueF(), row.hsvSaturationF(), float(row.valueF() * 0.9));
             }
         }
     }

@@ -10,7 +10,7 @@
 #include <memory>
 #include <utility>
 
-namespace belltide::testing {
+namespace belltide::test {
 
 // A new school: 8:00-15:00, specials from 8:10, lunch 11:00-13:00 with 3 seats,
 // 20 minutes of lunch and 20 of recess; no classes, no specials.
@@ -18,6 +18,12 @@ std::shared_ptr<School> EmptySchool();
 
 std::shared_ptr<SpecialClass> AddSpecial(
     School& school, const QString& title, std::int32_t duration, std::int32_t overlap = 0);
+
+// A class as the window's tests type it in: 8:00-15:00, no attendance.
+std::shared_ptr<Classroom> AddClassTaughtBy(School& school, const char* grade, const char* teacher);
+
+// A 45-minute special as the window's tests type it in, available all week.
+std::shared_ptr<SpecialClass> AddSpecialTaughtBy(School& school, const char* title, const char* teacher);
 
 // A full-day class attending the given specials.
 std::shared_ptr<Classroom> AddClass(
@@ -34,4 +40,4 @@ std::shared_ptr<School> ElementarySchool(std::int32_t perGrade);
 // four times, specials away for part of a day and a late special start.
 std::shared_ptr<School> MixedDaysSchool();
 
-} // namespace belltide::testing
+} // namespace belltide::test

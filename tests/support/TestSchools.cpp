@@ -1,6 +1,6 @@
 #include "TestSchools.h"
 
-namespace belltide::testing {
+namespace belltide::test {
 
 std::shared_ptr<School> EmptySchool()
 {
@@ -15,6 +15,27 @@ std::shared_ptr<SpecialClass> AddSpecial(
     special->Teacher = QStringLiteral("Ms. ") + title;
     special->Duration = duration;
     special->OverlapTime = overlap;
+    school.Specials.push_back(special);
+    return special;
+}
+
+std::shared_ptr<Classroom> AddClassTaughtBy(School& school, const char* grade, const char* teacher)
+{
+    auto classroom = std::make_shared<Classroom>();
+    classroom->Grade = QString::fromLatin1(grade);
+    classroom->Teacher = QString::fromLatin1(teacher);
+    classroom->DayStart = 480;
+    classroom->DayEnd = 900;
+    school.Classes.push_back(classroom);
+    return classroom;
+}
+
+std::shared_ptr<SpecialClass> AddSpecialTaughtBy(School& school, const char* title, const char* teacher)
+{
+    auto special = std::make_shared<SpecialClass>();
+    special->Title = QString::fromLatin1(title);
+    special->Teacher = QString::fromLatin1(teacher);
+    special->Duration = 45;
     school.Specials.push_back(special);
     return special;
 }
@@ -74,4 +95,4 @@ std::shared_ptr<School> MixedDaysSchool()
     return school;
 }
 
-} // namespace belltide::testing
+} // namespace belltide::test
