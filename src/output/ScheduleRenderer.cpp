@@ -120,7 +120,7 @@ QString Abbreviated(const Graphics& g, const QString& text, int width)
     if (g.StringWidth(text) < width)
         return text;
     for (qsizetype keep = text.trimmed().size() - 1; keep >= 1; --keep) {
-        const QString shorter = text.left(keep).trimmed() + u'.';
+        QString shorter = text.left(keep).trimmed() + u'.';
         if (g.StringWidth(shorter) < width)
             return shorter;
     }
