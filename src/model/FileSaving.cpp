@@ -125,7 +125,7 @@ void CopyMode(int descriptor, const QByteArray& target)
     ::fchmod(descriptor, mode);
 }
 
-// Reading and writing at an offset, whatever the system hands back at once.
+// However many reads it takes.
 bool ReadWhole(int descriptor, QByteArray& content)
 {
     content.clear();
@@ -142,12 +142,14 @@ bool ReadWhole(int descriptor, QByteArray& content)
     }
 }
 
+// Makes the open file hold exactly content, on the disk.
 bool WriteAt(int descriptor, const QByteArray& content)
 {
     return ::lseek(descriptor, 0, SEEK_SET) == 0 && WriteAll(descriptor, content.constData(), content.size())
         && ::ftruncate(descriptor, off_t(content.size())) == 0 && ::fsync(descriptor) == 0;
 }
 
+// Closes the file when it goes.
 class Descriptor {
 public:
     explicit Descriptor(int descriptor)
