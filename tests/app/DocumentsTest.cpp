@@ -336,27 +336,6 @@ private slots:
             QStringLiteral("The schedule saved with this school was left out because")));
     }
 
-    // A shared folder the office may not change, holding a school it may.
-    void ASaveInAReadOnlyFolderWritesAWritableFileWhereItIs()
-    {
-        const QString folder = Path(QStringLiteral("shared"));
-        QVERIFY(QDir().mkpath(folder));
-        const QString file = folder + QStringLiteral("/Alder.psc");
-        QVERIFY(QFile::rename(WriteSchool(QStringLiteral("Alder")), file));
-        QVERIFY(QFile::setPermissions(file, QFile::permissions(file) | QFile::WriteOther));
-        Run run(Config());
-        MainWindow* window = run.app.OpenDoc(file);
-        Edit(window, QStringLiteral("Oak"));
-        bool saved = false;
-        {
-            ReadOnlyFolder readOnly(folder);
-            saved = window->Document()->PerformSave();
-        }
-        QVERIFY2(saved, qPrintable(run.Dialogs->Errors.join(u'\n')));
-        QVERIFY(!window->Dirty());
-        QCOMPARE(SchoolDocument::Read(file).Value()->Name, QStringLiteral("Oak"));
-    }
-
     // A save that runs out of room says so in one sentence, leaves the file as
     // it was, and keeps the window dirty so that closing still asks.
     void ASaveThatRunsOutOfRoomSaysWhyAndKeepsEverything()

@@ -182,20 +182,6 @@ TEST(FileSaving, AWritableFileInAReadOnlyFolderIsWrittenInPlace)
     EXPECT_NE(FileNumber(office.File), before);
 }
 
-// The file itself is read-only too: nothing to fall back on.
-TEST(FileSaving, AReadOnlyFileInAReadOnlyFolderIsLeftAlone)
-{
-    WritableFileInReadOnlyFolder office;
-    ASSERT_TRUE(QFile::setPermissions(office.File, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    Status saved = Status::Ok({});
-    {
-        ReadOnlyFolder readOnly(office.Folder);
-        saved = FileSaving::WriteWhole(office.File, "new content");
-    }
-    EXPECT_EQ(saved.Error(), QStringLiteral("the folder is read-only"));
-    EXPECT_EQ(ReadAll(office.File), office.Old);
-}
-
 // Writing in place fails: the file keeps its old content, and the message says
 // where a copy of it is.
 TEST(FileSaving, AFailedWriteInPlaceKeepsTheOldContentAndSaysWhere)
