@@ -56,7 +56,7 @@ report() { # program
 }
 installed=$(report "$tree/usr/bin/belltide") || fail "the installed window program did not start: $(cat "$work/stderr.log")"
 built=$(report "$build/bin/belltide")
-[ "$(wc -l <<<"$installed")" -eq 7 ] && [ "$installed" = "$built" ] \
+[ "$(wc -l <<<"$installed")" -eq 14 ] && [ "$installed" = "$built" ] \
   || fail "the installed program's pictures differ from the build's: $installed"
 
 if [ "$failures" -gt 0 ]; then

@@ -8,6 +8,7 @@
 #include "app/App.h"
 #include "app/ContainerPictures.h"
 #include "app/FileRegistry.h"
+#include "app/LocalSocketRunningCopy.h"
 #include "app/MessageBoxErrorPresenter.h"
 #include "app/QtDocumentDialogs.h"
 #include "runtime/EntryPointTable.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
 #include <QProcessEnvironment>
@@ -39,7 +41,8 @@ constexpr const char* kHelp = "Usage: belltide [FILE.psc]...\n"
                               "class's lunch and recess, and prints it.\n"
                               "\n"
                               "Opens each school document given in a window of its own; given none, opens the\n"
-                              "school used last, or a new one.\n"
+                              "school used last, or a new one. When Belltide is already running, the documents\n"
+                              "open in its windows instead.\n"
                               "\n"
                               "Options:\n"
                               "  -h, --help       print this help and exit\n"
@@ -79,6 +82,20 @@ int RuntimeMain(LoadedApplication* loaded)
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setDesktopFileName(QStringLiteral("belltide"));
     QApplication::setApplicationVersion(AppVersion::Current().DisplayText());
+
+    // A later start hands its documents to the copy already running and ends,
+    // so that no two copies keep settings of their own. A copy that only
+    // reports on its pictures keeps to itself.
+    QStringList documents;
+    for (const QString& document : QApplication::arguments().mid(1))
+        documents << QFileInfo(document).absoluteFilePath();
+    std::unique_ptr<LocalSocketRunningCopy> running;
+    if (!qEnvironmentVariableIsSet("BELLTIDE_STARTUP_REPORT")) {
+        running
+            = std::make_unique<LocalSocketRunningCopy>(LocalSocketRunningCopy::NameFor(FileRegistry::DefaultFolder()));
+        if (running->Begin(documents) == RunningCopy::Start::HandedOver)
+            return 0;
+    }
     Resources::SetCarriedPictures(
         [pictures = ContainerPictures(loaded->Resources())](const QString& name) { return pictures.Get(name); });
     const QImage application = Resources::GetIcon(QStringLiteral("Application"));
@@ -88,10 +105,15 @@ int RuntimeMain(LoadedApplication* loaded)
     QApplication::setWindowIcon(windowIcon);
 
     App app(std::make_unique<FileRegistry>(FileRegistry::DefaultFolder()), std::make_unique<QtDocumentDialogs>());
-    app.Launch(QApplication::arguments().mid(1));
+    app.Launch(documents);
+    if (running)
+        running->SetReceiver([&app](const QStringList& handed) { app.DocumentsFromLaterStart(handed); });
     if (qEnvironmentVariableIsSet("BELLTIDE_STARTUP_REPORT"))
         QTimer::singleShot(0, qApp, &ReportPicturesAndQuit);
     const int status = QApplication::exec();
+    // A start from now on runs as the next copy rather than handing its
+    // documents to one that is going.
+    running.reset();
     app.Close();
     return status;
 }

@@ -101,6 +101,23 @@ void App::Launch(const QStringList& documents)
         NewDoc();
 }
 
+void App::DocumentsFromLaterStart(const QStringList& documents)
+{
+    IsLaunching = false;
+    MainWindow* shown = nullptr;
+    for (const QString& document : documents) {
+        if (MainWindow* window = OpenDoc(document))
+            shown = window;
+    }
+    if (documents.isEmpty())
+        shown = NewDoc();
+    // Asked for from a shell or file manager, so the window comes forward.
+    if (shown) {
+        shown->raise();
+        shown->activateWindow();
+    }
+}
+
 MainWindow* App::NewDoc()
 {
     return ShowWindow(QString(), std::make_shared<School>());

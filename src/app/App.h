@@ -54,6 +54,10 @@ public:
     // schedule or a new school. A run never starts without a window, so a
     // document that could not be opened leaves a new school on screen.
     void Launch(const QStringList& documents);
+    // Documents from a later start of the program, which handed them over and
+    // ended: each opens in a window of its own, in front; a start without any
+    // asks for a new school.
+    void DocumentsFromLaterStart(const QStringList& documents);
 
     MainWindow* NewDoc();
     // Brings forward the window that has `file` already; otherwise reads it. On

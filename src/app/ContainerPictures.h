@@ -9,13 +9,14 @@ namespace belltide {
 
 class ResourceRegistry;
 
-// The step pictures and Belo as a packed program carries them: complete
+// Every picture the window shows, as a packed program carries them: complete
 // Windows bitmap files, resources of type "BMP " whose id is the picture's
 // place in kNames. The build packs them in this order.
 class ContainerPictures {
 public:
-    static constexpr std::array<const char*, 7> kNames
-        = { "Home", "School Info", "Class Info", "Special Class", "Special Class Attendance", "Schedule", "Belo" };
+    static constexpr std::array<const char*, 14> kNames
+        = { "Home", "School Info", "Class Info", "Special Class", "Special Class Attendance", "Schedule", "Belo", "Add",
+              "Add Disabled", "Add Pressed", "Remove", "Remove Disabled", "Remove Pressed", "Application" };
 
     // The registry must outlive every request.
     explicit ContainerPictures(const ResourceRegistry& registry)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Result.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -7,19 +9,28 @@
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 
 namespace belltide {
 
 // One HTTP/1.0 GET written by hand: the request line and three headers. The
-// answer is read until its announced length or until the server closes; a
-// silence longer than the idle time-out gives up. The status is not looked
-// at: the body is all that is kept, and nothing when the request failed.
+// answer is read until its announced length or until the server closes. It
+// gives up after a silence longer than the idle time-out, when the whole
+// answer takes longer than the total time-out, and when the answer grows past
+// its size limit, so that no server can keep the program waiting or fill its
+// memory.
 class HttpGetRequest : public QObject {
     Q_OBJECT
 
 public:
-    HttpGetRequest(
-        QString host, quint16 port, QString path, std::chrono::milliseconds idleTimeOut, QObject* parent = nullptr);
+    struct Limits {
+        std::chrono::milliseconds IdleTimeOut { 30000 };
+        std::chrono::milliseconds TotalTimeOut { 60000 };
+        // Headers and body together.
+        qsizetype LargestAnswer = 8 * 1024;
+    };
+
+    HttpGetRequest(QString host, quint16 port, QString path, Limits limits, QObject* parent = nullptr);
 
     static QByteArray RequestBytes(const QString& host, const QString& path);
     // The body of a complete answer: what follows the blank line after the
@@ -28,12 +39,13 @@ public:
 
     void Start();
     bool IsFinished() const { return mFinished; }
-    // Empty when the request failed or timed out.
-    const QByteArray& Body() const { return mBody; }
+    // The body of an answer with a successful status, else why there is none,
+    // in words that follow "because": "the server refused the connection".
+    Result<QByteArray> Answer() const;
 
     // Start() and wait for the end. The wait keeps the windows painted but
     // takes no user input, so the program answers nothing else meanwhile.
-    QByteArray Fetch();
+    Result<QByteArray> Fetch();
 
 signals:
     void Finished();
@@ -42,16 +54,21 @@ private:
     void Socket_Connected();
     void Socket_ReadyRead();
     void Socket_ErrorOccurred(QAbstractSocket::SocketError error);
-    void IdleTimer_Action();
-    void Finish(bool answered);
+    void Succeed();
+    void Fail(const QString& reason);
+    // Why a complete answer, or what has come of one, is no good; nothing when it is.
+    std::optional<QString> Refusal(bool complete) const;
 
     QString mHost;
     quint16 mPort;
     QString mPath;
+    Limits mLimits;
     QTcpSocket mSocket;
     QTimer mIdleTimer;
+    QTimer mTotalTimer;
     QByteArray mReceived;
     QByteArray mBody;
+    QString mFailure;
     bool mFinished = false;
 };
 

@@ -154,6 +154,8 @@ void Preferences::Load()
 {
     Data = QVariantMap();
     mDirty = false;
+    mAssigned.clear();
+    mDefaulted.clear();
     const std::shared_ptr<RegistryKey> root = mRegistry.Open(Root());
     const QStringList path { QStringLiteral("Software"), CompanyName, ApplicationName };
     const std::shared_ptr<RegistryKey> application = root->Subkey(path.join(u'\\'));
@@ -167,16 +169,52 @@ void Preferences::Load()
 Status Preferences::Save()
 {
     const std::shared_ptr<RegistryKey> root = mRegistry.Open(Root());
-    const QStringList path { QStringLiteral("Software"), CompanyName, ApplicationName };
-    auto application = root->AddSubkey(path.join(u'\\'));
+    const QString path = QStringList { QStringLiteral("Software"), CompanyName, ApplicationName }.join(u'\\');
+    // The store as it is now: another running copy may have saved since this
+    // one loaded, and what it set is newer than what this one read.
+    QVariantMap stored;
+    if (const std::shared_ptr<RegistryKey> existing = root->Subkey(path)) {
+        const QVariant value = ReadKey(*existing);
+        if (IsDictionary(value))
+            stored = value.toMap();
+    }
+    const QVariantMap merged = MergedWith(stored);
+    auto application = root->AddSubkey(path);
     if (!application)
         return Status::Fail(application.Error());
-    if (Status written = WriteKey(*application.Value(), Data.value_or(QVariantMap())); !written)
+    if (Status written = WriteKey(*application.Value(), merged); !written)
         return written;
     if (Status flushed = root->Flush(); !flushed)
         return flushed;
+    Data = merged;
+    mAssigned.clear();
+    mDefaulted.clear();
     mDirty = false;
     return Status::Ok({});
+}
+
+QVariantMap Preferences::MergedWith(const QVariantMap& stored) const
+{
+    QVariantMap merged = stored;
+    const QVariantMap own = Data.value_or(QVariantMap());
+    const auto put = [&](const QString& key, bool overwrite) {
+        const auto value = own.constFind(key);
+        if (value == own.constEnd())
+            return;
+        const auto existing = FindKey(merged, key);
+        if (existing != merged.constEnd()) {
+            if (!overwrite)
+                return;
+            const QString spelledThere = existing.key();
+            merged.remove(spelledThere);
+        }
+        merged.insert(key, value.value());
+    };
+    for (const QString& key : mAssigned)
+        put(key, true);
+    for (const QString& key : mDefaulted)
+        put(key, false);
+    return merged;
 }
 
 Status Preferences::SaveIfNeeded()
@@ -192,6 +230,7 @@ QVariant Preferences::Value(const QString& key, const QVariant& defaultValue)
     if (found != Data->constEnd())
         return found.value();
     Data->insert(key, defaultValue);
+    mDefaulted.insert(key);
     return defaultValue;
 }
 
@@ -200,7 +239,9 @@ void Preferences::SetValue(const QString& key, const QVariant& value)
     if (!Data)
         Data = QVariantMap();
     auto found = FindKey(*Data, key);
-    Data->insert(found != Data->constEnd() ? found.key() : key, value);
+    const QString spelled = found != Data->constEnd() ? found.key() : key;
+    Data->insert(spelled, value);
+    mAssigned.insert(spelled);
     mDirty = true;
 }
 

@@ -3,6 +3,7 @@
 #include "Registry.h"
 #include "model/Result.h"
 
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -31,7 +32,10 @@ public:
     // A missing or unreadable store gives empty settings.
     void Load();
     // Adds and overwrites values but deletes none; nested dictionaries and
-    // arrays are replaced whole.
+    // arrays are replaced whole. Only the values set here since the last load
+    // or save are written, and defaults only where the store has no value, so
+    // that another running copy's newer settings survive; afterwards Data
+    // holds those newer settings too.
     Status Save();
     Status SaveIfNeeded();
 
@@ -49,9 +53,13 @@ public:
 
 private:
     RegistryRoot Root() const;
+    QVariantMap MergedWith(const QVariantMap& stored) const;
 
     Registry& mRegistry;
     bool mDirty = false;
+    // Keys as Data spells them: assigned here, and given a default when read.
+    QSet<QString> mAssigned;
+    QSet<QString> mDefaulted;
 };
 
 } // namespace belltide

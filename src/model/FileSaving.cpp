@@ -2,13 +2,16 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #ifdef _WIN32
 #include <QSaveFile>
 #else
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -122,6 +125,115 @@ void CopyMode(int descriptor, const QByteArray& target)
     ::fchmod(descriptor, mode);
 }
 
+// However many reads it takes.
+bool ReadWhole(int descriptor, QByteArray& content)
+{
+    content.clear();
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        content.append(buffer, got);
+    }
+}
+
+// Makes the open file hold exactly content, on the disk.
+bool WriteAt(int descriptor, const QByteArray& content)
+{
+    return ::lseek(descriptor, 0, SEEK_SET) == 0 && WriteAll(descriptor, content.constData(), content.size())
+        && ::ftruncate(descriptor, off_t(content.size())) == 0 && ::fsync(descriptor) == 0;
+}
+
+// Closes the file when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor)
+        : mDescriptor(descriptor)
+    {
+    }
+    ~Descriptor()
+    {
+        if (mDescriptor >= 0)
+            ::close(mDescriptor);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return mDescriptor; }
+
+private:
+    int mDescriptor;
+};
+
+// A copy of a file's content in the user's cache folder, else the temporary
+// folder, named after the file and private to the user; nothing when neither
+// takes it.
+std::optional<QString> KeepCopy(const QFileInfo& file, const QByteArray& content)
+{
+    const QString suffix = file.suffix().isEmpty() ? QString() : QStringLiteral(".") + file.suffix();
+    for (const QString& folder :
+        { QStandardPaths::writableLocation(QStandardPaths::CacheLocation), QDir::tempPath() }) {
+        if (folder.isEmpty() || !QDir().mkpath(folder))
+            continue;
+        QByteArray name = QFile::encodeName(
+            QDir(folder).filePath(file.completeBaseName() + QStringLiteral(" (before saving) XXXXXX") + suffix));
+        const Descriptor copy(::mkstemps(name.data(), int(QFile::encodeName(suffix).size())));
+        if (copy.Get() < 0)
+            continue;
+        if (WriteAll(copy.Get(), content.constData(), content.size()) && ::fsync(copy.Get()) == 0)
+            return QFile::decodeName(name);
+        ::unlink(name.constData());
+    }
+    return std::nullopt;
+}
+
+// For a file the user may write in a folder where the user may not create or
+// rename files: the file is overwritten where it is. Its old content is first
+// copied elsewhere, so that whatever happens it can be had back; the copy goes
+// once the new content is safely on the disk. Nothing when the file itself
+// cannot be written, read or copied: the folder's refusal then stands.
+std::optional<Status> WriteInPlace(const QFileInfo& target, const QByteArray& content)
+{
+    const Descriptor file(::open(QFile::encodeName(target.absoluteFilePath()).constData(), O_RDWR | O_CLOEXEC));
+    struct stat status { };
+    QByteArray old;
+    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode) || !ReadWhole(file.Get(), old))
+        return std::nullopt;
+    const std::optional<QString> copy = KeepCopy(target, old);
+    if (!copy)
+        return std::nullopt;
+
+    // Room first: a full disk or a size limit refuses here, before any of the
+    // old content is overwritten. Some file systems cannot reserve room.
+    int error = 0;
+    if (content.size() > old.size()) {
+        error = ::posix_fallocate(file.Get(), 0, off_t(content.size()));
+        if (error == EOPNOTSUPP || error == EINVAL)
+            error = 0;
+    }
+    if (error == 0 && !WriteAt(file.Get(), content))
+        error = errno;
+    if (error == 0) {
+        ::unlink(QFile::encodeName(*copy).constData());
+        return Status::Ok({});
+    }
+    // Put back what was there; the copy stays in case that fails too.
+    WriteAt(file.Get(), old);
+    return Status::Fail(QStringLiteral("%1. A copy of its previous content is kept in \"%2\"")
+                            .arg(Reason(error), QDir::toNativeSeparators(*copy)));
+}
+
+// The folder will not let a temporary file be made in it, or renamed over the
+// target (a folder of others with the sticky bit).
+bool FolderRefused(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
 void SyncFolder(const QByteArray& folder)
 {
     const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
@@ -158,8 +270,14 @@ Status WriteWhole(const QString& path, const QByteArray& content)
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     TemporaryFile temporary(folder + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX");
-    if (temporary.Descriptor() < 0)
-        return Failed(errno);
+    if (temporary.Descriptor() < 0) {
+        const int error = errno;
+        if (FolderRefused(error)) {
+            if (std::optional<Status> inPlace = WriteInPlace(info, content))
+                return *inPlace;
+        }
+        return Failed(error);
+    }
     CopyMode(temporary.Descriptor(), target);
     if (!WriteAll(temporary.Descriptor(), content.constData(), content.size()))
         return Failed(errno);
@@ -167,8 +285,14 @@ Status WriteWhole(const QString& path, const QByteArray& content)
         return Failed(errno);
     if (!temporary.Close())
         return Failed(errno);
-    if (::rename(temporary.Name(), target.constData()) != 0)
-        return Failed(errno);
+    if (::rename(temporary.Name(), target.constData()) != 0) {
+        const int error = errno;
+        if (FolderRefused(error)) {
+            if (std::optional<Status> inPlace = WriteInPlace(info, content))
+                return *inPlace;
+        }
+        return Failed(error);
+    }
     temporary.Renamed();
     SyncFolder(folder);
     return Status::Ok({});

@@ -12,6 +12,12 @@ namespace belltide::FileSaving {
 // flush to disk are checked, and only then is the temporary file renamed over
 // the target; nothing is left behind on failure. The error is the reason in
 // words, to follow "because": "the disk is full".
+//
+// A file the user may write in a folder that refuses new files is overwritten
+// in place instead, once a copy of its old content is safe in the user's cache
+// or temporary folder; the copy goes after success. Should that write fail,
+// the file is put back as it was and the reason goes on to say where the copy
+// is ("the disk is full. A copy of its previous content is kept in "…"").
 Status WriteWhole(const QString& path, const QByteArray& content);
 
 // "Could not save "path" because reason."

@@ -417,6 +417,33 @@ private slots:
         QVERIFY(run.app.Windows().last()->DiskFile().isEmpty());
     }
 
+    // Two copies that ran side by side: the one that quits last must not put
+    // back the last schedule it read when it started.
+    void ACopyQuittingLastKeepsTheNewerLastSchedule()
+    {
+        {
+            Run earlier(Config());
+            earlier.app.Launch({ WriteSchool(QStringLiteral("Alder")) });
+            QVERIFY(earlier.app.Windows().constFirst()->Document()->PerformSave());
+            earlier.app.Close();
+        }
+        Run older(Config());
+        older.app.Launch({});
+        QCOMPARE(older.app.Windows().constFirst()->DiskFile(), Path(QStringLiteral("Alder.psc")));
+        Run newer(Config());
+        newer.app.Launch({});
+        newer.Dialogs->SaveAnswer = Path(QStringLiteral("newer.psc"));
+        QVERIFY(newer.app.Windows().constFirst()->Document()->PerformSaveAs());
+        newer.app.Close();
+        older.app.ShowInstantHelp = false;
+        older.app.Close();
+
+        Run next(Config());
+        next.app.Launch({});
+        QCOMPARE(next.app.Windows().constFirst()->DiskFile(), Path(QStringLiteral("newer.psc")));
+        QVERIFY(!next.app.ShowInstantHelp);
+    }
+
     void StartUpAssociatesTheTypeAndShutdownKeepsInstantHelp()
     {
         {

@@ -217,3 +217,26 @@ TEST_F(PreferencesTest, ASaveThatCannotCompleteFailsAndKeepsTheStoredSettings)
     EXPECT_EQ(test::ReadAll(file), before);
     EXPECT_EQ(test::FilesIn(Folder.path()), files);
 }
+
+// Two copies of the program on one store: each save writes what that copy set,
+// and a default it read never covers a value another copy saved meanwhile.
+TEST_F(PreferencesTest, ASaveWritesOnlyWhatThisCopySetAndLearnsTheRest)
+{
+    Preferences first = Loaded();
+    Preferences second = Loaded();
+    EXPECT_TRUE(first.Value(QStringLiteral("InstantHelp"), true).toBool());
+    EXPECT_EQ(first.Value(QStringLiteral("LastSchedule"), QString()), QString());
+
+    second.SetValue(QStringLiteral("LastSchedule"), QStringLiteral("/office/new.psc"));
+    second.SetValue(QStringLiteral("InstantHelp"), false);
+    ASSERT_TRUE(second.Save());
+    first.SetValue(QStringLiteral("Zoom"), 2);
+    ASSERT_TRUE(first.Save());
+
+    Preferences reloaded = Loaded();
+    EXPECT_EQ(reloaded.Value(QStringLiteral("LastSchedule"), QString()), QStringLiteral("/office/new.psc"));
+    EXPECT_FALSE(reloaded.Value(QStringLiteral("InstantHelp"), true).toBool());
+    EXPECT_EQ(reloaded.Value(QStringLiteral("Zoom"), 0), 2);
+    EXPECT_EQ(first.Value(QStringLiteral("LastSchedule"), QString()), QStringLiteral("/office/new.psc"))
+        << "a save also brings in what the other copy saved";
+}

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,6 +105,17 @@ private slots:
         }
         QVERIFY2(run.ExitCode == 0, run.Err.constData());
         QCOMPARE(run.Out, expected);
+
+        // Every picture of the Resources folder, buttons and icon included: the
+        // copy has no folder to fall back on.
+        QStringList reported;
+        for (const QByteArray& line : run.Out.trimmed().split('\n'))
+            reported << QString::fromUtf8(line).section(u' ', 0, -3);
+        QStringList inFolder = QDir(QStringLiteral(BELLTIDE_ICONS)).entryList({ QStringLiteral("*.png") });
+        inFolder.replaceInStrings(QStringLiteral(".png"), QString());
+        reported.sort();
+        inFolder.sort();
+        QCOMPARE(reported, inFolder);
     }
 
     // Without a screen, and on one nobody sees, the report goes to stderr

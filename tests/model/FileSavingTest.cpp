@@ -1,12 +1,18 @@
 #include "FailingDisk.h"
+#include "ReadOnlyFolder.h"
 #include "TestFiles.h"
 
 #include "model/FileSaving.h"
 #include "model/School.h"
 #include "model/SchoolDocument.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +41,42 @@ int SaveInChild(std::size_t limit, School& school, const QString& path, const QS
         return saved.Error() == FileSaving::FailureSentence(path, reason) ? 0 : 2;
     });
 }
+
+ino_t FileNumber(const QString& path)
+{
+    struct stat status { };
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+// Copies of old content that saving in place left in the user's cache or
+// temporary folder.
+QStringList CopiesOf(const QString& baseName)
+{
+    QStringList copies;
+    for (const QString& folder :
+        { QStandardPaths::writableLocation(QStandardPaths::CacheLocation), QDir::tempPath() }) {
+        for (const QString& name : QDir(folder).entryList({ baseName + QStringLiteral(" (before saving) *") }))
+            copies << QDir(folder).filePath(name);
+    }
+    return copies;
+}
+
+// A folder nobody may write to that holds a file everybody may write.
+struct WritableFileInReadOnlyFolder {
+    test::ScratchFolder Scratch;
+    QString Folder = Scratch.Path(QStringLiteral("office"));
+    QString File = Folder + QStringLiteral("/Cedar School.psc");
+    QByteArray Old = QByteArray("<School/>\n").repeated(10);
+
+    WritableFileInReadOnlyFolder()
+    {
+        QDir().mkpath(Folder);
+        EXPECT_TRUE(WriteAll(File, Old));
+        EXPECT_TRUE(QFile::setPermissions(File,
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther
+                | QFile::WriteOther));
+    }
+};
 
 } // namespace
 
@@ -112,4 +154,61 @@ TEST(FileSaving, ReasonsReadAsWords)
     EXPECT_EQ(folderTarget.Error(), QStringLiteral("it is a folder"));
     EXPECT_EQ(FileSaving::FailureSentence(QStringLiteral("/a/b.psc"), QStringLiteral("the disk is full")),
         QStringLiteral("Could not save \"/a/b.psc\" because the disk is full."));
+}
+
+// The folder refuses new files but the file may be written: it is written in
+// place, and nothing is left beside it or elsewhere. Anywhere else the file is
+// still replaced whole by a new one.
+TEST(FileSaving, AWritableFileInAReadOnlyFolderIsWrittenInPlace)
+{
+    WritableFileInReadOnlyFolder office;
+    const ino_t before = FileNumber(office.File);
+    const QStringList files = FilesIn(office.Folder);
+    Status saved = Status::Ok({});
+    Status fresh = Status::Ok({});
+    {
+        ReadOnlyFolder readOnly(office.Folder);
+        saved = FileSaving::WriteWhole(office.File, "new content");
+        fresh = FileSaving::WriteWhole(office.Folder + QStringLiteral("/new.psc"), "x");
+    }
+    ASSERT_TRUE(saved) << saved.Error().toStdString();
+    EXPECT_EQ(ReadAll(office.File), QByteArray("new content"));
+    EXPECT_EQ(FileNumber(office.File), before);
+    EXPECT_EQ(FilesIn(office.Folder), files);
+    EXPECT_EQ(CopiesOf(QStringLiteral("Cedar School")), QStringList());
+    EXPECT_EQ(fresh.Error(), QStringLiteral("the folder is read-only"));
+
+    ASSERT_TRUE(FileSaving::WriteWhole(office.File, "replaced"));
+    EXPECT_NE(FileNumber(office.File), before);
+}
+
+// Writing in place fails: the file keeps its old content, and the message says
+// where a copy of it is.
+TEST(FileSaving, AFailedWriteInPlaceKeepsTheOldContentAndSaysWhere)
+{
+    WritableFileInReadOnlyFolder office;
+    const QByteArray large(64 * 1024, 'n');
+    int child = -1;
+    {
+        ReadOnlyFolder readOnly(office.Folder);
+        child = InChildWithFileSizeLimit(8192, [&] {
+            const Status saved = FileSaving::WriteWhole(office.File, large);
+            if (saved)
+                return 1;
+            static const QRegularExpression sentence(QStringLiteral(
+                "^Could not save \"(.*)\" because the file would be larger than this system allows\\. A copy of its "
+                "previous content is kept in \"(.*)\"\\.$"));
+            const QRegularExpressionMatch match
+                = sentence.match(FileSaving::FailureSentence(office.File, saved.Error()));
+            if (!match.hasMatch() || match.captured(1) != office.File)
+                return 2;
+            return ReadAll(match.captured(2)) == office.Old ? 0 : 3;
+        });
+    }
+    EXPECT_EQ(child, 0);
+    EXPECT_EQ(ReadAll(office.File), office.Old);
+    const QStringList copies = CopiesOf(QStringLiteral("Cedar School"));
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_TRUE(copies[0].endsWith(QStringLiteral(".psc")));
+    QFile::remove(copies[0]);
 }

@@ -22,11 +22,13 @@ public:
         QFile::setPermissions(mFolder,
             QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
                 | QFile::ExeOther);
-        mWasRoot = geteuid() == 0 && seteuid(65534) == 0;
+        // Its group too: as a member of root's group "nobody" would be
+        // refused by folders that let others pass.
+        mWasRoot = geteuid() == 0 && setegid(65534) == 0 && seteuid(65534) == 0;
     }
     ~ReadOnlyFolder()
     {
-        if (mWasRoot && seteuid(0) != 0)
+        if (mWasRoot && (seteuid(0) != 0 || setegid(0) != 0))
             std::abort();
         // "nobody" has to reach the folder to be refused in it.
         const QString parent = QFileInfo(mFolder).absolutePath();
