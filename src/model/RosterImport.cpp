@@ -83,10 +83,13 @@ public:
         , mHeaderSize(headerSize)
         , mPreview(preview)
     {
-        for (const auto& classroom : school.Classes)
-            mSeen.insert(Key(classroom->Grade, classroom->Teacher), 0);
-        for (const auto& special : school.Specials)
-            mSeen.insert(Key(special->Title, special->Teacher), 0);
+        if (preview.Kind == RosterKind::Specials) {
+            for (const auto& special : school.Specials)
+                mSeen.insert(Key(special->Title, special->Teacher), 0);
+        } else {
+            for (const auto& classroom : school.Classes)
+                mSeen.insert(Key(classroom->Grade, classroom->Teacher), 0);
+        }
     }
 
     void Read(const CsvRecord& record)
