@@ -7,8 +7,6 @@
 #include "model/SpecialClass.h"
 #include "model/Timetable.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <tuple>
 
@@ -31,41 +29,12 @@ namespace ScheduleRows {
 
 namespace {
 
-// Grades before kindergarten, kindergarten, numbered grades, then anything
-// else ("Special Ed") in the usual display order.
-std::tuple<int, int> GradeRank(const QString& grade)
-{
-    static const QRegularExpression preK(
-        QStringLiteral(R"(^(pre-?k|pk|tk|pre-?school|nursery)\b)"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression kindergarten(
-        QStringLiteral(R"(^(k|kg|kdg|kinder|kindergarten)\b)"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression numbered(
-        QStringLiteral(R"(^(?:grade\s*|gr\.?\s*|year\s*)?(\d+))"), QRegularExpression::CaseInsensitiveOption);
-    const QString trimmed = grade.trimmed();
-    if (preK.match(trimmed).hasMatch())
-        return { 0, 0 };
-    if (kindergarten.match(trimmed).hasMatch())
-        return { 1, 0 };
-    if (const auto match = numbered.match(trimmed); match.hasMatch())
-        return { 2, match.capturedView(1).left(6).toInt() };
-    return { 3, 0 };
-}
-
 int RowOrder(RowKind kind)
 {
     return static_cast<int>(kind);
 }
 
 } // namespace
-
-bool GradeComesBefore(const QString& a, const QString& b)
-{
-    const auto rankA = GradeRank(a);
-    const auto rankB = GradeRank(b);
-    if (rankA != rankB)
-        return rankA < rankB;
-    return ComesBefore(a, b);
-}
 
 std::vector<std::shared_ptr<belltide::Classroom>> ClassesInGradeOrder(const School& school)
 {

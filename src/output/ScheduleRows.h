@@ -40,7 +40,6 @@ std::vector<ScheduleRow> Of(const School& school);
 // number (2nd before 10th), then by teacher.
 std::vector<std::shared_ptr<belltide::Classroom>> ClassesInGradeOrder(const School& school);
 std::vector<std::shared_ptr<SpecialClass>> SpecialsInOrder(const School& school);
-bool GradeComesBefore(const QString& a, const QString& b);
 
 // "K: Mrs. Adams", "Music: Mr. Chen": as the schedule popup and --only name them.
 QString Label(const belltide::Classroom& classroom);
