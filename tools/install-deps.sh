@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-  libexpat1-dev libpugixml-dev libpng-dev
+  libexpat1-dev libpugixml-dev libpng-dev libical-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcadical-dev
   clang libclang-rt-14-dev clang-format-14 clang-tidy-14
   librsvg2-bin

@@ -3,7 +3,9 @@
 #include "CheckCommand.h"
 #include "CliCommand.h"
 #include "ConvertCommand.h"
+#include "ExportCommand.h"
 #include "GenerateCommand.h"
+#include "ImportCommand.h"
 #include "InfoCommand.h"
 #include "ProgramAbout.h"
 
@@ -27,6 +29,8 @@ constexpr Command kCommands[] = {
     { "complete", &RunCompleteCommand },
     { "show", &RunShowCommand },
     { "check", &RunCheckCommand },
+    { "export", &RunExportCommand },
+    { "import", &RunImportCommand },
 };
 
 constexpr const char* kUsage = "Usage: belltide-cli COMMAND ARGUMENTS\n"
@@ -35,7 +39,7 @@ constexpr const char* kUsage = "Usage: belltide-cli COMMAND ARGUMENTS\n"
 constexpr const char* kHelp
     = "Usage: belltide-cli COMMAND ARGUMENTS\n"
       "  or:  belltide-cli --help | --version\n"
-      "Reads, converts and schedules Belltide school documents (.psc) without a window.\n"
+      "Reads, converts, schedules and exports Belltide school documents (.psc) without a window.\n"
       "\n"
       "Commands:\n"
       "  info FILE.psc [--json]         describe the school a document holds; --json as JSON\n"
@@ -46,6 +50,8 @@ constexpr const char* kHelp
       "  show FILE.psc [OPTION]...      the saved schedule, and what no longer fits or is missing\n"
       "  check FILE.psc PLACEMENTS.json every rule the placements (as generate --json writes them)\n"
       "                                 break, and every meeting missing; exit 1 when any\n"
+      "  export FILE.psc OUTPUT...      the saved schedule as CSV, web page or calendar (options below)\n"
+      "  import FILE.psc LIST.csv       add the classes or specials a CSV list holds (options below)\n"
       "\n"
       "Options of generate and complete:\n"
       "  --seed N                 start the quick search from seed N\n"
@@ -61,13 +67,27 @@ constexpr const char* kHelp
       "  --only LABEL             print only the schedule so named, e.g. \"K: Mrs. Adams\";\n"
       "                           may be given more than once\n"
       "\n"
+      "Options of export (at least one output):\n"
+      "  --csv OUT                one row per special, lunch and recess, times as 24-hour HH:MM\n"
+      "  --html OUT               one web page: the whole school day by day, every class's and special's week\n"
+      "  --ics OUT --from YYYY-MM-DD --to YYYY-MM-DD\n"
+      "                           a calendar of weekly events from the term's first to its last day\n"
+      "  --class LABEL            the calendar of one class, e.g. \"K: Mrs. Adams\" (else the whole school)\n"
+      "  --special LABEL          the calendar of the teacher of one special, e.g. \"Music: Mr. Chen\"\n"
+      "  --time-zone ZONE         the calendar's time zone, e.g. America/Chicago (the system's by default)\n"
+      "  --floating               calendar times in no time zone: the same clock time anywhere\n"
+      "\n"
+      "Options of import:\n"
+      "  --classes, --specials    what the list holds (found from its column names by default)\n"
+      "  --dry-run                show what would be added and which lines are wrong; change nothing\n"
+      "\n"
       "Options:\n"
       "  -h, --help               print this help and exit\n"
       "  -V, --version            print the version and exit\n"
       "\n"
       "Exit status:\n"
       "  0  success\n"
-      "  1  no schedule was found (generate, complete), none is saved (show, complete),\n"
+      "  1  no schedule was found (generate, complete), none is saved (show, complete, export),\n"
       "     or the placements break a rule (check)\n"
       "  2  bad input or bad arguments, with one line on stderr naming the file\n";
 
