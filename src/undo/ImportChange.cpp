@@ -45,11 +45,11 @@ void ImportChange::Unexecute()
     RemoveAll(mSchool->Specials, mSpecials);
 }
 
-QString ImportChange::GetNotificationName() const
+Notification ImportChange::GetNotificationName() const
 {
     if (mClasses.empty() && !mSpecials.empty())
-        return AddSpecialChange::TableRow().NotificationName.toString();
-    return AddClassChange::TableRow().NotificationName.toString();
+        return AddSpecialChange::TableRow().Notification;
+    return AddClassChange::TableRow().Notification;
 }
 
 ActionTag ImportChange::GetNotificationTag() const

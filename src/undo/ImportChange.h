@@ -30,7 +30,7 @@ protected:
     void Execute() override;
     void Unexecute() override;
     QString GetDescription() const override { return QStringLiteral("Import"); }
-    QString GetNotificationName() const override;
+    belltide::Notification GetNotificationName() const override;
     ActionTag GetNotificationTag() const override;
 
 private:

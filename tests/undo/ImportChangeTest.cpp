@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace belltide;
-using namespace belltide::undotest;
+using namespace belltide::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -57,7 +57,7 @@ TEST_F(ImportChangeTest, TheWholeImportIsOneStepUndoneAndRedoneWithTheSameObject
     EXPECT_EQ(manager.UndoActions.size(), 1u);
     EXPECT_EQ(manager.UndoText(), u"Undo Import"_s);
     ASSERT_EQ(listener.Received.size(), 1u);
-    EXPECT_EQ(listener.Received[0].Name, u"ClassListChange"_s);
+    EXPECT_EQ(listener.Received[0].Name, Notification::ClassListChange);
     EXPECT_TRUE(listener.Received[0].Tag.Is(preview.Rows[0].Class));
 
     manager.Undo();
@@ -88,7 +88,7 @@ TEST_F(ImportChangeTest, SpecialsAloneNotifyTheSpecialsList)
     ASSERT_EQ(school->Specials.size(), 2u);
     EXPECT_EQ(school->Classes.size(), 1u);
     ASSERT_EQ(listener.Received.size(), 1u);
-    EXPECT_EQ(listener.Received[0].Name, u"SpecialListChange"_s);
+    EXPECT_EQ(listener.Received[0].Name, Notification::SpecialListChange);
     EXPECT_TRUE(listener.Received[0].Tag.Is(preview.Rows[0].Special));
     manager.Undo();
     EXPECT_TRUE(school->Specials.empty());
