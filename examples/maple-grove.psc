@@ -121,7 +121,7 @@
   </SpecialClass>
   <SpecialClass>
     <ID>4</ID>
-    <MaxStudents>26</MaxStudents>
+    <MaxStudents>28</MaxStudents>
     <Duration>40</Duration>
     <OverlapTime>5</OverlapTime>
     <Title>Library</Title>
@@ -135,6 +135,15 @@
     <OverlapTime>10</OverlapTime>
     <Title>Computer Lab</Title>
     <Teacher>Mr. Okafor</Teacher>
+    <Availability />
+  </SpecialClass>
+  <SpecialClass>
+    <ID>6</ID>
+    <MaxStudents>30</MaxStudents>
+    <Duration>50</Duration>
+    <OverlapTime>10</OverlapTime>
+    <Title>Computer Lab</Title>
+    <Teacher>Ms. Vance</Teacher>
     <Availability />
   </SpecialClass>
   <Classroom>

@@ -1,5 +1,6 @@
 #include "CountingArguments.h"
 
+#include "ClassLimits.h"
 #include "ThoroughProblem.h"
 #include "model/TimeText.h"
 
@@ -67,6 +68,7 @@ QStringList CountingArguments::Reasons()
     }
     RequirementsWithoutOptions();
     ClassTime();
+    FreeTime();
     SubjectCapacity();
     LunchCapacity();
     return mReasons;
@@ -125,12 +127,34 @@ void CountingArguments::RequirementsWithoutOptions()
         if (!requirement.Options.empty())
             continue;
         const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(requirement.Class)];
+        if (ReportTooSmall(requirement)) {
+            mClassExplained[static_cast<std::size_t>(requirement.Class)] = 1;
+            continue;
+        }
         groups[{ requirement.Subject, requirement.Count, entry.FirstSlot, entry.EndSlot }].push_back(
             static_cast<std::int32_t>(i));
         mClassExplained[static_cast<std::size_t>(requirement.Class)] = 1;
     }
     for (const auto& [key, requirements] : groups)
         ReportNoOptions(requirements);
+}
+
+// Every special of the subject takes fewer students than the class has.
+bool CountingArguments::ReportTooSmall(const ThoroughRequirement& requirement)
+{
+    const ThoroughSubject& subject = mProblem.Subjects()[static_cast<std::size_t>(requirement.Subject)];
+    const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(requirement.Class)];
+    std::int32_t most = 0;
+    for (std::int32_t index : subject.Resources) {
+        const ThoroughResource& resource = mProblem.Resources()[static_cast<std::size_t>(index)];
+        if (ThoroughProblem::Takes(resource, entry))
+            return false;
+        most = std::max(most, resource.MaxStudents);
+    }
+    if (subject.Lunch || subject.Resources.empty())
+        return false;
+    mReasons << ClassLimits::TooManyStudents(entry.Name, entry.Students, subject.Title, most);
+    return true;
 }
 
 void CountingArguments::ReportNoOptions(const std::vector<std::int32_t>& requirements)
@@ -273,6 +297,46 @@ void CountingArguments::ClassTime()
             continue;
         }
         mClassExplained[c] = 1;
+    }
+}
+
+// Each day, the class's lunch and the specials it has that day whatever its
+// pattern, each at a time it may take, must leave a stretch of its own day as
+// long as it keeps free.
+void CountingArguments::FreeTime()
+{
+    for (std::size_t c = 0; c < mProblem.Classes().size(); ++c) {
+        const ThoroughClass& entry = mProblem.Classes()[c];
+        if (mClassExplained[c] || entry.FreeLength == 0)
+            continue;
+        for (std::int32_t day = 0; day < 5; ++day) {
+            std::vector<std::vector<ClassLimits::Way>> blocks;
+            QStringList held;
+            QString lunch;
+            for (std::int32_t index : entry.Requirements) {
+                const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(index)];
+                if (!(ForcedDays(requirement) & (1u << day)))
+                    continue;
+                std::vector<ClassLimits::Way>& ways = blocks.emplace_back();
+                for (const ThoroughOption& option : requirement.Options)
+                    ways.push_back(
+                        { option.Start, mProblem.Resources()[static_cast<std::size_t>(option.Resource)].ClassLength });
+                const ThoroughSubject& subject = mProblem.Subjects()[static_cast<std::size_t>(requirement.Subject)];
+                if (subject.Lunch)
+                    lunch = QStringLiteral("lunch");
+                else
+                    held << subject.Title;
+            }
+            if (!lunch.isEmpty())
+                held << lunch;
+            const std::int32_t longest = ClassLimits::LongestPossible(entry.FreeFirst, entry.FreeEnd, blocks);
+            if (longest < 0 || longest >= entry.FreeLength)
+                continue;
+            mReasons << ClassLimits::CannotKeepFreeTime(
+                entry.Name, entry.FreeMinutes, DayName(day), held, 5 * (entry.FreeEnd - entry.FreeFirst), 5 * longest);
+            mClassExplained[c] = 1;
+            break;
+        }
     }
 }
 

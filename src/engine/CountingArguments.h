@@ -31,6 +31,8 @@ private:
     QString LunchPeriod() const;
     static QString MeetingLength(const ThoroughResource& resource);
     void ClassTime();
+    void FreeTime();
+    bool ReportTooSmall(const ThoroughRequirement& requirement);
     void SubjectCapacity();
     void LunchCapacity();
 

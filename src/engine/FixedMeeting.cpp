@@ -1,5 +1,6 @@
 #include "FixedMeeting.h"
 
+#include "ClassLimits.h"
 #include "ScheduleClassroom.h"
 #include "ScheduleSpecial.h"
 
@@ -12,10 +13,11 @@ bool IsUsable(const FixedMeeting& meeting, const std::vector<std::shared_ptr<Sch
         || static_cast<std::size_t>(meeting.Special) >= specials.size() || slotsPerDay <= 0)
         return false;
     const ScheduleSpecial& special = *specials[static_cast<std::size_t>(meeting.Special)];
+    const ScheduleClassroom& classroom = *classrooms[static_cast<std::size_t>(meeting.Classroom)];
     const std::int32_t slot = meeting.Start % slotsPerDay;
     return meeting.Start >= 0 && meeting.Start < 5 * slotsPerDay && special.Duration > 0
-        && slot + special.Duration <= slotsPerDay
-        && classrooms[static_cast<std::size_t>(meeting.Classroom)]->SpecialAttendance(special.Subject) > 0;
+        && slot + special.Duration <= slotsPerDay && classroom.SpecialAttendance(special.Subject) > 0
+        && ClassLimits::Takes(special, classroom);
 }
 
 } // namespace belltide

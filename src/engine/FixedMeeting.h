@@ -20,8 +20,8 @@ struct FixedMeeting {
 };
 
 // Whether a search can hold the meeting at all: it names a class and a special
-// of the inputs, a subject the class attends, and lies inside the week. Others
-// are given back whatever their pin.
+// of the inputs that takes a class that size, a subject the class attends, and
+// lies inside the week. Others are given back whatever their pin.
 bool IsUsable(const FixedMeeting& meeting, const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
     const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay);
 

@@ -99,7 +99,10 @@ std::shared_ptr<Schedule> RandomIdealScheduler::Schedule(
     std::span<const FixedMeeting> fixed)
 {
     mLastError.clear();
-    if (IsOverSubscribed(classrooms, specials, slotsPerDay))
+    const bool overSubscribed = IsOverSubscribed(classrooms, specials, slotsPerDay);
+    for (const QString& reason : ClassLimits::Reasons(classrooms, specials, slotsPerDay, !fixed.empty()))
+        WriteError(reason);
+    if (overSubscribed || !mLastError.isEmpty())
         return nullptr;
     CreateGrids(classrooms, specials, slotsPerDay);
     if (!fixed.empty())
@@ -203,7 +206,9 @@ void RandomIdealScheduler::PrepareRows()
         const ScheduleClassroom& classroom = *mClassrooms[room];
         for (const auto& special : mSpecials) {
             mAttendance.push_back(classroom.SpecialAttendance(special->GetSubject()));
-            mPatterns.push_back(PatternsWithMeetings(mAttendance.back()));
+            // A special too small for the class offers it no day at all.
+            mPatterns.push_back(ClassLimits::Takes(*special, classroom) ? PatternsWithMeetings(mAttendance.back())
+                                                                        : std::span<const DayPattern> {});
         }
         for (std::int32_t i = 0; i < classroom.SubjectCount(); ++i) {
             const QString subject = classroom.Subject(i);
@@ -212,6 +217,10 @@ void RandomIdealScheduler::PrepareRows()
         }
     }
     mRequirementStarts.push_back(mRequirements.size());
+    mDayBusy.assign(5 * mClassrooms.size(), {});
+    mFreeSlots.clear();
+    for (const auto& classroom : mClassrooms)
+        mFreeSlots.push_back(ClassLimits::FreeSlots(classroom->InterruptFreeTime));
     mRoomComplete.assign(mClassrooms.size(), 0);
     for (std::size_t room = 0; room < mClassrooms.size(); ++room)
         UpdateRoomComplete(static_cast<std::int32_t>(room));
@@ -239,7 +248,8 @@ void RandomIdealScheduler::PlaceFixed(std::span<const FixedMeeting> fixed)
             if (mSpecialRows[special].SubjectId != key.second)
                 continue;
             const std::size_t index = room * mSpecials.size() + special;
-            mPatterns[index] = RemainingPatterns(mAttendance[index] - entry.first, entry.second);
+            if (!mPatterns[index].empty())
+                mPatterns[index] = RemainingPatterns(mAttendance[index] - entry.first, entry.second);
         }
     }
 }
@@ -305,7 +315,46 @@ bool RandomIdealScheduler::Fits(std::int32_t room, std::int32_t special, std::in
     };
     return onSameDay(minute + row.ClassLength) && onSameDay(minute + row.SpecialLength)
         && ClassSchedule->IsAvailable(room, minute, row.ClassLength)
-        && SpecialSchedule->IsAvailable(special, minute, row.SpecialLength);
+        && SpecialSchedule->IsAvailable(special, minute, row.SpecialLength)
+        && KeepsDay(room, day, minute - dayStart, minute - dayStart + row.ClassLength);
+}
+
+// The grid does not hold passing times, which the class's other blocks keep
+// too; and with this block the class must still have its free stretch.
+bool RandomIdealScheduler::KeepsDay(std::int32_t room, std::int32_t day, std::int32_t from, std::int32_t to) const
+{
+    if (day < 0 || day >= 5)
+        return false;
+    const auto& busy = mDayBusy[static_cast<std::size_t>(room) * 5 + static_cast<std::size_t>(day)];
+    for (const ClassLimits::Stretch& stretch : busy) {
+        if (from < stretch.To && stretch.From < to)
+            return false;
+    }
+    const std::int32_t needed = mFreeSlots[static_cast<std::size_t>(room)];
+    if (needed == 0)
+        return true;
+    const ScheduleClassroom& classroom = *mClassrooms[static_cast<std::size_t>(room)];
+    // The runs between the blocks in order, the new one in its place.
+    std::int32_t free = classroom.OwnDayFirst;
+    const auto longEnough = [&](const ClassLimits::Stretch& next) {
+        if (std::min(next.From, classroom.OwnDayEnd) - free >= needed)
+            return true;
+        free = std::max(free, next.To);
+        return false;
+    };
+    bool passed = false;
+    for (const ClassLimits::Stretch& stretch : busy) {
+        if (!passed && from < stretch.From) {
+            passed = true;
+            if (longEnough({ from, to }))
+                return true;
+        }
+        if (longEnough(stretch))
+            return true;
+    }
+    if (!passed && longEnough({ from, to }))
+        return true;
+    return classroom.OwnDayEnd - free >= needed;
 }
 
 bool RandomIdealScheduler::PairHasMinuteOnDay(const ScheduleClassSpecial& pair, std::int32_t day) const
@@ -437,6 +486,15 @@ void RandomIdealScheduler::PlaceMeetings(std::int32_t room, std::int32_t special
     for (std::int32_t minute : minutes) {
         ClassSchedule->ScheduleItem(room, minute, duration, specialObject);
         SpecialSchedule->ScheduleItem(special, minute, duration, roomObject);
+        const std::int32_t day = MinutesPerDay > 0 ? minute / MinutesPerDay : -1;
+        if (room >= 0 && day >= 0 && day < 5) {
+            auto& busy = mDayBusy[static_cast<std::size_t>(room) * 5 + static_cast<std::size_t>(day)];
+            const std::int32_t from = minute - day * MinutesPerDay;
+            const ClassLimits::Stretch stretch { from, from + duration + std::max(specialObject->ReserveExtra, 0) };
+            busy.insert(std::upper_bound(busy.begin(), busy.end(), stretch,
+                            [](const auto& a, const auto& b) { return a.From < b.From; }),
+                stretch);
+        }
     }
     // The recess goes into the class's row only; passing time is never written.
     if (IsLunchSubject(specialObject->GetSubject())) {

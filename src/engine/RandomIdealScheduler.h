@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ClassGroup.h"
+#include "engine/ClassLimits.h"
 #include "engine/DayPattern.h"
 #include "engine/FixedMeeting.h"
 #include "engine/RandomSequence.h"
@@ -94,6 +95,8 @@ private:
 
     bool IsOverSubscribed(const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
         const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay);
+    bool BreaksClassLimits(const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
+        const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay, bool anyFixed);
     void PrepareRows();
     std::int32_t DayOffset(std::int32_t day) const;
     std::int32_t Attendance(std::int32_t room, std::int32_t special) const
@@ -103,6 +106,7 @@ private:
     bool NeedsMore(std::int32_t room, std::int32_t special) const;
     void UpdateRoomComplete(std::int32_t room);
     bool Fits(std::int32_t room, std::int32_t special, std::int32_t minute) const;
+    bool KeepsDay(std::int32_t room, std::int32_t day, std::int32_t from, std::int32_t to) const;
     void AppendPairs(std::int32_t room, std::int32_t special, std::int32_t minute, std::vector<Candidate>& pairs) const;
     std::vector<std::vector<std::int32_t>> GroupRows() const;
     void Place(const Candidate& candidate);
@@ -127,6 +131,11 @@ private:
     // Rooms that have at least their count of every subject; nothing more is
     // placed for them, so the search can pass them by.
     std::vector<std::uint8_t> mRoomComplete;
+    // [room × 5 + day]: the stretches of the class's day its meetings keep,
+    // passing time and recess included, in order.
+    std::vector<std::vector<ClassLimits::Stretch>> mDayBusy;
+    // By room: the slots it keeps free every day (0: none asked).
+    std::vector<std::int32_t> mFreeSlots;
     // The block written after each lunch; one per scheduler so that its grid
     // gives every recess the same item.
     std::shared_ptr<ScheduleSpecial> mRecess;

@@ -97,9 +97,12 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
     for (std::size_t c = 0; c < mProblem.Classes().size(); ++c) {
         mCnf.Family("class order");
         EncodeClass(static_cast<std::int32_t>(c));
+        mCnf.Family("interrupt-free");
+        EncodeFreeTime(static_cast<std::int32_t>(c));
         if (!step())
             return false;
     }
+    mFreeDayLeftOut.assign(mFreeDays.size(), 0);
     mCnf.Family("classes alike");
     EncodeTwins();
     return true;
@@ -479,6 +482,80 @@ void SatEncoding::EncodeClass(std::int32_t classIndex)
     }
 }
 
+void SatEncoding::EncodeFreeTime(std::int32_t classIndex)
+{
+    if (mProblem.Classes()[static_cast<std::size_t>(classIndex)].FreeLength == 0)
+        return;
+    for (std::int32_t day = 0; day < 5; ++day)
+        EncodeFreeDay(classIndex, day);
+}
+
+// One of the stretches of the free length that start at each slot of the
+// class's own day is chosen, and every block of the class that day, fixed
+// ones included, ends before it or starts after it. A day with a stretch no
+// block can ever reach needs nothing.
+void SatEncoding::EncodeFreeDay(std::int32_t classIndex, std::int32_t day)
+{
+    const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(classIndex)];
+    const std::int32_t length = entry.FreeLength;
+    struct Reach {
+        const RequirementVariables* Variables;
+        int Day;
+        std::int32_t From;
+        std::int32_t To;
+    };
+    std::vector<Reach> reaches;
+    for (std::int32_t unit : mUnitsOfClass[static_cast<std::size_t>(classIndex)]) {
+        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(unit)];
+        const int meets = variables.Order.empty() ? -mTrue : variables.Day[static_cast<std::size_t>(day)];
+        if (meets == -mTrue)
+            continue;
+        std::int32_t longest = 0;
+        for (const auto& [blockLength, hasLength] : variables.Lengths)
+            longest = std::max(longest, blockLength);
+        reaches.push_back({ &variables, meets, variables.Lo, variables.Hi + longest });
+    }
+    struct Held {
+        int Literal;
+        std::int32_t From;
+        std::int32_t To;
+    };
+    std::vector<Held> fixed;
+    for (const ThoroughFixed& meeting : mProblem.FixedMeetings()) {
+        if (meeting.Class != classIndex || meeting.Day != day)
+            continue;
+        const auto& [pinned, others] = mGroupHeld[static_cast<std::size_t>(meeting.Group)];
+        fixed.push_back({ meeting.Pinned ? pinned : others, meeting.Slot,
+            meeting.Slot + mProblem.Resources()[static_cast<std::size_t>(meeting.Resource)].ClassLength });
+    }
+    const auto meet = [&](std::int32_t from, std::int32_t to, std::int32_t a) { return a < to && from < a + length; };
+    for (std::int32_t a = entry.FreeFirst; a + length <= entry.FreeEnd; ++a) {
+        if (std::none_of(reaches.begin(), reaches.end(), [&](const Reach& r) { return meet(r.From, r.To, a); })
+            && std::none_of(fixed.begin(), fixed.end(), [&](const Held& h) { return meet(h.From, h.To, a); }))
+            return;
+    }
+    const int ask = mCnf.NewVariable();
+    mFreeDays.push_back({ classIndex, day, ask });
+    std::vector<int> some { -ask };
+    for (std::int32_t a = entry.FreeFirst; a + length <= entry.FreeEnd; ++a) {
+        const int stretch = mCnf.NewVariable();
+        some.push_back(stretch);
+        for (const Reach& reach : reaches) {
+            for (const auto& [blockLength, hasLength] : reach.Variables->Lengths) {
+                if (a + length <= reach.Variables->Lo || a - blockLength + 1 > reach.Variables->Hi)
+                    continue;
+                mCnf.Clause({ -stretch, -reach.Day, -hasLength, -OrderLiteral(*reach.Variables, a - blockLength + 1),
+                    OrderLiteral(*reach.Variables, a + length) });
+            }
+        }
+        for (const Held& held : fixed) {
+            if (meet(held.From, held.To, a))
+                mCnf.Clause({ -stretch, -held.Literal });
+        }
+    }
+    mCnf.Clause(some);
+}
+
 // Classes alike in their day and in everything they attend can trade all their
 // placements, so one order among them is enough: each eats no earlier than the
 // one before it. Only while every requirement of both is asked for, since the
@@ -490,11 +567,17 @@ void SatEncoding::EncodeTwins()
         return;
     const auto& classes = mProblem.Classes();
     const auto& requirements = mProblem.Requirements();
+    // Classes of different sizes may be alike only if the same specials take them.
     auto signature = [&](const ThoroughClass& entry) {
-        std::vector<std::int32_t> key { entry.FirstSlot, entry.EndSlot };
+        std::vector<std::int32_t> key { entry.FirstSlot, entry.EndSlot, entry.FreeFirst, entry.FreeEnd,
+            entry.FreeLength };
         for (std::int32_t index : entry.Requirements) {
-            key.push_back(requirements[static_cast<std::size_t>(index)].Subject);
-            key.push_back(requirements[static_cast<std::size_t>(index)].Count);
+            const ThoroughRequirement& requirement = requirements[static_cast<std::size_t>(index)];
+            key.push_back(requirement.Subject);
+            key.push_back(requirement.Count);
+            for (std::int32_t resource : mProblem.Subjects()[static_cast<std::size_t>(requirement.Subject)].Resources)
+                key.push_back(
+                    ThoroughProblem::Takes(mProblem.Resources()[static_cast<std::size_t>(resource)], entry) ? 1 : 0);
         }
         return key;
     };
@@ -611,6 +694,10 @@ SatEncoding::Outcome SatEncoding::Solve(const std::vector<std::int32_t>& active,
         const int ask = mAsk[static_cast<std::size_t>(index)];
         mCnf.Solver().assume(ask == 0 ? -mTrue : ask);
     }
+    for (std::size_t i = 0; i < mFreeDays.size(); ++i) {
+        if (!mFreeDayLeftOut[i])
+            mCnf.Solver().assume(mFreeDays[i].Literal);
+    }
     for (std::int32_t group : mHeldPinned)
         mCnf.Solver().assume(mGroupHeld[static_cast<std::size_t>(group)].first);
     for (std::int32_t group : mHeldOthers)
@@ -689,6 +776,23 @@ void SatEncoding::Hold(std::vector<std::int32_t> pinned, std::vector<std::int32_
     std::erase_if(others, [&](std::int32_t g) { return mGroupHeld[static_cast<std::size_t>(g)].second == -mTrue; });
     mHeldPinned = std::move(pinned);
     mHeldOthers = std::move(others);
+}
+
+void SatEncoding::LeaveOutFreeDays(std::vector<std::int32_t> positions)
+{
+    mFreeDayLeftOut.assign(mFreeDays.size(), 0);
+    for (std::int32_t position : positions)
+        mFreeDayLeftOut[static_cast<std::size_t>(position)] = 1;
+}
+
+std::vector<std::int32_t> SatEncoding::FailedFreeDays() const
+{
+    std::vector<std::int32_t> failed;
+    for (std::size_t i = 0; i < mFreeDays.size(); ++i) {
+        if (!mFreeDayLeftOut[i] && mCnf.Solver().failed(mFreeDays[i].Literal))
+            failed.push_back(static_cast<std::int32_t>(i));
+    }
+    return failed;
 }
 
 std::vector<std::int32_t> SatEncoding::FailedPinned() const

@@ -22,8 +22,10 @@ struct ThoroughRequirement;
 // in any stretch as long as a meeting and its passing time; the lunch seats
 // hold at most as many lunches at a slot as there are seats; a class's blocks
 // that share a day keep one order on every day; classes alike keep one order
-// among themselves. Each requirement is asked for through an assumption, so a
-// failed proof names the requirements it needed.
+// among themselves; each class keeps, every day, one stretch of its own day
+// clear of its blocks. Each requirement, and each class's free stretch on each
+// day, is asked for through an assumption, so a failed proof names those it
+// needed.
 class SatEncoding {
 public:
     enum class Outcome { Found, None, Unknown };
@@ -63,6 +65,18 @@ public:
     std::vector<std::int32_t> Failed(const std::vector<std::int32_t>& active) const;
     // After None: the fixed placements that the proof used.
     std::vector<ThoroughPlacement> Failed(const std::vector<ThoroughPlacement>& fixed) const;
+
+    // A class's day on which the encoding asks for its free stretch.
+    struct FreeDay {
+        std::int32_t Class = 0;
+        std::int32_t Day = 0;
+        int Literal = 0;
+    };
+    const std::vector<FreeDay>& FreeDays() const { return mFreeDays; }
+    // Positions in FreeDays() that the next Solve calls do not ask for.
+    void LeaveOutFreeDays(std::vector<std::int32_t> positions);
+    // After None: positions in FreeDays() that the proof used.
+    std::vector<std::int32_t> FailedFreeDays() const;
 
     std::int32_t VariableCount() const { return mCnf.VariableCount(); }
     std::int64_t ClauseCount() const { return mCnf.ClauseCount(); }
@@ -107,6 +121,8 @@ private:
     void EncodeSingleResource(std::int32_t resource);
     void EncodeSharedResource(std::int32_t resource);
     void EncodeClass(std::int32_t classIndex);
+    void EncodeFreeTime(std::int32_t classIndex);
+    void EncodeFreeDay(std::int32_t classIndex, std::int32_t day);
     void EncodeTwins();
     void EncodeOrder(const RequirementVariables& first, const RequirementVariables& second, int share, int order);
     int ShareLiteral(const RequirementVariables& first, const RequirementVariables& second);
@@ -127,6 +143,8 @@ private:
     std::vector<std::vector<std::int32_t>> mUnitsOfClass;
     // [resource][day × slots per day + slot]
     std::vector<std::vector<std::vector<Meeting>>> mMeetings;
+    std::vector<FreeDay> mFreeDays;
+    std::vector<std::uint8_t> mFreeDayLeftOut;
     // Classes alike, in class order, and the position of the requirement that orders them.
     std::vector<std::pair<std::vector<std::int32_t>, std::size_t>> mTwins;
 };

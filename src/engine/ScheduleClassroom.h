@@ -27,6 +27,12 @@ public:
     std::int32_t DayStart = 0;
     std::int32_t DayEnd = 0;
     std::int32_t NumberOfStudents = 0;
+    // Minutes the class keeps free every day, in one stretch (0: no such
+    // promise), and its own day in slots of the school day (first, and one
+    // past the last) within which that stretch lies.
+    std::int32_t InterruptFreeTime = 0;
+    std::int32_t OwnDayFirst = 0;
+    std::int32_t OwnDayEnd = 0;
 
     std::int32_t SpecialAttendance(const QString& subject) const;
     void SpecialAttendance(const QString& subject, std::int32_t count);

@@ -1,5 +1,6 @@
 #include "ScheduleRules.h"
 
+#include "ClassLimits.h"
 #include "ScheduleClassroom.h"
 #include "ScheduleGenerator.h"
 #include "ScheduleSpecial.h"
@@ -141,6 +142,13 @@ std::optional<BrokenRule> ScheduleRules::CheckAlone(const Placement& p) const
         return Broken(Rule::NoLength, QStringLiteral("%1 lasts less than 5 minutes.").arg(SpecialName(p.Special)));
     if (!lunch && room.SpecialAttendance(special.Subject) < 1)
         return Broken(Rule::NotAttended, QStringLiteral("%1 does not attend %2.").arg(ClassName(p.Classroom), what));
+    if (!ClassLimits::Takes(special, room))
+        return Broken(Rule::TooManyStudents,
+            QStringLiteral("%1 takes at most %2 students; %3 has %4.")
+                .arg(SpecialName(p.Special))
+                .arg(special.MaxNumberOfStudents)
+                .arg(ClassName(p.Classroom))
+                .arg(room.NumberOfStudents));
     const std::int32_t day = perDay > 0 ? p.Start / perDay : 0;
     const std::int32_t slot = perDay > 0 ? p.Start % perDay : 0;
     const std::int32_t classLength = ClassLength(p.Special);
@@ -308,6 +316,37 @@ void WeekOccupancy::Remove(std::int32_t index)
     --mHeld[std::size_t(p.Classroom) * mRules.mSubjects.size() + std::size_t(mRules.SubjectOf(p.Special))];
 }
 
+// The class's other blocks that day and the candidate must leave one stretch
+// of its own day as long as the interrupt-free time.
+std::optional<BrokenRule> WeekOccupancy::FreeTimeKept(const Placement& p, std::int32_t ignoring) const
+{
+    const ScheduleClassroom& room = *mRules.Inputs().Classrooms[std::size_t(p.Classroom)];
+    const std::int32_t needed = ClassLimits::FreeSlots(room.InterruptFreeTime);
+    if (needed == 0)
+        return std::nullopt;
+    const std::int32_t day = p.Start / mSlotsPerDay;
+    const std::int32_t slot = p.Start % mSlotsPerDay;
+    std::vector<ClassLimits::Stretch>& busy = mScratch;
+    busy.clear();
+    busy.push_back({ slot, slot + mRules.ClassLength(p.Special) });
+    for (const Block& block : ClassDay(p.Classroom, day)) {
+        if (block.Index != ignoring)
+            busy.push_back({ block.From, block.To });
+    }
+    const std::int32_t longest = ClassLimits::LongestFree(room.OwnDayFirst, room.OwnDayEnd, busy);
+    if (longest >= needed)
+        return std::nullopt;
+    const QString what
+        = mRules.IsLunch(p.Special) ? LunchSubject() : mRules.Inputs().Specials[std::size_t(p.Special)]->Subject;
+    const QString left = longest > 0 ? QStringLiteral("the longest would be %1 minutes.").arg(5 * longest)
+                                     : QStringLiteral("no time would be left uninterrupted.");
+    return Broken(Rule::NoFreeTime,
+        QStringLiteral("%1 at %2 would leave %3 no %4 uninterrupted minutes on %5; %6")
+            .arg(what, mRules.SlotTime(slot), mRules.ClassName(p.Classroom))
+            .arg(room.InterruptFreeTime)
+            .arg(DayName(day), left));
+}
+
 std::optional<BrokenRule> WeekOccupancy::WhyNot(const Placement& candidate, std::int32_t ignoring) const
 {
     std::vector<BrokenRule> found;
@@ -369,6 +408,11 @@ void WeekOccupancy::Problems(const Placement& p, std::int32_t ignoring, bool fir
         } else {
             continue;
         }
+        if (first)
+            return;
+    }
+    if (auto kept = FreeTimeKept(p, ignoring)) {
+        out.push_back(std::move(*kept));
         if (first)
             return;
     }

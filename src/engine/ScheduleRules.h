@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ClassLimits.h"
 #include "engine/Placement.h"
 
 #include <QString>
@@ -26,6 +27,8 @@ enum class Rule {
     LunchroomFull, // more classes eating at once than the lunchroom holds
     TwiceADay, // the same subject twice on one day for one class
     TooMany, // more meetings of a subject than the class attends
+    TooManyStudents, // the class is larger than the special takes
+    NoFreeTime, // the class's day would keep no stretch of the interrupt-free time
 };
 
 struct BrokenRule {
@@ -119,6 +122,7 @@ private:
         std::int32_t Index;
     };
     void Problems(const Placement& candidate, std::int32_t ignoring, bool first, std::vector<BrokenRule>& out) const;
+    std::optional<BrokenRule> FreeTimeKept(const Placement& candidate, std::int32_t ignoring) const;
     std::vector<Block>& ClassDay(std::int32_t classroom, std::int32_t day);
     const std::vector<Block>& ClassDay(std::int32_t classroom, std::int32_t day) const;
     std::vector<Block>& SpecialDay(std::int32_t special, std::int32_t day);
@@ -133,6 +137,9 @@ private:
     std::vector<std::int32_t> mEating;
     // [classroom × subjects + subject]: meetings held.
     std::vector<std::int32_t> mHeld;
+    // The stretches of one class's day, gathered for each question: a drag asks
+    // often, and a fresh allocation each time would cost more than the answer.
+    mutable std::vector<ClassLimits::Stretch> mScratch;
 };
 
 } // namespace belltide

@@ -108,6 +108,12 @@ void School::CreateSchedulingClasses(std::vector<std::shared_ptr<ScheduleClassro
                 input->IsAvailable(day * slotsPerDay + std::int32_t(slot), true);
         }
         input->NumberOfStudents = classroom->NumberOfStudents;
+        // Its uninterrupted time may reach into the school day's last slot,
+        // where no meeting ends.
+        input->InterruptFreeTime = std::max(InterruptFreeTime, 0);
+        input->OwnDayFirst = std::int32_t(first);
+        input->OwnDayEnd = std::int32_t(
+            std::clamp<std::int64_t>(FloorDiv(std::int64_t { classroom->DayEnd } - DayStartAt, 5), first, slotsPerDay));
         classrooms.push_back(input);
     }
 

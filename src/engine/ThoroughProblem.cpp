@@ -1,5 +1,6 @@
 #include "ThoroughProblem.h"
 
+#include "ClassLimits.h"
 #include "FixedMeeting.h"
 #include "ScheduleClassroom.h"
 #include "ScheduleGenerator.h"
@@ -27,17 +28,6 @@ QString SpecialName(const ScheduleSpecial& special)
 {
     return special.Teacher.isEmpty() ? special.Subject
                                      : special.Subject + QStringLiteral(" (") + special.Teacher + u')';
-}
-
-QString ClassName(const ScheduleClassroom& classroom, std::size_t index)
-{
-    if (classroom.Teacher.isEmpty() && classroom.Grade.isEmpty())
-        return QStringLiteral("class %1").arg(index + 1);
-    if (classroom.Teacher.isEmpty())
-        return QStringLiteral("%1 class %2").arg(classroom.Grade).arg(index + 1);
-    if (classroom.Grade.isEmpty())
-        return classroom.Teacher;
-    return classroom.Grade + QStringLiteral(": ") + classroom.Teacher;
 }
 
 bool SameSeat(const ScheduleSpecial& a, const ScheduleSpecial& b, std::int32_t weekSlots)
@@ -220,6 +210,7 @@ void ThoroughProblem::AddResources(const GenerationInputs& inputs)
         resource.Teacher = special.Teacher;
         resource.Subject = SubjectId(special.Subject);
         resource.Inputs = { static_cast<std::int32_t>(i) };
+        resource.MaxStudents = special.MaxNumberOfStudents;
         resource.Duration = special.Duration;
         resource.SpecialLength = resource.ClassLength = special.Duration + std::max(special.ReserveExtra, 0);
         FillCanStart(resource, inputs);
@@ -296,13 +287,18 @@ void ThoroughProblem::AddClasses(const GenerationInputs& inputs)
         const ScheduleClassroom& classroom = *inputs.Classrooms[i];
         ThoroughClass entry;
         entry.Input = static_cast<std::int32_t>(i);
-        entry.Name = ClassName(classroom, i);
+        entry.Name = ClassLimits::ClassName(classroom, i);
         entry.DayStart = classroom.DayStart;
         entry.DayEnd = classroom.DayEnd;
         entry.FirstSlot = static_cast<std::int32_t>(
             std::clamp<std::int64_t>(CeilDiv(std::int64_t { classroom.DayStart } - mDayStartAt, 5), 0, mSlotsPerDay));
         entry.EndSlot = static_cast<std::int32_t>(std::clamp<std::int64_t>(
             FloorDiv(std::int64_t { classroom.DayEnd } - mDayStartAt, 5), 0, std::max(mSlotsPerDay - 1, 0)));
+        entry.Students = classroom.NumberOfStudents;
+        entry.FreeLength = ClassLimits::FreeSlots(classroom.InterruptFreeTime);
+        entry.FreeMinutes = classroom.InterruptFreeTime;
+        entry.FreeFirst = classroom.OwnDayFirst;
+        entry.FreeEnd = classroom.OwnDayEnd;
         for (std::int32_t s = 0; s < classroom.SubjectCount(); ++s) {
             const QString title = classroom.Subject(s);
             const std::int32_t count = classroom.SpecialAttendance(title);
@@ -327,6 +323,8 @@ void ThoroughProblem::AddOptions(ThoroughRequirement& requirement) const
     const ThoroughClass& entry = mClasses[static_cast<std::size_t>(requirement.Class)];
     for (std::int32_t index : mSubjects[static_cast<std::size_t>(requirement.Subject)].Resources) {
         const ThoroughResource& resource = mResources[static_cast<std::size_t>(index)];
+        if (!Takes(resource, entry))
+            continue;
         for (std::int32_t start = entry.FirstSlot; start + resource.ClassLength <= entry.EndSlot; ++start) {
             std::uint32_t mask = 0;
             for (std::size_t p = 0; p < requirement.Patterns.size(); ++p) {

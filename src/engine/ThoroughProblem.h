@@ -34,6 +34,8 @@ struct ThoroughResource {
     std::vector<std::int32_t> Inputs;
     // Meetings it holds at once: 1 for a special, the number of seats for lunch.
     std::int32_t Capacity = 1;
+    // Most students a meeting takes; 0 for no limit.
+    std::int32_t MaxStudents = 0;
     std::int32_t Duration = 0;
     // Kept in its own row: the meeting and its passing time, or the lunch alone.
     std::int32_t SpecialLength = 0;
@@ -62,6 +64,14 @@ struct ThoroughClass {
     // own day and before the last slot of the school day.
     std::int32_t FirstSlot = 0;
     std::int32_t EndSlot = 0;
+    std::int32_t Students = 0;
+    // Every day the class keeps FreeLength slots in a row free inside
+    // FreeFirst..FreeEnd-1, its own day (0: no such promise); FreeMinutes is
+    // that time as the school gave it.
+    std::int32_t FreeLength = 0;
+    std::int32_t FreeMinutes = 0;
+    std::int32_t FreeFirst = 0;
+    std::int32_t FreeEnd = 0;
     std::vector<std::int32_t> Requirements;
     // The class holds fixed meetings: it cannot trade places with a class alike.
     bool HasFixed = false;
@@ -158,6 +168,11 @@ public:
     QString DescribeFixed(const ThoroughFixed& meeting) const;
 
     bool CanStart(const ThoroughResource& resource, std::int32_t day, std::int32_t slot) const;
+    // Whether the resource may meet the class at all, as many students as it has.
+    static bool Takes(const ThoroughResource& resource, const ThoroughClass& entry)
+    {
+        return resource.MaxStudents <= 0 || entry.Students <= resource.MaxStudents;
+    }
     // Most meetings the resource can hold on the day with every one inside first..end.
     std::int32_t MostMeetings(
         const ThoroughResource& resource, std::int32_t day, std::int32_t first, std::int32_t end) const;

@@ -1,5 +1,6 @@
 #include "ThoroughScheduler.h"
 
+#include "ClassLimits.h"
 #include "CountingArguments.h"
 #include "EngineLog.h"
 #include "RandomIdealScheduler.h"
@@ -304,7 +305,7 @@ QStringList ThoroughScheduler::Explain(SatEncoding& encoding, const ThoroughProb
             progress({ QStringLiteral("Looking for the reason..."),
                 static_cast<double>(reasons.size()) / static_cast<double>(kMostSolverReasons) });
         core = Shrink(encoding, std::move(core), hint, questions);
-        reasons << Describe(problem, core);
+        reasons << Describe(problem, core, FreeDaysNeeded(encoding, core, hint, questions));
         std::erase_if(active, [&](std::int32_t r) { return std::find(core.begin(), core.end(), r) != core.end(); });
         if (!CannotAllBeMet(encoding, active, hint))
             break;
@@ -343,7 +344,64 @@ std::vector<std::int32_t> ThoroughScheduler::Shrink(
     return core;
 }
 
-QString ThoroughScheduler::Describe(const ThoroughProblem& problem, const std::vector<std::int32_t>& core)
+// The classes' days whose free stretch the proof that `core` cannot all be
+// met needs, cut down as the questions left allow; none when the proof holds
+// without any.
+std::vector<SatEncoding::FreeDay> ThoroughScheduler::FreeDaysNeeded(SatEncoding& encoding,
+    const std::vector<std::int32_t>& core, const std::vector<ThoroughPlacement>& hint, int& questions)
+{
+    if (encoding.FreeDays().empty() || !CannotAllBeMet(encoding, core, hint))
+        return {};
+    std::vector<std::int32_t> needed = encoding.FailedFreeDays();
+    const auto allBut = [&](const std::vector<std::int32_t>& kept) {
+        std::vector<std::int32_t> out;
+        for (std::int32_t i = 0; i < static_cast<std::int32_t>(encoding.FreeDays().size()); ++i) {
+            if (std::find(kept.begin(), kept.end(), i) == kept.end())
+                out.push_back(i);
+        }
+        return out;
+    };
+    for (std::size_t i = 0; i < needed.size() && questions-- > 0 && !Abort;) {
+        std::vector<std::int32_t> rest = needed;
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i));
+        encoding.LeaveOutFreeDays(allBut(rest));
+        if (CannotAllBeMet(encoding, core, hint))
+            needed = encoding.FailedFreeDays();
+        else
+            ++i;
+    }
+    encoding.LeaveOutFreeDays({});
+    std::vector<SatEncoding::FreeDay> days;
+    for (std::int32_t index : needed)
+        days.push_back(encoding.FreeDays()[static_cast<std::size_t>(index)]);
+    return days;
+}
+
+namespace {
+
+// "45 uninterrupted minutes for 2nd: Ms. Hughes on Monday and for 3rd: Mr. Lopez on Monday and Tuesday".
+QString FreeDaysWords(const ThoroughProblem& problem, const std::vector<SatEncoding::FreeDay>& days)
+{
+    std::vector<std::pair<std::int32_t, QStringList>> byClass;
+    for (const SatEncoding::FreeDay& day : days) {
+        auto entry = std::find_if(byClass.begin(), byClass.end(), [&](const auto& e) { return e.first == day.Class; });
+        if (entry == byClass.end())
+            entry = byClass.insert(byClass.end(), { day.Class, {} });
+        entry->second << ClassLimits::DayName(day.Day);
+    }
+    QStringList parts;
+    for (const auto& [classIndex, names] : byClass)
+        parts << QStringLiteral("for %1 on %2")
+                     .arg(problem.Classes()[static_cast<std::size_t>(classIndex)].Name,
+                         ThoroughProblem::JoinNames(names));
+    const std::int32_t minutes = problem.Classes()[static_cast<std::size_t>(days.front().Class)].FreeMinutes;
+    return QStringLiteral("%1 uninterrupted minutes ").arg(minutes) + parts.join(QStringLiteral(" and "));
+}
+
+} // namespace
+
+QString ThoroughScheduler::Describe(const ThoroughProblem& problem, const std::vector<std::int32_t>& core,
+    const std::vector<SatEncoding::FreeDay>& freeDays)
 {
     // Subjects in the order the classes list them, with the classes that need them.
     std::vector<std::pair<std::int32_t, QStringList>> classesBySubject;
@@ -377,7 +435,11 @@ QString ThoroughScheduler::Describe(const ThoroughProblem& problem, const std::v
     changes << (classes.size() == 1 ? QStringLiteral("a longer day") : QStringLiteral("longer days for these classes"));
     if (lunch)
         changes << QStringLiteral("more lunch seats or a longer lunch period");
+    if (!freeDays.empty())
+        changes << QStringLiteral("a shorter interrupt-free time");
     changes << QStringLiteral("fewer meetings");
+    const QString keeping
+        = freeDays.empty() ? QString() : QStringLiteral(", keeping ") + FreeDaysWords(problem, freeDays);
     const QString last = changes.takeLast();
     QString change = changes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
     change = QStringLiteral(" ") + change.left(1).toUpper() + change.mid(1) + QStringLiteral(" would make room.");
@@ -389,17 +451,19 @@ QString ThoroughScheduler::Describe(const ThoroughProblem& problem, const std::v
             subjects << (problem.Subjects()[static_cast<std::size_t>(subject)].Lunch
                     ? QStringLiteral("lunch with recess")
                     : subjectName(subject));
-        return QStringLiteral("%1 cannot fit %2 into its day (%3-%4) at times when %5.")
+        return QStringLiteral("%1 cannot fit %2 into its day (%3-%4) at times when %5%6.")
                    .arg(entry.Name, ThoroughProblem::JoinNames(subjects), FormatTimeOfDay(entry.DayStart),
                        FormatTimeOfDay(entry.DayEnd),
                        specials.isEmpty() ? QStringLiteral("a lunch seat is free")
-                                          : ThoroughProblem::JoinNames(specials) + QStringLiteral(" can take it"))
+                                          : ThoroughProblem::JoinNames(specials) + QStringLiteral(" can take it"),
+                       keeping)
             + change;
     }
     QStringList parts;
     for (const auto& [subject, names] : classesBySubject)
         parts << subjectName(subject) + QStringLiteral(" for ") + ThoroughProblem::JoinNames(names);
-    return QStringLiteral("No schedule gives all of these a time together: %1.").arg(parts.join(QStringLiteral("; ")))
+    return QStringLiteral("No schedule gives all of these a time together%1: %2.")
+               .arg(keeping, parts.join(QStringLiteral("; ")))
         + change;
 }
 

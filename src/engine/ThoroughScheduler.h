@@ -101,7 +101,10 @@ private:
         const std::vector<ThoroughPlacement>& hint);
     std::vector<std::int32_t> Shrink(SatEncoding& encoding, std::vector<std::int32_t> core,
         const std::vector<ThoroughPlacement>& hint, int& questions);
-    static QString Describe(const ThoroughProblem& problem, const std::vector<std::int32_t>& core);
+    std::vector<SatEncoding::FreeDay> FreeDaysNeeded(SatEncoding& encoding, const std::vector<std::int32_t>& core,
+        const std::vector<ThoroughPlacement>& hint, int& questions);
+    static QString Describe(const ThoroughProblem& problem, const std::vector<std::int32_t>& core,
+        const std::vector<SatEncoding::FreeDay>& freeDays);
     QString TooLarge() const;
 };
 

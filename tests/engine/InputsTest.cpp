@@ -100,14 +100,16 @@ TEST(CreateSchedulingClassesTest, ClassDayIsItsOwnDayInsideTheSchoolDay)
         std::int32_t dayEnd;
         std::int32_t firstSlot;
         std::int32_t lastSlot;
+        // Its uninterrupted time may take the school day's last slot too.
+        std::int32_t ownDayEnd;
     };
     const Case cases[] = {
-        { "full day", 480, 900, 0, 82 },
-        { "late start begins at its own start", 510, 870, 6, 77 },
-        { "uneven end truncates", 510, 872, 6, 77 },
-        { "start between slots rounds up", 512, 870, 7, 77 },
-        { "longer than the school day is clipped", 420, 960, 0, 82 },
-        { "end before start", 600, 500, 24, 23 },
+        { "full day", 480, 900, 0, 82, 84 },
+        { "late start begins at its own start", 510, 870, 6, 77, 78 },
+        { "uneven end truncates", 510, 872, 6, 77, 78 },
+        { "start between slots rounds up", 512, 870, 7, 77, 78 },
+        { "longer than the school day is clipped", 420, 960, 0, 82, 84 },
+        { "end before start", 600, 500, 24, 23, 24 },
     };
     for (const Case& c : cases) {
         auto school = EmptySchool();
@@ -122,6 +124,9 @@ TEST(CreateSchedulingClassesTest, ClassDayIsItsOwnDayInsideTheSchoolDay)
         for (std::int32_t day = 0; day < 5; ++day)
             EXPECT_EQ(Usable(room, day), Range(c.firstSlot, c.lastSlot)) << c.name << ", day " << day;
         EXPECT_FALSE(room.IsAvailable(420)) << c.name;
+        EXPECT_EQ(room.OwnDayFirst, c.firstSlot) << c.name;
+        EXPECT_EQ(room.OwnDayEnd, c.ownDayEnd) << c.name;
+        EXPECT_EQ(room.InterruptFreeTime, 45) << c.name;
         EXPECT_EQ(school->ScheduleClassMap.at(classroom), inputs.classrooms[0]);
         EXPECT_EQ(room.SubjectCount(), 2) << "Music at 0 is not entered, lunch is";
         EXPECT_EQ(room.SpecialAttendance(QStringLiteral("art")), 2);

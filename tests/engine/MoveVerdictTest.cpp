@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <random>
 
 namespace belltide::test {
@@ -32,8 +33,10 @@ TEST(MoveVerdictTest, TheRulesAndTheIndependentCheckerAgreeOnRandomMoves)
         { "the example school", Example },
         { "K-5, three classes a grade", [] { return ElementarySchool(3); } },
         { "short days, late starts, busy specials", MixedDaysSchool },
+        { "large classes, three hours uninterrupted", [] { return LimitedSchool(180); } },
     };
     std::mt19937 random(20261206);
+    std::map<Rule, int> refusedFor;
     for (const auto& [name, make] : schools) {
         SCOPED_TRACE(name);
         auto school = make();
@@ -65,7 +68,12 @@ TEST(MoveVerdictTest, TheRulesAndTheIndependentCheckerAgreeOnRandomMoves)
                 candidate.Start = std::clamp(week[std::size_t(moved)].Start + std::int32_t(random() % 25) - 12,
                     candidate.Start / perDay * perDay, candidate.Start / perDay * perDay + perDay - 1);
 
-            const bool rulesAllow = !rules.CheckAlone(candidate) && !occupied.WhyNot(candidate, moved);
+            std::optional<BrokenRule> broken = rules.CheckAlone(candidate);
+            if (!broken)
+                broken = occupied.WhyNot(candidate, moved);
+            const bool rulesAllow = !broken;
+            if (broken)
+                refusedFor[broken->Rule] += 1;
             std::vector<Placement> after = week;
             after[std::size_t(moved)] = candidate;
             SchoolTimetable::SeatLunches(after, inputs);
@@ -82,6 +90,8 @@ TEST(MoveVerdictTest, TheRulesAndTheIndependentCheckerAgreeOnRandomMoves)
         EXPECT_GT(allowed, 20);
         EXPECT_GT(refused, 20);
     }
+    EXPECT_GT(refusedFor[Rule::TooManyStudents], 10);
+    EXPECT_GT(refusedFor[Rule::NoFreeTime], 10);
 }
 
 } // namespace

@@ -104,6 +104,12 @@ private:
                 if (duration <= 0 || block.Length % duration != 0)
                     Problem(index, QStringLiteral("has part of a %1 meeting").arg(special->Title));
                 for (std::int32_t start = slot; duration > 0 && start < slot + block.Length; start += duration) {
+                    if (special->MaxStudents > 0 && classroom->NumberOfStudents > special->MaxStudents)
+                        Problem(index,
+                            QStringLiteral("of %1 students meets %2, which takes %3")
+                                .arg(classroom->NumberOfStudents)
+                                .arg(special->Title)
+                                .arg(special->MaxStudents));
                     attended[special->Title.toCaseFolded()] += 1;
                     starts.emplace_back(special->Title.toCaseFolded(), day * mDay + start);
                     bool available = start + duration + passing <= dayEnd && start >= Slot(mSchool.SpecialStartAt);
@@ -136,6 +142,7 @@ private:
                 Problem(index, QStringLiteral("has %1 out of place").arg(subject));
             }
         }
+        CheckFreeTime(index, *classroom, blocks);
         for (const Held& passing : own) {
             for (const Block& block : blocks) {
                 if (block.Start > passing.Day * mDay + passing.From - 1
@@ -161,6 +168,38 @@ private:
                         .arg(meeting.Subject)
                         .arg(meeting.Day)
                         .arg(meeting.Slot));
+        }
+    }
+
+    // Every day the class has a stretch of the interrupt-free time (rounded up
+    // to whole slots) inside its own day that no special, passing time, lunch
+    // or recess touches.
+    void CheckFreeTime(std::int32_t index, const Classroom& classroom, const std::vector<Block>& blocks)
+    {
+        const std::int32_t needed = (mSchool.InterruptFreeTime + 4) / 5;
+        if (needed <= 0)
+            return;
+        const std::int32_t first = std::clamp((classroom.DayStart - mSchool.DayStartAt + 4) / 5, 0, mDay);
+        const std::int32_t end = std::clamp(Slot(classroom.DayEnd), first, mDay);
+        for (std::int32_t day = 0; day < 5; ++day) {
+            std::vector<bool> taken(static_cast<std::size_t>(mDay), false);
+            for (const Block& block : blocks) {
+                if (block.Start / mDay != day)
+                    continue;
+                const SpecialClass* special = block.Item->Tag.get();
+                const std::int32_t after = special ? special->OverlapTime / 5 : 0;
+                for (std::int32_t s = block.Start % mDay; s < block.Start % mDay + block.Length + after && s < mDay;
+                     ++s)
+                    taken[static_cast<std::size_t>(s)] = true;
+            }
+            std::int32_t longest = 0;
+            for (std::int32_t s = first, run = 0; s < end; ++s) {
+                run = taken[static_cast<std::size_t>(s)] ? 0 : run + 1;
+                longest = std::max(longest, run);
+            }
+            if (longest < needed)
+                Problem(
+                    index, QStringLiteral("has at most %1 minutes uninterrupted on day %2").arg(5 * longest).arg(day));
         }
     }
 

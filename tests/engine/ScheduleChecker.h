@@ -25,7 +25,8 @@ struct KeptMeeting {
 // school model alone: it shares no code with the search. Returns one line per
 // broken rule; empty when the schedule keeps them all. A class may eat at
 // other times on other days, but never twice a day, nor meet a subject twice
-// a day.
+// a day; it never meets a special that takes fewer students than it has, and
+// keeps the school's interrupt-free time every day.
 QStringList CheckSchedule(const School& school, const Schedule& schedule, const std::vector<KeptMeeting>& kept = {});
 
 } // namespace belltide::test

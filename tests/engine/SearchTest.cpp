@@ -57,6 +57,7 @@ TEST(SearchTest, ReturnedSchedulesKeepEveryRule)
         { "a grade of one class", loneClass, 10 },
         { "short days, late starts, busy specials", MixedDaysSchool, 3 },
         { "one grade of three", ThreeClassesThreeSpecials, 10 },
+        { "large classes, three hours uninterrupted", [] { return LimitedSchool(180); }, 5 },
     };
     for (const Case& c : cases) {
         auto school = c.make();

@@ -81,6 +81,17 @@ std::shared_ptr<School> ElementarySchool(std::int32_t perGrade)
     return school;
 }
 
+std::shared_ptr<School> LimitedSchool(std::int32_t freeMinutes)
+{
+    auto school = ElementarySchool(4);
+    school->InterruptFreeTime = freeMinutes;
+    for (std::size_t s = school->Specials.size() / 2; s < school->Specials.size(); ++s)
+        school->Specials[s]->MaxStudents = 24;
+    for (std::size_t c = 0; c < school->Classes.size(); c += 2)
+        school->Classes[c]->NumberOfStudents = 27;
+    return school;
+}
+
 std::shared_ptr<School> MixedDaysSchool()
 {
     auto school = ElementarySchool(3);

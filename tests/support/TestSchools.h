@@ -36,6 +36,11 @@ void MarkUnavailable(const School& school, SpecialClass& special, std::int32_t d
 // and Computers once a week; one teacher of each per three classes a grade.
 std::shared_ptr<School> ElementarySchool(std::int32_t perGrade);
 
+// ElementarySchool(4) whose second teacher of each subject takes at most 24
+// students, every other class having 27, and whose classes keep `freeMinutes`
+// uninterrupted every day.
+std::shared_ptr<School> LimitedSchool(std::int32_t freeMinutes);
+
 // ElementarySchool(3) with a short day, a late start, a class attending Music
 // four times, specials away for part of a day and a late special start.
 std::shared_ptr<School> MixedDaysSchool();
