@@ -39,7 +39,7 @@ TEST(CliInfo, JsonCarriesTheSameSchool)
     EXPECT_EQ(school[QStringLiteral("name")].toString(), QStringLiteral("Maple Grove Elementary"));
     EXPECT_EQ(school[QStringLiteral("lunchMaxClasses")].toInt(), 3);
     const QJsonArray specials = school[QStringLiteral("specials")].toArray();
-    ASSERT_EQ(specials.size(), 6);
+    ASSERT_EQ(specials.size(), 7);
     const QJsonObject music = specials[1].toObject();
     EXPECT_EQ(music[QStringLiteral("title")].toString(), QStringLiteral("Music"));
     const QJsonArray unavailable = music[QStringLiteral("unavailable")].toArray();

@@ -42,7 +42,7 @@ TEST(PdfExport, OnePagePerScheduleOrOnlyThoseAskedFor)
     QTemporaryDir dir;
     const QString all = dir.filePath(QStringLiteral("all.pdf"));
     ASSERT_TRUE(WriteSchedulePdf(*school, {}, all).IsOk());
-    EXPECT_EQ(PdfPages(all), 26);
+    EXPECT_EQ(PdfPages(all), 27);
 
     const QString two = dir.filePath(QStringLiteral("two.pdf"));
     ASSERT_TRUE(

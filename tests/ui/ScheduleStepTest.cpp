@@ -150,7 +150,7 @@ private slots:
         QTRY_VERIFY(mSchool->Schedule);
         QCOMPARE(ended.count(), 1);
         QVERIFY(page.mScheduleContentPane->isVisible());
-        QCOMPARE(page.mSchedulePreview->count(), 80 + 24);
+        QCOMPARE(page.mSchedulePreview->count(), 84 + 24);
 
         QCOMPARE(mWindow->UndoManager().UndoText(), QStringLiteral("Undo New Schedule"));
         QVERIFY(!page.mBar->isVisible());
@@ -344,7 +344,7 @@ private slots:
         QCOMPARE(mPrint->choicesShown, 0);
         QTRY_COMPARE(mPrint->choicesShown, 1);
         QCOMPARE(mWindow->CurrentPanel(), 2);
-        QCOMPARE(mPrint->rowsSelected, 26);
+        QCOMPARE(mPrint->rowsSelected, 27);
         QCOMPARE(mPrint->printDialogs, 1);
         QCOMPARE(mWindow->mPageBeforePrint, -1);
 
@@ -371,7 +371,7 @@ private slots:
         QTRY_VERIFY(mSchool->Schedule);
         QTemporaryDir dir;
         mPrint->pdf = dir.filePath(QStringLiteral("out.pdf"));
-        for (int row = 3; row < 26; ++row)
+        for (int row = 3; row < 27; ++row)
             mPrint->deselect.push_back(row);
         mWindow->FilePrint();
         QCOMPARE(PdfPages(mPrint->pdf), 3);
