@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds a fuzzer with clang and runs it.
 #   tools/fuzz.sh [SECONDS] [TARGET]     (default 30 seconds, target "school")
-# TARGET: "school" (the document reader) or "container" (the container loader:
-# its reader and fixup binder). BELLTIDE_FUZZ_BUILD chooses another build folder.
+# TARGET: "school" (the document reader), "container" (the container loader:
+# its reader and fixup binder) or "roster" (the class and special list
+# import). BELLTIDE_FUZZ_BUILD chooses another build folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
@@ -22,8 +23,14 @@ case "$target" in
     inputs=("$root/tests/fuzz/container-corpus")
     dict="$root/tests/fuzz/container.dict"
     ;;
+  roster)
+    fuzzer=roster_import_fuzzer
+    corpus="$build/corpus-roster"
+    inputs=("$root/tests/fuzz/roster-corpus")
+    dict="$root/tests/fuzz/roster.dict"
+    ;;
   *)
-    echo "fuzz.sh: unknown target \"$target\" (school or container)" >&2
+    echo "fuzz.sh: unknown target \"$target\" (school, container or roster)" >&2
     exit 2
     ;;
 esac

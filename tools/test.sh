@@ -3,7 +3,8 @@
 # the ci build (warnings are errors) with its suites, clang-tidy over it
 # (tools/lint.sh), its Debian package checked (tools/check-package.sh), the same
 # suites under AddressSanitizer and UndefinedBehaviorSanitizer, and short
-# fuzzing runs of the document reader and the container loader. Each build is
+# fuzzing runs of the document reader, the container loader and the list
+# import. Each build is
 # one of CMakePresets.json's. Ends with "N passed, N failed".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -64,6 +65,7 @@ check "the Debian package of that build" "$root/tools/check-package.sh" "$root/b
 run_suite "tests under AddressSanitizer and UndefinedBehaviorSanitizer" asan "$root/build-asan"
 check "fuzzing the document reader for 30 seconds" "$root/tools/fuzz.sh" 30 school
 check "fuzzing the container loader for 30 seconds" "$root/tools/fuzz.sh" 30 container
+check "fuzzing the class and special list import for 30 seconds" "$root/tools/fuzz.sh" 30 roster
 
 echo
 echo "$passed passed, $failed failed"
