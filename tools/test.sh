@@ -4,8 +4,7 @@
 # (tools/lint.sh), its Debian package checked (tools/check-package.sh), the same
 # suites under AddressSanitizer and UndefinedBehaviorSanitizer, and short
 # fuzzing runs of the document reader, the container loader and the list
-# import. Each build is
-# one of CMakePresets.json's. Ends with "N passed, N failed".
+# import. Each build is one of CMakePresets.json's. Ends with "N passed, N failed".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
