@@ -1,7 +1,10 @@
 // Success rates and times of whole generations over 100 fixed seeds, for the
-// example school and its 40- and 80-class copies. A fingerprint of every
+// example school and its 40- and 80-class copies and for realistic schools of
+// 40 and 100 classes, with the limits a class
+// brings (most students, interrupt-free time) on and off. A fingerprint of every
 // schedule made lets a faster engine prove it still makes the same schedules.
 
+#include "RealisticSchools.h"
 #include "ScaledSchools.h"
 
 #include "engine/Schedule.h"
@@ -39,36 +42,42 @@ int main()
 {
     QTextStream out(stdout);
     constexpr int kSeeds = 100;
-    for (std::int32_t copies : { 1, 2, 4 }) {
-        auto school = ScaledExampleSchool(copies);
-        if (!school) {
-            out << school.Error() << '\n';
-            return 1;
+    for (const bool limits : { true, false })
+        for (std::int32_t size : { 1, 2, 4, 40, 100 }) {
+            auto school = size <= 4
+                ? ScaledExampleSchool(size)
+                : Result<std::shared_ptr<School>>::Ok(RealisticSchool(size, SchoolVariant::Feasible));
+            if (!school) {
+                out << school.Error() << '\n';
+                return 1;
+            }
+            if (!limits)
+                WithoutClassLimits(*school.Value());
+            std::vector<double> times;
+            int firstAttempt = 0;
+            int generated = 0;
+            int attempts = 0;
+            QCryptographicHash fingerprint(QCryptographicHash::Sha1);
+            for (int s = 0; s < kSeeds; ++s) {
+                QElapsedTimer timer;
+                timer.start();
+                const GenerationInputs inputs = ScheduleGenerator::BuildInputs(*school.Value()).Value();
+                ScheduleGenerator generator;
+                const GenerationResult result = generator.Run(inputs, { 10, static_cast<std::uint64_t>(s) * 1000 });
+                times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+                firstAttempt += result.Attempt == 1 ? 1 : 0;
+                generated += result.Schedule ? 1 : 0;
+                attempts += result.AttemptsMade;
+                if (result.Schedule)
+                    AddFingerprint(fingerprint, *result.Schedule);
+            }
+            std::sort(times.begin(), times.end());
+            out << (size <= 4 ? "example " : "realistic ") << school.Value()->Classes.size() << " classes, limits "
+                << (limits ? "on" : "off") << ": one attempt succeeds for " << firstAttempt << "/" << kSeeds
+                << " seeds, a generation for " << generated << "/" << kSeeds << " (" << attempts
+                << " attempts); median " << QString::number((times[kSeeds / 2 - 1] + times[kSeeds / 2]) / 2, 'f', 2)
+                << " ms, slowest " << QString::number(times.back(), 'f', 2) << " ms; fingerprint "
+                << fingerprint.result().toHex().left(16) << '\n';
         }
-        std::vector<double> times;
-        int firstAttempt = 0;
-        int generated = 0;
-        int attempts = 0;
-        QCryptographicHash fingerprint(QCryptographicHash::Sha1);
-        for (int s = 0; s < kSeeds; ++s) {
-            QElapsedTimer timer;
-            timer.start();
-            const GenerationInputs inputs = ScheduleGenerator::BuildInputs(*school.Value()).Value();
-            ScheduleGenerator generator;
-            const GenerationResult result = generator.Run(inputs, { 10, static_cast<std::uint64_t>(s) * 1000 });
-            times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-            firstAttempt += result.Attempt == 1 ? 1 : 0;
-            generated += result.Schedule ? 1 : 0;
-            attempts += result.AttemptsMade;
-            if (result.Schedule)
-                AddFingerprint(fingerprint, *result.Schedule);
-        }
-        std::sort(times.begin(), times.end());
-        out << school.Value()->Classes.size() << " classes: one attempt succeeds for " << firstAttempt << "/" << kSeeds
-            << " seeds, a generation for " << generated << "/" << kSeeds << " (" << attempts << " attempts); median "
-            << QString::number((times[kSeeds / 2 - 1] + times[kSeeds / 2]) / 2, 'f', 2) << " ms, slowest "
-            << QString::number(times.back(), 'f', 2) << " ms; fingerprint " << fingerprint.result().toHex().left(16)
-            << '\n';
-    }
     return 0;
 }

@@ -31,4 +31,11 @@ Result<std::shared_ptr<School>> ScaledExampleSchool(std::int32_t copies)
     return Result<std::shared_ptr<School>>::Ok(school);
 }
 
+void WithoutClassLimits(School& school)
+{
+    school.InterruptFreeTime = 0;
+    for (const auto& special : school.Specials)
+        special->MaxStudents = 0;
+}
+
 } // namespace belltide

@@ -7,7 +7,8 @@
 //   belltide_thorough_study file SCHOOL.psc
 //
 // With BELLTIDE_WHOLE_SCHOOL=1 in the environment the repair is skipped and
-// the whole school goes to the solver.
+// the whole school goes to the solver; with BELLTIDE_NO_CLASS_LIMITS=1 the
+// specials' most students and the interrupt-free time are turned off.
 
 #include "RealisticSchools.h"
 #include "ScaledSchools.h"
@@ -63,6 +64,8 @@ int main(int argc, char** argv)
                                "SCHOOL.psc\n";
         return 2;
     }
+    if (qEnvironmentVariableIntValue("BELLTIDE_NO_CLASS_LIMITS") != 0)
+        WithoutClassLimits(*school);
     QElapsedTimer timer;
     timer.start();
     const GenerationInputs inputs = ScheduleGenerator::BuildInputs(*school).Value();
