@@ -10,7 +10,7 @@ QString FormatTimeOfDay(std::int32_t minutes)
 {
     if (minutes < 0 || minutes > 24 * 60)
         return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return ShortTime(minutes);
 }
 
 QString ShortTime(std::int32_t minutes)

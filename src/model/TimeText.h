@@ -6,8 +6,9 @@
 
 namespace belltide {
 
-// "8:05", "13:00": minutes after midnight as a 24-hour clock time. Values that
-// are no time of day (negative, a day or more) are shown as plain minutes.
+// Minutes after midnight as the system writes a time ("8:05 AM", "13:00"), for
+// messages: values that are no time of day (negative, past a day) are shown
+// as plain minutes, so that a bad document's numbers can still be found.
 QString FormatTimeOfDay(std::int32_t minutes);
 
 // A time of day in the system's short time format, never with seconds (some

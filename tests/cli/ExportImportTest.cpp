@@ -121,7 +121,7 @@ TEST_F(CliExportImport, ImportAddsTheGoodLinesAndADryRunChangesNothing)
     const QByteArray before = belltide::test::ReadAll(school);
     const CliRun dry = Invoke(&RunImportCommand, { school, list, u"--dry-run"_s });
     EXPECT_EQ(dry.code, belltide::cli::kExitOk);
-    EXPECT_EQ(dry.out, u"Would add 6th: Mr. Abe, 24 students, 8:00-15:00\n1 class to add; 1 line left out.\n"_s);
+    EXPECT_EQ(dry.out, u"Would add 6th: Mr. Abe, 24 students, 8:00 AM-3:00 PM\n1 class to add; 1 line left out.\n"_s);
     EXPECT_EQ(dry.err, list + u": Line 3: the day end 8:00 comes before the day start 9:00.\n"_s);
     EXPECT_EQ(belltide::test::ReadAll(school), before);
 

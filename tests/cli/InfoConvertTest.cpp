@@ -24,9 +24,9 @@ TEST(CliInfo, DescribesTheExampleSchoolInDocumentOrder)
 {
     const CliRun run = Invoke(&RunInfoCommand, { kExample });
     ASSERT_EQ(run.code, belltide::cli::kExitOk) << run.err.toStdString();
-    EXPECT_TRUE(run.out.startsWith(QStringLiteral("School: Maple Grove Elementary\nSchool day: 8:00-15:00\n")));
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("School: Maple Grove Elementary\nSchool day: 8:00 AM-3:00 PM\n")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("Music - Mr. Chen: 45 minutes, 5 minutes passing time")));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("not available Tue 12:00-15:00; Thu 12:00-15:00\n")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("not available Tue 12:00 PM-3:00 PM; Thu 12:00 PM-3:00 PM\n")));
     EXPECT_LT(run.out.indexOf(QStringLiteral("Mrs. Adams")), run.out.indexOf(QStringLiteral("Ms. Thompson")));
     EXPECT_TRUE(run.err.isEmpty());
 }

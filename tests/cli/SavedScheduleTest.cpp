@@ -85,7 +85,7 @@ TEST_F(SavedSchedule, AChangedSchoolIsShownWithWhatNoLongerFitsAndCompleteKeepsT
     EXPECT_TRUE(
         shown.out.startsWith(QStringLiteral("Saved schedule: 239 meetings; 2 no longer fit and 2 are missing.\n")))
         << shown.out.toStdString();
-    EXPECT_TRUE(shown.out.contains(QStringLiteral("would not fit in the day of K: Mrs. Adams (8:00-13:00).")));
+    EXPECT_TRUE(shown.out.contains(QStringLiteral("would not fit in the day of K: Mrs. Adams (8:00 AM-1:00 PM).")));
     EXPECT_TRUE(shown.out.contains(QStringLiteral("Missing: ")));
     EXPECT_TRUE(
         Invoke(&RunInfoCommand, { file }).out.contains(QStringLiteral("2 no longer fit the school and 2 are missing")));

@@ -249,7 +249,7 @@ TEST(ClassLimitsTest, AMoveThatWouldBreakTheFreeStretchIsRefusedInWords)
     ASSERT_TRUE(broken);
     EXPECT_EQ(broken->Rule, Rule::NoFreeTime);
     EXPECT_EQ(broken->Words,
-        QStringLiteral("Music at 8:00 would leave K: Teacher 1 no 90 uninterrupted minutes on Tuesday; the longest "
+        QStringLiteral("Music at 8:00 AM would leave K: Teacher 1 no 90 uninterrupted minutes on Tuesday; the longest "
                        "would be 80 minutes."));
     EXPECT_FALSE(occupied.WhyNot({ 0, art, At(*school, 1, 480), false }, 2)) << "Art leaves 9:00-11:00 behind it";
     EXPECT_FALSE(occupied.WhyNot({ 0, pe, At(*school, 1, 710), false }, 4));

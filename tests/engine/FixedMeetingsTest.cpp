@@ -260,7 +260,7 @@ TEST(FixedMeetingsTest, APinInTheWayLeavesNoScheduleAndIsNamed)
     EXPECT_TRUE(result.Released.empty());
     ASSERT_EQ(result.Reasons.size(), 1);
     EXPECT_EQ(result.Reasons[0].toStdString(),
-        "No schedule keeps the pinned meeting Art for 1st: Teacher 2 on Monday at 9:00: with it, Art for 1st: "
+        "No schedule keeps the pinned meeting Art for 1st: Teacher 2 on Monday at 9:00 AM: with it, Art for 1st: "
         "Teacher 1 cannot all be placed. Unpinning it would make room.");
 }
 

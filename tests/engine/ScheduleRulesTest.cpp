@@ -76,25 +76,25 @@ TEST(ScheduleRulesTest, EveryKindOfBrokenRuleIsToldInWords)
     };
     const Case cases[] = {
         { "special busy", { 2, s.musicRow, s.At(0, 9, 30), false }, Rule::SpecialBusy,
-            QStringLiteral("Music (Mr. Chen) meets 1st: Mr. Dunn then, 9:00-9:45.") },
+            QStringLiteral("Music (Mr. Chen) meets 1st: Mr. Dunn then, 9:00 AM-9:45 AM.") },
         { "in the special's passing time", { 2, s.musicRow, s.At(0, 9, 45), false }, Rule::SpecialBusy,
-            QStringLiteral("Music (Mr. Chen) meets 1st: Mr. Dunn then, 9:00-9:45.") },
+            QStringLiteral("Music (Mr. Chen) meets 1st: Mr. Dunn then, 9:00 AM-9:45 AM.") },
         { "lunchroom full", s.Lunch(3, 0, 12, 10), Rule::LunchroomFull,
-            QStringLiteral("Lunch at 12:10 would be the fourth class eating; the lunchroom takes 3.") },
+            QStringLiteral("Lunch at 12:10 PM would be the fourth class eating; the lunchroom takes 3.") },
         { "twice a day", { 0, s.peRow, s.At(0, 13, 0), false }, Rule::TwiceADay,
             QStringLiteral("P.E. would be on Monday twice for K: Mrs. Adams.") },
         { "class busy", { 0, s.musicRow, s.At(0, 9, 30), false }, Rule::ClassBusy,
-            QStringLiteral("K: Mrs. Adams has P.E. (Ms. P.E.) then, 10:00-10:30.") },
+            QStringLiteral("K: Mrs. Adams has P.E. (Ms. P.E.) then, 10:00 AM-10:30 AM.") },
         { "more than the class attends", { 1, s.musicRow, s.At(2, 9, 0), false }, Rule::TooMany,
             QStringLiteral("1st: Mr. Dunn already has Music once a week.") },
         { "before the class's own day", { 3, s.musicRow, s.At(2, 9, 0), false }, Rule::ClassDay,
-            QStringLiteral("Music at 9:00 would not fit in the day of K: Mr. Ito (12:00-15:00).") },
+            QStringLiteral("Music at 9:00 AM would not fit in the day of K: Mr. Ito (12:00 PM-3:00 PM).") },
         { "into the school day's last slot", { 2, s.peRow, s.At(4, 14, 30), false }, Rule::ClassDay,
-            QStringLiteral("P.E. at 14:30 would not fit in the day of K: Ms. Hughes (8:00-15:00).") },
+            QStringLiteral("P.E. at 2:30 PM would not fit in the day of K: Ms. Hughes (8:00 AM-3:00 PM).") },
         { "special away", { 2, s.peRow, s.At(1, 13, 0), false }, Rule::SpecialTime,
-            QStringLiteral("P.E. (Ms. P.E.) is not available on Tuesday at 13:00.") },
+            QStringLiteral("P.E. (Ms. P.E.) is not available on Tuesday at 1:00 PM.") },
         { "lunch outside the period", s.Lunch(2, 2, 10, 0), Rule::LunchPeriod,
-            QStringLiteral("Lunch at 10:00 would be outside the lunch period.") },
+            QStringLiteral("Lunch at 10:00 AM would be outside the lunch period.") },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -85,8 +85,9 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                 school->LunchEndAt = school->LunchStartAt + 10;
                 return school;
             },
-            { QStringLiteral("Lunch between 11:00 and 11:10 has no room for a lunch of 20 minutes before the school "
-                             "day ends. A longer lunch period or a shorter lunch would make room.") } },
+            { QStringLiteral(
+                "Lunch between 11:00 AM and 11:10 AM has no room for a lunch of 20 minutes before the school "
+                "day ends. A longer lunch period or a shorter lunch would make room.") } },
         { "a special never free for a whole meeting",
             [&] {
                 auto school = SmallSchool(2, { { music, 1 } });
@@ -102,8 +103,9 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                 school->DayEndAt = school->DayStartAt;
                 return school;
             },
-            { QStringLiteral("The school day from 8:00 to 8:00 has no room for lunch or specials. A longer school "
-                             "day would make room.") } },
+            { QStringLiteral(
+                "The school day from 8:00 AM to 8:00 AM has no room for lunch or specials. A longer school "
+                "day would make room.") } },
         { "a lunch of no length",
             [&] {
                 auto school = SmallSchool(1, { { art, 1 } });
@@ -127,9 +129,10 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                 school->Classes[0]->DayEnd = 690;
                 return school;
             },
-            { QStringLiteral("1st: Teacher 1 is at school 8:00-11:30, which leaves no time for lunch between 11:00 "
-                             "and 13:00 followed by 20 minutes of recess. A longer day or another lunch period would "
-                             "make room.") } },
+            { QStringLiteral(
+                "1st: Teacher 1 is at school 8:00 AM-11:30 AM, which leaves no time for lunch between 11:00 AM "
+                "and 1:00 PM followed by 20 minutes of recess. A longer day or another lunch period would "
+                "make room.") } },
         { "here only while the special is away",
             [&] {
                 auto school = SmallSchool(2, { { music, 2 } });
@@ -139,10 +142,11 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                     MarkUnavailable(*school, *school->Specials[1], day, 720, 900);
                 return school;
             },
-            { QStringLiteral("1st: Teacher 1 and 1st: Teacher 2 are at school 12:00-15:00, but Music (Ms. Music) is "
-                             "never free then for a meeting of 45 minutes and 5 minutes of passing time at the same "
-                             "time on two days that are not next to each other. A longer day, more available time "
-                             "for Music or fewer meetings a week would make room.") } },
+            { QStringLiteral(
+                "1st: Teacher 1 and 1st: Teacher 2 are at school 12:00 PM-3:00 PM, but Music (Ms. Music) is "
+                "never free then for a meeting of 45 minutes and 5 minutes of passing time at the same "
+                "time on two days that are not next to each other. A longer day, more available time "
+                "for Music or fewer meetings a week would make room.") } },
         { "too many Music meetings for one teacher",
             [&] {
                 auto school = SmallSchool(9, { { music, 1 } });
@@ -161,7 +165,7 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                     MarkUnavailable(*school, *school->Specials[1], day, 480, day == 0 ? 600 : 720);
                 return school;
             },
-            { QStringLiteral("Music (Ms. Music) can hold at most 2 meetings a week between 8:00 and 11:45, when "
+            { QStringLiteral("Music (Ms. Music) can hold at most 2 meetings a week between 8:00 AM and 11:45 AM, when "
                              "1st: Teacher 1, 1st: Teacher 2 and 1st: Teacher 3 are at school, but they need 3. More "
                              "available time for Music, another Music teacher or fewer Music meetings would make "
                              "room.") } },
@@ -171,7 +175,7 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                 MarkUnavailable(*school, *school->Specials[1], 2, 540, 900);
                 return school;
             },
-            { QStringLiteral("Music (Ms. Music) can hold at most 1 meeting on a Wednesday between 8:00 and 14:55, "
+            { QStringLiteral("Music (Ms. Music) can hold at most 1 meeting on a Wednesday between 8:00 AM and 2:55 PM, "
                              "but 1st: Teacher 1 and 1st: Teacher 2 must meet Music every Wednesday then. More "
                              "available time for Music, another Music teacher or fewer Music meetings would make "
                              "room.") } },
@@ -182,7 +186,7 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                 school->LunchEndAt = 720;
                 return school;
             },
-            { QStringLiteral("At most 3 classes can eat between 11:00 and 12:05 with 1 seat and lunches of 20 "
+            { QStringLiteral("At most 3 classes can eat between 11:00 AM and 12:05 PM with 1 seat and lunches of 20 "
                              "minutes, but there are 4 classes. More seats, a longer lunch period or shorter "
                              "lunches would make room.") } },
         { "a short day full of specials",
@@ -193,8 +197,8 @@ TEST(ThoroughReasonsTest, CountingNamesWhatWouldHaveToChange)
                 return school;
             },
             { QStringLiteral("1st: Teacher 1 needs 2 h 20 min every Monday for lunch with recess and the specials it "
-                             "always has then, passing times included, but has only 2 h 5 min between 8:00 and "
-                             "10:05. A longer day or fewer or shorter meetings would make room.") } },
+                             "always has then, passing times included, but has only 2 h 5 min between 8:00 AM and "
+                             "10:05 AM. A longer day or fewer or shorter meetings would make room.") } },
     };
     for (const Case& c : cases) {
         auto school = c.make();
@@ -221,7 +225,7 @@ TEST(ThoroughReasonsTest, TheSolverNamesTheRequirementsThatClash)
     for (std::size_t s = 0; s < 2; ++s)
         KeepOnly(*oneClass, *oneClass->Specials[s], 0, 540, 590);
     EXPECT_EQ(Reasons(*oneClass),
-        Lines({ QStringLiteral("1st: Teacher 1 cannot fit Art and Music into its day (8:00-15:00) at times "
+        Lines({ QStringLiteral("1st: Teacher 1 cannot fit Art and Music into its day (8:00 AM-3:00 PM) at times "
                                "when Art (Ms. Art) and Music (Ms. Music) can take it. More available time for "
                                "Art (Ms. Art) and Music (Ms. Music), a longer day or fewer meetings would make "
                                "room.") }));
