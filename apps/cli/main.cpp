@@ -64,6 +64,7 @@ constexpr const char* kHelp
       "  --json OUT|-             write the placements as JSON to OUT, or to standard output\n"
       "  --quiet                  say nothing about the schedule but the outputs asked for\n"
       "  --pdf OUT.pdf            print the schedules into a PDF, one landscape page each\n"
+      "                           (\"Whole School\" and \"Specials\": one page per day)\n"
       "  --only LABEL             print only the schedule so named, e.g. \"K: Mrs. Adams\";\n"
       "                           may be given more than once\n"
       "\n"

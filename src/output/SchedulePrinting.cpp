@@ -1,9 +1,9 @@
 #include "SchedulePrinting.h"
 
 #include "model/Classroom.h"
-#include "model/DisplayOrder.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
+#include "output/DayOverviewRenderer.h"
 #include "output/PainterGraphics.h"
 
 #include <QPagedPaintDevice>
@@ -13,20 +13,25 @@ namespace belltide {
 
 std::vector<ScheduleChoice> ScheduleChoices(const School& school)
 {
-    std::vector<ScheduleContent> objects;
-    QStringList labels;
-    for (const auto& classroom : school.Classes) {
-        objects.push_back({ nullptr, classroom });
-        labels << classroom->Grade + QStringLiteral(": ") + classroom->Teacher;
-    }
-    for (const auto& special : school.Specials) {
-        objects.push_back({ special, nullptr });
-        labels << special->Title + QStringLiteral(": ") + special->Teacher;
-    }
-    SortAlong(objects, labels);
     std::vector<ScheduleChoice> choices;
-    for (std::size_t i = 0; i < objects.size(); ++i)
-        choices.push_back({ labels[qsizetype(i)], objects[i] });
+    // An overview of nothing would be an empty grid.
+    if (!school.Classes.empty()) {
+        ScheduleContent whole;
+        whole.Overview = ScheduleOverview::Classes;
+        choices.push_back({ QStringLiteral("Whole School"), whole });
+    }
+    if (!school.Specials.empty()) {
+        ScheduleContent specials;
+        specials.Overview = ScheduleOverview::Specials;
+        choices.push_back({ QStringLiteral("Specials"), specials });
+    }
+    for (const auto overview : { ScheduleOverview::Classes, ScheduleOverview::Specials }) {
+        for (const ScheduleContent& row : DayOverviewRenderer::Rows(school, overview)) {
+            const QString label = row.Classroom ? row.Classroom->Grade + QStringLiteral(": ") + row.Classroom->Teacher
+                                                : row.Special->Title + QStringLiteral(": ") + row.Special->Teacher;
+            choices.push_back({ label, row });
+        }
+    }
     return choices;
 }
 
@@ -38,14 +43,29 @@ bool PrintSchedules(const School& school, const std::vector<ScheduleContent>& ob
     if (!painter.begin(&device))
         return false;
     PainterGraphics graphics(painter, device.width(), device.height());
-    LandscapeScheduleRenderer renderer;
-    renderer.Graphics = &graphics;
-    renderer.PageWidth = device.width();
-    renderer.PageHeight = device.height();
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        if (i > 0)
+    LandscapeScheduleRenderer week;
+    DayOverviewRenderer day;
+    for (ScheduleRenderer* renderer : { static_cast<ScheduleRenderer*>(&week), static_cast<ScheduleRenderer*>(&day) }) {
+        renderer->Graphics = &graphics;
+        renderer->PageWidth = device.width();
+        renderer->PageHeight = device.height();
+    }
+    bool first = true;
+    const auto nextPage = [&] {
+        if (!first)
             device.newPage();
-        renderer.Render(school, objects[i].Classroom, objects[i].Special);
+        first = false;
+    };
+    for (const ScheduleContent& object : objects) {
+        if (object.Overview == ScheduleOverview::None) {
+            nextPage();
+            week.Render(school, object.Classroom, object.Special);
+            continue;
+        }
+        for (int d = 0; d < 5; ++d) {
+            nextPage();
+            day.RenderDay(school, object.Overview, d);
+        }
     }
     return painter.end();
 }

@@ -17,12 +17,15 @@ struct ScheduleChoice {
     ScheduleContent Object;
 };
 
-// Every class ("grade: teacher") and special ("title: teacher") of the school,
-// in the order the schedule popup and the print choices list them.
+// What the schedule popup and the print choices list, in their order: the
+// Whole School view (when there are classes) and the Specials view (when there
+// are specials), then every class ("grade: teacher") in grade order, then
+// every special ("title: teacher").
 std::vector<ScheduleChoice> ScheduleChoices(const School& school);
 
 // One landscape page per schedule, each with its header, in the order given;
-// no empty page at the end. False when the device cannot be painted on.
+// a view of the whole school or of the specials takes a page for each day.
+// No empty page at the end. False when the device cannot be painted on.
 bool PrintSchedules(const School& school, const std::vector<ScheduleContent>& objects, QPagedPaintDevice& device);
 
 } // namespace belltide

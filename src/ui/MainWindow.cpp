@@ -3,6 +3,7 @@
 #include "AttendancePage.h"
 #include "ClassesPage.h"
 #include "DocumentHandler.h"
+#include "ExchangeServices.h"
 #include "HeadingCanvas.h"
 #include "HelpCanvas.h"
 #include "HomePage.h"
@@ -11,6 +12,7 @@
 #include "PrintChoicesWindow.h"
 #include "PrintServices.h"
 #include "Resources.h"
+#include "ScheduleExchange.h"
 #include "SchedulePage.h"
 #include "SchoolInfoPage.h"
 #include "SchoolScheduleKeeper.h"
@@ -99,6 +101,7 @@ MainWindow::MainWindow(
     mScheduleKeeper->Opened();
     mPrintServices = PrintServices::Platform();
     BuildFrame();
+    SetExchangeServices(ExchangeServices::Platform());
     BuildMenus();
     LoadFromSchool();
 }
@@ -296,13 +299,35 @@ void MainWindow::DoPrint()
         settings.Printer().setPageOrientation(QPageLayout::Landscape);
     PrintChoicesWindow choices(this);
     choices.Fill(*mSchool);
+    QPrinter& printer = settings.Printer();
+    connect(&choices, &PrintChoicesWindow::PreviewRequested, this, [&] {
+        mPrintServices->Preview(
+            printer, [&](QPrinter& paper) { PrintSchedules(*mSchool, choices.WhatToPrint, paper); }, &choices);
+    });
     if (!mPrintServices->PresentChoices(choices))
         return;
     choices.CollectChoices();
-    QPrinter& printer = settings.Printer();
     if (!mPrintServices->PrintDialog(printer, this))
         return;
     PrintSchedules(*mSchool, choices.WhatToPrint, printer);
+}
+
+void MainWindow::SetExchangeServices(std::unique_ptr<ExchangeServices> services)
+{
+    mExchangeServices = std::move(services);
+    mExchange = std::make_unique<ScheduleExchange>(*mContext, *mExchangeServices, this);
+}
+
+bool MainWindow::FileExport()
+{
+    mExchange->Export();
+    return true;
+}
+
+bool MainWindow::FileImport()
+{
+    mExchange->Import();
+    return true;
 }
 
 void MainWindow::SchedulePage_GenerationEnded()

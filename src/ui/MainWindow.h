@@ -20,6 +20,7 @@ class ApplicationCommands;
 class AttendancePage;
 class ClassesPage;
 class DocumentHandler;
+class ExchangeServices;
 class HeadingCanvas;
 class HelpCanvas;
 class HomePage;
@@ -27,6 +28,7 @@ class MenuBar;
 class PageContext;
 class PrintServices;
 class PrinterSettings;
+class ScheduleExchange;
 class SchedulePage;
 class School;
 class SchoolScheduleKeeper;
@@ -104,6 +106,11 @@ public:
     bool FilePageSetup();
     bool FilePrint();
     void DoPrint();
+    // Export and import: the dialogs can be replaced (tests).
+    void SetExchangeServices(std::unique_ptr<ExchangeServices> services);
+    ScheduleExchange& Exchange() const { return *mExchange; }
+    bool FileExport();
+    bool FileImport();
     // The Schedule menu: a new schedule keeping pins, or the missing meetings placed.
     bool ScheduleNew();
     bool ScheduleComplete();
@@ -155,6 +162,8 @@ private:
     std::unique_ptr<SchoolScheduleKeeper> mScheduleKeeper;
     std::unique_ptr<PageContext> mContext;
     std::unique_ptr<PrintServices> mPrintServices;
+    std::unique_ptr<ExchangeServices> mExchangeServices;
+    std::unique_ptr<ScheduleExchange> mExchange;
     std::unique_ptr<PrinterSettings> mOwnPageSetup;
     PrinterSettings* mPageSetup = nullptr;
     std::array<StepPage*, 6> mPages {};

@@ -23,6 +23,8 @@ const std::pair<const char*, Handler<MainWindow>> kDocumentHandlers[] = {
     { "FileClose", [](MainWindow& window) { return window.FileClose(); } },
     { "FileSave", [](MainWindow& window) { return window.FileSave(); } },
     { "FileSaveAs", [](MainWindow& window) { return window.FileSaveAs(); } },
+    { "FileExport", [](MainWindow& window) { return window.FileExport(); } },
+    { "FileImport", [](MainWindow& window) { return window.FileImport(); } },
     { "FilePageSetup", [](MainWindow& window) { return window.FilePageSetup(); } },
     { "FilePrint", [](MainWindow& window) { return window.FilePrint(); } },
     { "EditUndo", [](MainWindow& window) { return window.EditUndo(); } },

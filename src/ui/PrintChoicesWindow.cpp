@@ -13,24 +13,47 @@ namespace belltide {
 PrintChoicesWindow::PrintChoicesWindow(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Untitled"));
-    StaticText1 = new QLabel(QStringLiteral("Select which classes to print schedules for:"), this);
+    setWindowTitle(QStringLiteral("Print Schedules"));
+    StaticText1 = new QLabel(QStringLiteral("Select which schedules to print:"), this);
     ListBox1 = new QListWidget(this);
     ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);
+    StaticText1->setBuddy(ListBox1);
     PushButton1 = new QPushButton(QStringLiteral("Print"), this);
     PushButton1->setDefault(true);
     PushButton2 = new QPushButton(QStringLiteral("Cancel"), this);
+    AllButton = new QPushButton(QStringLiteral("&All"), this);
+    NoneButton = new QPushButton(QStringLiteral("&None"), this);
+    ClassesButton = new QPushButton(QStringLiteral("&Classes"), this);
+    ClassesButton->setToolTip(QStringLiteral("Every class's week, and nothing else"));
+    SpecialsButton = new QPushButton(QStringLiteral("&Specials"), this);
+    SpecialsButton->setToolTip(QStringLiteral("Every special's week, and nothing else"));
+    PreviewButton = new QPushButton(QStringLiteral("Pre&view..."), this);
+    PreviewButton->setToolTip(QStringLiteral("The pages as they will be printed"));
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(StaticText1);
+    auto* quick = new QHBoxLayout;
+    for (QPushButton* button : { AllButton, NoneButton, ClassesButton, SpecialsButton })
+        quick->addWidget(button);
+    quick->addStretch(1);
+    column->addLayout(quick);
     column->addWidget(ListBox1, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(PreviewButton);
     buttons->addStretch(1);
     buttons->addWidget(PushButton2);
     buttons->addWidget(PushButton1);
     column->addLayout(buttons);
-    resize(360, 400);
+    resize(420, 480);
 
+    connect(AllButton, &QPushButton::clicked, this, [this] { Choose(Rows::All); });
+    connect(NoneButton, &QPushButton::clicked, this, [this] { Choose(Rows::None); });
+    connect(ClassesButton, &QPushButton::clicked, this, [this] { Choose(Rows::Classes); });
+    connect(SpecialsButton, &QPushButton::clicked, this, [this] { Choose(Rows::Specials); });
+    connect(PreviewButton, &QPushButton::clicked, this, [this] {
+        CollectChoices();
+        emit PreviewRequested();
+    });
     connect(PushButton1, &QPushButton::clicked, this, [this] {
         mCancelled = false;
         accept();
@@ -52,6 +75,16 @@ void PrintChoicesWindow::Fill(const School& school)
         mObjects.push_back(choice.Object);
     }
     ListBox1->selectAll();
+}
+
+void PrintChoicesWindow::Choose(Rows rows)
+{
+    for (int row = 0; row < ListBox1->count(); ++row) {
+        const ScheduleContent& object = mObjects[std::size_t(row)];
+        const bool chosen = rows == Rows::All || (rows == Rows::Classes && object.Classroom)
+            || (rows == Rows::Specials && object.Special);
+        ListBox1->item(row)->setSelected(chosen);
+    }
 }
 
 void PrintChoicesWindow::CollectChoices()

@@ -14,7 +14,8 @@ namespace belltide {
 
 class School;
 
-// Asks which schedules to print; every class and special is chosen at first.
+// Asks which schedules to print; everything is chosen at first. All, None,
+// Classes and Specials choose in one click; Preview shows the pages chosen.
 class PrintChoicesWindow : public QDialog {
     Q_OBJECT
 
@@ -28,10 +29,23 @@ public:
     bool Cancelled() const { return mCancelled; }
     void CollectChoices();
 
+    // Which rows the quick choices select; the others are deselected.
+    enum class Rows { All, None, Classes, Specials };
+    void Choose(Rows rows);
+
     QLabel* StaticText1 = nullptr;
     QListWidget* ListBox1 = nullptr;
     QPushButton* PushButton1 = nullptr;
     QPushButton* PushButton2 = nullptr;
+    QPushButton* AllButton = nullptr;
+    QPushButton* NoneButton = nullptr;
+    QPushButton* ClassesButton = nullptr;
+    QPushButton* SpecialsButton = nullptr;
+    QPushButton* PreviewButton = nullptr;
+
+signals:
+    // Preview was pressed; WhatToPrint holds the rows selected.
+    void PreviewRequested();
 
 private:
     std::vector<ScheduleContent> mObjects;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -30,6 +31,15 @@ public:
     {
         choices.exec();
         return !choices.Cancelled();
+    }
+
+    void Preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint, QWidget* parent) override
+    {
+        QPrintPreviewDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Print Preview"));
+        QObject::connect(
+            &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* paper) { paint(*paper); });
+        dialog.exec();
     }
 
     void Message(QWidget* parent, const QString& text) override

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -24,6 +25,8 @@ public:
     virtual bool PrintDialog(QPrinter& printer, QWidget* parent) = 0;
     // Shows the choices modally; true unless the user cancelled.
     virtual bool PresentChoices(PrintChoicesWindow& choices) = 0;
+    // Shows the pages `paint` draws on the printer, before anything is printed.
+    virtual void Preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint, QWidget* parent) = 0;
     virtual void Message(QWidget* parent, const QString& text) = 0;
     // The schedule lacks `missing` meetings: complete it first, print it as it
     // is, or not print.

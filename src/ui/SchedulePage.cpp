@@ -1,5 +1,6 @@
 #include "SchedulePage.h"
 
+#include "DayOverviewView.h"
 #include "PageContext.h"
 #include "SchedulerThread.h"
 #include "engine/SchoolTimetable.h"
@@ -58,7 +59,7 @@ private:
 
 bool SameObject(const ScheduleContent& a, const ScheduleContent& b)
 {
-    return a.Classroom == b.Classroom && a.Special == b.Special;
+    return a.Classroom == b.Classroom && a.Special == b.Special && a.Overview == b.Overview;
 }
 
 } // namespace
@@ -132,6 +133,8 @@ SchedulePage::SchedulePage(PageContext& context, QWidget* parent)
     mPanes = new QStackedWidget(this);
     mPanes->addWidget(scroller);
     mPanes->addWidget(mScheduleGenerationPane);
+    mOverview = new DayOverviewView(mContext.GetSchool(), this);
+    mPanes->addWidget(mOverview);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
@@ -144,7 +147,7 @@ SchedulePage::SchedulePage(PageContext& context, QWidget* parent)
     page->addWidget(mBar);
     page->addWidget(mPanes, 1);
 
-    connect(mSchedulePreview, &QComboBox::currentIndexChanged, mScheduleContentPane, qOverload<>(&QWidget::update));
+    connect(mSchedulePreview, &QComboBox::currentIndexChanged, this, &SchedulePage::ShowSelected);
     connect(mScheduler, &SchedulerThread::Finished, this, &SchedulePage::SchedulerThread_Finished);
     connect(mCancelSearch, &QPushButton::clicked, this, &SchedulePage::CancelSearch_Click);
     connect(mNewScheduleButton, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
@@ -205,7 +208,7 @@ void SchedulePage::Follow(Notification, const ActionTag&)
         RebuildPreviewList();
         RefreshBar();
     }
-    mScheduleContentPane->update();
+    ShowSelected();
 }
 
 void SchedulePage::NewSchedule()
@@ -330,9 +333,22 @@ void SchedulePage::ShowGenerating(bool generating)
         mGenerationProgress->setRange(0, 0);
     }
     mCancelSearch->setVisible(generating && mThorough);
-    mPanes->setCurrentIndex(generating ? 1 : 0);
     RefreshBar();
-    mScheduleContentPane->update();
+    ShowSelected();
+}
+
+void SchedulePage::ShowSelected()
+{
+    const ScheduleContent selected = SelectedObject();
+    if (mScheduler->IsRunning()) {
+        mPanes->setCurrentIndex(1);
+    } else if (mContext.GetSchool().Schedule && selected.Overview != ScheduleOverview::None) {
+        mOverview->SetOverview(selected.Overview);
+        mPanes->setCurrentIndex(2);
+    } else {
+        mPanes->setCurrentIndex(0);
+        mScheduleContentPane->update();
+    }
 }
 
 int SchedulePage::MissingMeetings() const
@@ -394,7 +410,15 @@ void SchedulePage::RebuildPreviewList()
     mSchedulePreview->clear();
     mPreviewObjects.clear();
     int selected = -1;
+    ScheduleContent previous;
     for (const ScheduleChoice& choice : ScheduleChoices(mContext.GetSchool())) {
+        // The overviews, the classes and the specials each a group of their own.
+        const bool afterOverviews = previous.Overview != ScheduleOverview::None && choice.Object.Classroom;
+        if (afterOverviews || (previous.Classroom && choice.Object.Special)) {
+            mSchedulePreview->insertSeparator(mSchedulePreview->count());
+            mPreviewObjects.emplace_back();
+        }
+        previous = choice.Object;
         if (selected < 0 && remembered && SameObject(choice.Object, remembered))
             selected = mSchedulePreview->count();
         mSchedulePreview->addItem(choice.Label);
@@ -403,7 +427,7 @@ void SchedulePage::RebuildPreviewList()
     if (selected < 0 && mSchedulePreview->count() > 0)
         selected = 0;
     mSchedulePreview->setCurrentIndex(selected);
-    mScheduleContentPane->update();
+    ShowSelected();
 }
 
 ScheduleContent SchedulePage::SelectedObject() const

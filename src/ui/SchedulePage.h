@@ -18,6 +18,7 @@ class ScheduleStepTest;
 
 namespace belltide {
 
+class DayOverviewView;
 class PageContext;
 class SchedulerThread;
 struct GenerationResult;
@@ -54,7 +55,7 @@ public:
     bool IsSearchingThoroughly() const { return IsGenerating() && mThorough; }
 
     void RebuildPreviewList();
-    // The object of the selected popup row: a class or a special.
+    // The object of the selected popup row: an overview, a class or a special.
     ScheduleContent SelectedObject() const;
     // The text shown when there is no schedule: the thorough search's reasons
     // once it has proved that none exists.
@@ -93,12 +94,15 @@ private:
     void ShowGenerating(bool generating);
     void SchedulerThread_Finished(const GenerationResult& result);
     void ShowProgress(const ThoroughProgress& progress);
+    // The pane for the popup's row: a week, an overview, or the run at work.
+    void ShowSelected();
     // Brings the bar up to date with the school's schedule.
     void RefreshBar();
 
     PageContext& mContext;
     SchedulerThread* mScheduler = nullptr;
     QStackedWidget* mPanes = nullptr;
+    DayOverviewView* mOverview = nullptr;
     std::vector<ScheduleContent> mPreviewObjects;
     Kind mKind = Kind::First;
     bool mRestartWhenDone = false;

@@ -42,12 +42,15 @@ TEST(PdfExport, OnePagePerScheduleOrOnlyThoseAskedFor)
     QTemporaryDir dir;
     const QString all = dir.filePath(QStringLiteral("all.pdf"));
     ASSERT_TRUE(WriteSchedulePdf(*school, {}, all).IsOk());
-    EXPECT_EQ(PdfPages(all), 27);
+    // The two overviews take a page per day; every class and special one.
+    EXPECT_EQ(PdfPages(all), 5 + 5 + 27);
 
     const QString two = dir.filePath(QStringLiteral("two.pdf"));
     ASSERT_TRUE(
         WriteSchedulePdf(*school, { QStringLiteral("music: mr. chen"), QStringLiteral("K: Mrs. Adams") }, two).IsOk());
     EXPECT_EQ(PdfPages(two), 2);
+    ASSERT_TRUE(WriteSchedulePdf(*school, { QStringLiteral("whole school") }, two).IsOk());
+    EXPECT_EQ(PdfPages(two), 5);
 
     const Status unknown = WriteSchedulePdf(*school, { QStringLiteral("Drama: Nobody") }, two);
     ASSERT_FALSE(unknown.IsOk());

@@ -30,7 +30,8 @@ QSet<QString> Names(const QString& names)
 const QString kApplication = QStringLiteral("FileNewSchedule FileOpenSchedule HelpAboutBelltide HelpBelltideWebsite "
                                             "HelpEmailCustomerService HelpCheckforUpdates FileQuit ");
 const QString kDocument
-    = QStringLiteral("FileClose FileSave FileSaveAs FilePageSetup FilePrint ScheduleNew ScheduleComplete ");
+    = QStringLiteral("FileClose FileSave FileSaveAs FileExport FileImport FilePageSetup FilePrint ScheduleNew "
+                     "ScheduleComplete ");
 const QString kText = QStringLiteral("EditCut EditCopy EditPaste EditClear EditSelectAll ");
 
 } // namespace

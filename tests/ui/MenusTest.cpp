@@ -37,7 +37,8 @@ struct RecordingOpener : UrlOpener {
 
 const QString kApplicationItems = QStringLiteral("FileNewSchedule FileOpenSchedule HelpAboutBelltide "
                                                  "HelpBelltideWebsite HelpEmailCustomerService HelpCheckforUpdates");
-const QString kDocumentItems = QStringLiteral("FileClose FileSave FileSaveAs FilePageSetup FilePrint");
+const QString kDocumentItems
+    = QStringLiteral("FileClose FileSave FileSaveAs FileExport FileImport FilePageSetup FilePrint");
 const QString kTextItems = QStringLiteral("EditCut EditCopy EditPaste EditClear EditSelectAll");
 
 bool AllEnabled(const MenuBar& menus, const QString& names, bool enabled)

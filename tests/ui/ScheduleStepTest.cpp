@@ -6,6 +6,7 @@
 #include "model/SpecialClass.h"
 #include "model/Timetable.h"
 #include "ui/ClassesPage.h"
+#include "ui/DayOverviewView.h"
 #include "ui/MainWindow.h"
 #include "ui/PrintChoicesWindow.h"
 #include "ui/PrintServices.h"
@@ -23,9 +24,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <optional>
 
 using namespace belltide;
 
@@ -51,9 +58,21 @@ struct FakePrintServices : PrintServices {
     {
         ++choicesShown;
         rowsSelected = int(choices.ListBox1->selectedItems().size());
+        if (choose)
+            choices.Choose(*choose);
         for (int row : deselect)
             choices.ListBox1->item(row)->setSelected(false);
+        if (!preview.isEmpty())
+            choices.PreviewButton->click();
         return !cancelChoices;
+    }
+    void Preview(QPrinter&, const std::function<void(QPrinter&)>& paint, QWidget*) override
+    {
+        QPrinter paper;
+        paper.setOutputFormat(QPrinter::PdfFormat);
+        paper.setOutputFileName(preview);
+        paper.setPageOrientation(QPageLayout::Landscape);
+        paint(paper);
     }
     void Message(QWidget*, const QString& text) override { messages << text; }
     PrintChoice AskCompleteBeforePrint(QWidget*, int missing) override
@@ -67,6 +86,8 @@ struct FakePrintServices : PrintServices {
     bool cancelChoices = false;
     QString pdf;
     std::vector<int> deselect;
+    std::optional<PrintChoicesWindow::Rows> choose;
+    QString preview;
     int printDialogs = 0;
     int choicesShown = 0;
     int rowsSelected = 0;
@@ -149,8 +170,9 @@ private slots:
         QVERIFY(page.IsGenerating());
         QTRY_VERIFY(mSchool->Schedule);
         QCOMPARE(ended.count(), 1);
-        QVERIFY(page.mScheduleContentPane->isVisible());
-        QCOMPARE(page.mSchedulePreview->count(), 84 + 24);
+        QVERIFY(page.mOverview->isVisible());
+        // The two overviews, the classes and the specials, with a separator between each group.
+        QCOMPARE(page.mSchedulePreview->count(), 2 + 84 + 24 + 2);
 
         QCOMPARE(mWindow->UndoManager().UndoText(), QStringLiteral("Undo New Schedule"));
         QVERIFY(!page.mBar->isVisible());
@@ -298,7 +320,7 @@ private slots:
         QVERIFY(!page.IsGenerating());
     }
 
-    void ThePopupListsClassesAndSpecialsByLabelAndKeepsTheChoice()
+    void ThePopupListsOverviewsThenClassesInGradeOrderThenSpecialsAndKeepsTheChoice()
     {
         auto school = std::make_shared<School>();
         Open(school);
@@ -314,7 +336,9 @@ private slots:
             school->Classes.push_back(c);
             return c;
         };
+        add("10th", "Baker");
         add("2nd", "Adams");
+        add("K", "Cole");
         add("1st", "Cole");
         auto art = std::make_shared<SpecialClass>();
         art->Title = QStringLiteral("Art");
@@ -324,15 +348,74 @@ private slots:
         QStringList labels;
         for (int i = 0; i < page.mSchedulePreview->count(); ++i)
             labels << page.mSchedulePreview->itemText(i);
+        // Empty texts are the separators.
         QCOMPARE(labels,
-            QStringList({ QStringLiteral("1st: Cole"), QStringLiteral("2nd: Adams"), QStringLiteral("Art: Baker") }));
-        page.mSchedulePreview->setCurrentIndex(2);
+            QStringList({ QStringLiteral("Whole School"), QStringLiteral("Specials"), QString(),
+                QStringLiteral("K: Cole"), QStringLiteral("1st: Cole"), QStringLiteral("2nd: Adams"),
+                QStringLiteral("10th: Baker"), QString(), QStringLiteral("Art: Baker") }));
+        QCOMPARE(page.SelectedObject().Overview, ScheduleOverview::Classes);
+        page.mSchedulePreview->setCurrentIndex(8);
         add("1st", "Able");
         page.RebuildPreviewList();
         QCOMPARE(page.SelectedObject().Special, art);
+        page.mSchedulePreview->setCurrentIndex(1);
+        add("3rd", "Dunn");
+        page.RebuildPreviewList();
+        QCOMPARE(page.SelectedObject().Overview, ScheduleOverview::Specials);
+        // Without specials there is no Specials view to keep.
         school->Specials.clear();
         page.RebuildPreviewList();
         QCOMPARE(page.mSchedulePreview->currentIndex(), 0);
+        QCOMPARE(page.mSchedulePreview->itemText(1), QString());
+    }
+
+    void AnOverviewShowsADayAtATimeWithTooltipsAndScrolls()
+    {
+        Open(ExampleSchool(3));
+        mWindow->resize(800, 480);
+        SchedulePage& page = mWindow->SchedulePage();
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(mSchool->Schedule);
+        QCOMPARE(page.SelectedObject().Overview, ScheduleOverview::Classes);
+        DayOverviewView& view = *page.mOverview;
+        QVERIFY(view.isVisible());
+        QCOMPARE(view.mDays->count(), 5);
+        QVERIFY(view.mDays->focusPolicy() & Qt::TabFocus);
+
+        // 60 classes do not fit 480 pixels: the rows keep their height and scroll.
+        QTRY_VERIFY(!view.Boxes().empty());
+        QVERIFY(view.Canvas()->height() > view.mScroller->viewport()->height());
+        QVERIFY(view.mScroller->verticalScrollBar()->isVisible());
+
+        const auto textsOf = [&](int day) {
+            view.SetDay(day);
+            view.Canvas()->repaint();
+            QStringList texts;
+            for (const DrawnBox& box : view.Boxes()) {
+                if (box.Day != day)
+                    return QStringList { QStringLiteral("a box of another day") };
+                texts << box.Text;
+            }
+            return texts;
+        };
+        const QStringList monday = textsOf(0);
+        const QStringList friday = textsOf(4);
+        QVERIFY(!friday.isEmpty());
+        QVERIFY(monday != friday);
+        const DrawnBox box = view.Boxes().front();
+        QCOMPARE(view.TextAt(QPoint(box.X + box.Width / 2, box.Y + box.Height / 2)), box.Text);
+        QVERIFY(view.TextAt(QPoint(1, view.Canvas()->height() - 1)).isEmpty());
+
+        // The Specials view has a row per special; choosing a class brings its week back.
+        page.mSchedulePreview->setCurrentIndex(1);
+        QCOMPARE(view.Overview(), ScheduleOverview::Specials);
+        view.Canvas()->repaint();
+        QVERIFY(std::all_of(view.Boxes().begin(), view.Boxes().end(),
+            [](const DrawnBox& b) { return b.Row.Special && b.Item.Classroom; }));
+        page.mSchedulePreview->setCurrentIndex(3);
+        QVERIFY(page.SelectedObject().Classroom);
+        QVERIFY(!view.isVisible());
+        QVERIFY(page.mScheduleContentPane->isVisible());
     }
 
     void PrintingBeforeASchedulePrintsWhenItIsReady()
@@ -344,7 +427,7 @@ private slots:
         QCOMPARE(mPrint->choicesShown, 0);
         QTRY_COMPARE(mPrint->choicesShown, 1);
         QCOMPARE(mWindow->CurrentPanel(), 2);
-        QCOMPARE(mPrint->rowsSelected, 27);
+        QCOMPARE(mPrint->rowsSelected, 2 + 27);
         QCOMPARE(mPrint->printDialogs, 1);
         QCOMPARE(mWindow->mPageBeforePrint, -1);
 
@@ -364,24 +447,60 @@ private slots:
         QCOMPARE(mWindow->CurrentPanel(), 2);
     }
 
-    void PrintsOnePagePerChosenScheduleAndKeepsLandscape()
+    void TheQuickChoicesSelectWholeGroups()
+    {
+        PrintChoicesWindow choices;
+        choices.Fill(*ExampleSchool());
+        struct Case {
+            QPushButton* Button;
+            int Overviews;
+            int Classes;
+            int Specials;
+        };
+        // None first: everything starts chosen.
+        const Case cases[] = { { choices.NoneButton, 0, 0, 0 }, { choices.ClassesButton, 0, 20, 0 },
+            { choices.SpecialsButton, 0, 0, 7 }, { choices.AllButton, 2, 20, 7 } };
+        for (const Case& c : cases) {
+            c.Button->click();
+            choices.CollectChoices();
+            const auto count = [&](auto which) {
+                return int(std::count_if(choices.WhatToPrint.begin(), choices.WhatToPrint.end(), which));
+            };
+            QCOMPARE(count([](const ScheduleContent& o) { return o.Overview != ScheduleOverview::None; }), c.Overviews);
+            QCOMPARE(count([](const ScheduleContent& o) { return bool(o.Classroom); }), c.Classes);
+            QCOMPARE(count([](const ScheduleContent& o) { return bool(o.Special); }), c.Specials);
+        }
+        QCOMPARE(choices.ListBox1->item(0)->text(), QStringLiteral("Whole School"));
+        QCOMPARE(choices.ListBox1->item(1)->text(), QStringLiteral("Specials"));
+    }
+
+    void PrintsOnePagePerChosenWeekAndFivePerOverview()
     {
         Open(ExampleSchool());
         mWindow->GoToStep(5);
         QTRY_VERIFY(mSchool->Schedule);
         QTemporaryDir dir;
         mPrint->pdf = dir.filePath(QStringLiteral("out.pdf"));
-        for (int row = 3; row < 27; ++row)
+        // The Whole School, the Specials view and the first class.
+        for (int row = 3; row < 2 + 27; ++row)
             mPrint->deselect.push_back(row);
         mWindow->FilePrint();
-        QCOMPARE(PdfPages(mPrint->pdf), 3);
+        QCOMPARE(PdfPages(mPrint->pdf), 5 + 5 + 1);
 
-        // Every row deselected: the print dialog still comes, nothing is printed.
-        QFile::remove(mPrint->pdf);
-        for (int row = 0; row < 3; ++row)
-            mPrint->deselect.push_back(row);
+        // The preview draws what would be printed, before printing.
+        mPrint->deselect.clear();
+        mPrint->choose = PrintChoicesWindow::Rows::Specials;
+        mPrint->preview = dir.filePath(QStringLiteral("preview.pdf"));
         mWindow->FilePrint();
-        QCOMPARE(mPrint->printDialogs, 2);
+        QCOMPARE(PdfPages(mPrint->preview), 7);
+        QCOMPARE(PdfPages(mPrint->pdf), 7);
+        mPrint->preview.clear();
+
+        // Nothing chosen: the print dialog still comes, nothing is printed.
+        QFile::remove(mPrint->pdf);
+        mPrint->choose = PrintChoicesWindow::Rows::None;
+        mWindow->FilePrint();
+        QCOMPARE(mPrint->printDialogs, 3);
         QVERIFY(!QFile::exists(mPrint->pdf));
 
         mWindow->FilePageSetup();
