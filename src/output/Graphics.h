@@ -26,6 +26,9 @@ public:
     virtual void SetColor(const QColor& color) = 0;
     // Draws with the first baseline at y; a wrap width above 0 wraps the text.
     virtual void DrawString(const QString& text, int x, int baseline, int wrapWidth = 0) = 0;
+    // Draws one line turned a quarter left, reading upward from y; the tops of
+    // its letters face x, its baseline lies at x + TextAscent().
+    virtual void DrawUpwardString(const QString& text, int x, int y) = 0;
     virtual void FillRect(int x, int y, int width, int height) = 0;
     virtual void DrawRect(int x, int y, int width, int height) = 0;
     virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;

@@ -65,6 +65,16 @@ void PainterGraphics::DrawString(const QString& text, int x, int baseline, int w
     mPainter.drawText(QRect(x, top, wrapWidth, kUnbounded), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
 }
 
+void PainterGraphics::DrawUpwardString(const QString& text, int x, int y)
+{
+    mPainter.save();
+    mPainter.setPen(mColor);
+    mPainter.translate(x + TextAscent(), y);
+    mPainter.rotate(-90);
+    mPainter.drawText(0, 0, text);
+    mPainter.restore();
+}
+
 void PainterGraphics::FillRect(int x, int y, int width, int height)
 {
     mPainter.fillRect(QRect(x, y, width, height), mColor);

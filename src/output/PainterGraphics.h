@@ -23,6 +23,7 @@ public:
     int StringHeight(const QString& text, int wrapWidth) const override;
     void SetColor(const QColor& color) override;
     void DrawString(const QString& text, int x, int baseline, int wrapWidth) override;
+    void DrawUpwardString(const QString& text, int x, int y) override;
     void FillRect(int x, int y, int width, int height) override;
     void DrawRect(int x, int y, int width, int height) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;

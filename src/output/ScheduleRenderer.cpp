@@ -283,6 +283,49 @@ void LandscapeScheduleRenderer::ShrinkToFit(const QString& text, int width)
         g.SetTextSize(g.TextSize() - 1);
 }
 
+void LandscapeScheduleRenderer::DrawLines(
+    const QString& line1, const QString& line2, const QString& range, int slot, int x, int y, int wrap)
+{
+    belltide::Graphics& g = *Graphics;
+    const int bottom = y + HourHeight;
+    // Too narrow even at the smallest size: the box says what it can, and the
+    // whole of it waits in the tooltip.
+    const QString shown = g.StringWidth(line1) >= wrap ? Abbreviated(g, line1, wrap) : line1;
+    g.DrawString(shown, x, y + g.TextAscent() + 1, wrap);
+    int used = g.StringHeight(shown, wrap);
+
+    g.SetTextSize(10);
+    ShrinkToFit(line2, wrap);
+    if (!line2.isEmpty() && y + used + g.StringHeight(line2, wrap) <= bottom) {
+        g.DrawString(line2, x, y + used + g.TextAscent() + 1, wrap);
+        used += g.StringHeight(line2, wrap);
+    }
+
+    QString line3 = range;
+    g.SetTextSize(10);
+    ShrinkToFit(line3, wrap);
+    if (g.TextSize() == 6) {
+        line3 = MinuteToTime(slot);
+        g.SetTextSize(10);
+        ShrinkToFit(line3, wrap);
+    }
+    if (y + used + g.TextHeight() <= bottom + 1)
+        g.DrawString(line3, x, y + used + g.TextAscent() + 1, wrap);
+}
+
+bool LandscapeScheduleRenderer::DrawUpward(const QString& text, int x, int y, int width)
+{
+    belltide::Graphics& g = *Graphics;
+    for (int size = 10; size >= 6; --size) {
+        g.SetTextSize(size);
+        if (g.StringWidth(text) <= HourHeight - 4 && g.TextHeight() <= width - 1) {
+            g.DrawUpwardString(text, x + (width - g.TextHeight()) / 2 + 1, y + HourHeight - 2);
+            return true;
+        }
+    }
+    return false;
+}
+
 void LandscapeScheduleRenderer::DrawContent()
 {
     belltide::Graphics& g = *Graphics;
@@ -309,34 +352,16 @@ void LandscapeScheduleRenderer::DrawContent()
 
             const int tx = L + W + Truncate(s * double(HourWidth) / 12.0) + 2;
             const int wrap = width - 2;
-            const int bottom = y + HourHeight;
             g.SetTextSize(12);
             ShrinkToFit(line1, wrap);
-            // Too narrow even at the smallest size: the box says what it can,
-            // and the whole of it waits in the tooltip.
-            const QString shown = g.StringWidth(line1) >= wrap ? Abbreviated(g, line1, wrap) : line1;
-            g.DrawString(shown, tx, y + g.TextAscent() + 1, wrap);
-            int used = g.StringHeight(shown, wrap);
-
+            // A box too narrow for its subject (a short lunch or recess on a
+            // small window) says it reading upward when the day's height
+            // holds it; the rest of its text waits in the tooltip.
+            const bool upward = g.StringWidth(line1) >= wrap && DrawUpward(line1, x, y, width);
             const QString line2 = ItemDataLine2(item);
-            g.SetTextSize(10);
-            ShrinkToFit(line2, wrap);
-            if (!line2.isEmpty() && y + used + g.StringHeight(line2, wrap) <= bottom) {
-                g.DrawString(line2, tx, y + used + g.TextAscent() + 1, wrap);
-                used += g.StringHeight(line2, wrap);
-            }
-
             const QString range = MinuteToTime(s) + u'-' + MinuteToTime(s + runLength);
-            QString line3 = range;
-            g.SetTextSize(10);
-            ShrinkToFit(line3, wrap);
-            if (g.TextSize() == 6) {
-                line3 = MinuteToTime(s);
-                g.SetTextSize(10);
-                ShrinkToFit(line3, wrap);
-            }
-            if (y + used + g.TextHeight() <= bottom + 1)
-                g.DrawString(line3, tx, y + used + g.TextAscent() + 1, wrap);
+            if (!upward)
+                DrawLines(line1, line2, range, s, tx, y, wrap);
 
             QStringList text { line1 };
             if (!line2.isEmpty())

@@ -117,6 +117,12 @@ protected:
 private:
     // Lowers the text size until `text` fits `width`, down to 6 at the least.
     void ShrinkToFit(const QString& text, int width);
+    // A box's subject (at the text size set), teacher and times, each below
+    // the other while the box's height lasts, from x, y at `wrap` wide.
+    void DrawLines(const QString& line1, const QString& line2, const QString& range, int slot, int x, int y, int wrap);
+    // `text` reading upward in the box at x, y of `width`, at the largest size
+    // that fits its height; false, with nothing drawn, when none does.
+    bool DrawUpward(const QString& text, int x, int y, int width);
     // Time the class is not at school, or the special is away, in grey.
     void ShadeAwayTime();
 };

@@ -36,13 +36,16 @@ public:
         setCursor(Qt::ArrowCursor);
     }
 
-    // The week needs its five rows of three lines; a smaller pane scrolls.
+    // The week shares the height it gets, each day at least two lines of
+    // small text high (as the renderer fills it); a smaller pane scrolls.
     QSize minimumSizeHint() const override
     {
         QFont font = this->font();
         font.setPointSize(12);
-        const int line = QFontMetrics(font).height() + 2;
-        return { 400, line + 5 * line * 3 + 2 };
+        const int heading = QFontMetrics(font).height() + 2;
+        font.setPointSize(10);
+        const int day = (QFontMetrics(font).height() + 1) * 2;
+        return { 400, heading + 5 * day + 2 };
     }
     QSize sizeHint() const override { return minimumSizeHint(); }
 

@@ -16,6 +16,8 @@ public:
     struct Text {
         QString text;
         int x, baseline, wrap, size;
+        // Drawn reading upward from (x, baseline).
+        bool upward = false;
     };
     struct Rect {
         int x, y, width, height;
@@ -48,6 +50,10 @@ public:
     void DrawString(const QString& text, int x, int baseline, int wrapWidth) override
     {
         texts.push_back({ text, x, baseline, wrapWidth, mSize });
+    }
+    void DrawUpwardString(const QString& text, int x, int y) override
+    {
+        texts.push_back({ text, x, y, 0, mSize, true });
     }
     void FillRect(int x, int y, int width, int height) override
     {

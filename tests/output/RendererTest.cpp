@@ -146,10 +146,25 @@ TEST_F(RendererFixture, NarrowBoxesAbbreviateAndKeepTheWholeTextForTheirTooltip)
     school.Schedule->ScheduleItem(*row, 36, 4, lunch);
     school.Schedule->ScheduleItem(*row, 40, 4, recess);
     Place(0, 0, 60, 3); // 13:00-13:15 in a narrow page
-    const RecordingGraphics g = Draw(school.Classes[0], nullptr, 400);
-    // 15 units wide: "Lunch" at the smallest size takes 15, "Lun." 12.
-    EXPECT_NE(g.Find(QStringLiteral("Lun.")), nullptr);
-    EXPECT_NE(g.Find(QStringLiteral("Rec.")), nullptr);
+    // Boxes 8 units wide: no letter fits, across or on its side; the whole
+    // text is the tooltip's.
+    const RecordingGraphics narrowest = Draw(school.Classes[0], nullptr, 250);
+    EXPECT_EQ(narrowest.Find(QStringLiteral("Lunch")), nullptr);
+    EXPECT_EQ(narrowest.Find(QStringLiteral("L.")), nullptr);
+    EXPECT_EQ(renderer.Boxes[0].Text, QStringLiteral("Lunch, 11:00 AM-11:20 AM"));
+
+    // 16 units wide: "Lunch" fits across at no size, but reads upward in full;
+    // Art, 12 wide, fits across at the smallest size.
+    const RecordingGraphics g = Draw(school.Classes[0], nullptr, 420);
+    for (const char* subject : { "Lunch", "Recess" }) {
+        const RecordingGraphics::Text* upward = g.Find(QString::fromLatin1(subject));
+        ASSERT_NE(upward, nullptr) << subject;
+        EXPECT_TRUE(upward->upward);
+        EXPECT_EQ(upward->size, 10);
+        const DrawnBox& box = renderer.Boxes[upward->text == QStringLiteral("Lunch") ? 0 : 1];
+        EXPECT_TRUE(box.Contains(upward->x, upward->baseline)) << subject;
+        EXPECT_LE(upward->x + upward->size + 2, box.X + box.Width) << subject;
+    }
     EXPECT_EQ(g.Find(QStringLiteral("1:00 PM-1:15 PM")), nullptr);
     ASSERT_EQ(renderer.Boxes.size(), 3u);
     const auto start = std::find_if(g.texts.begin(), g.texts.end(), [&](const auto& t) {
