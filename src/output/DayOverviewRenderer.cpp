@@ -209,6 +209,12 @@ void DayOverviewRenderer::DrawRows(const std::vector<ScheduleContent>& rows, Sch
             if (away)
                 g.FillRect(SlotX(s), y, SlotX(s + 1) - SlotX(s), RowHeight);
         }
+        // The hours' lines go under the boxes, so a box's text is never crossed out.
+        g.SetColor(Qt::black);
+        for (int h = 0; h <= NumberOfHours(); ++h) {
+            const int x = PageLeft + LabelWidth + HourWidth * h;
+            g.DrawLine(x, y, x, y + RowHeight);
+        }
         if (rows[i].Classroom) {
             for (const Run& run : RunsOf(*mSchool, rows[i].Classroom, day, slotsPerDay)) {
                 const QString subject = SubjectOf(*run.Item);
@@ -230,10 +236,8 @@ void DayOverviewRenderer::DrawRows(const std::vector<ScheduleContent>& rows, Sch
     g.SetColor(Qt::black);
     g.DrawLine(PageLeft, bottom, right, bottom);
     g.DrawLine(PageLeft, PageTop + HeadingHeight, PageLeft, bottom);
-    for (int h = 0; h <= NumberOfHours(); ++h) {
-        const int x = PageLeft + LabelWidth + HourWidth * h;
-        g.DrawLine(x, PageTop, x, bottom);
-    }
+    g.DrawLine(PageLeft + LabelWidth, PageTop + HeadingHeight, PageLeft + LabelWidth, bottom);
+    g.DrawLine(right, PageTop, right, bottom);
     g.DrawLine(PageLeft + LabelWidth, PageTop, right, PageTop);
     if (overview == ScheduleOverview::Classes) {
         std::stable_sort(subjects.begin(), subjects.end(), ComesBefore);
