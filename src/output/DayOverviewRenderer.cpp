@@ -20,6 +20,8 @@ namespace {
 
 const char* const kDayNames[] = { "Monday", "Tuesday", "Wednesday", "Thursday", "Friday" };
 const QColor kLightGrey(0xDD, 0xDD, 0xDD);
+// Paper holds smaller text than a screen does.
+constexpr int kSmallestPrinted = 4;
 
 QString ClassLabel(const Classroom& classroom)
 {
@@ -140,7 +142,13 @@ void DayOverviewRenderer::Measure(int rows, bool legend)
         widest = std::max(widest, g.StringWidth(RowLabel(row)));
     LabelWidth = std::min(widest + 6, PageWidth / 4);
     HourWidth = std::max((PageWidth - LabelWidth) / std::max(NumberOfHours(), 1) - 1, 1);
-    RowHeight = std::max(SmallestRow(g), (PageHeight - HeadingHeight - LegendHeight - 1) / rows);
+    const int shared = (PageHeight - HeadingHeight - LegendHeight - 1) / rows;
+    RowHeight = FitPage ? std::max(shared, 1) : std::max(SmallestRow(g), shared);
+}
+
+bool DayOverviewRenderer::TallerThanRow(const belltide::Graphics& g) const
+{
+    return FitPage && g.TextHeight() > RowHeight && g.TextSize() > kSmallestPrinted;
 }
 
 int DayOverviewRenderer::SlotX(int slot) const
@@ -171,7 +179,7 @@ void DayOverviewRenderer::DrawRowLabels(const std::vector<ScheduleContent>& rows
         g.SetColor(kLightGrey);
         g.FillRect(PageLeft, y, LabelWidth, RowHeight);
         g.SetTextSize(10);
-        while (g.StringWidth(RowLabel(rows[i])) >= LabelWidth - 4 && g.TextSize() > 7)
+        while ((g.StringWidth(RowLabel(rows[i])) >= LabelWidth - 4 && g.TextSize() > 7) || TallerThanRow(g))
             g.SetTextSize(g.TextSize() - 1);
         g.SetColor(Qt::black);
         g.DrawString(
@@ -257,7 +265,7 @@ void DayOverviewRenderer::DrawBox(const ScheduleContent& row, const ScheduleCont
     g.SetColor(Qt::black);
     g.DrawRect(x, y, width + 1, RowHeight + 1);
     g.SetTextSize(9);
-    while (g.StringWidth(label) >= width - 2 && g.TextSize() > 6)
+    while ((g.StringWidth(label) >= width - 2 && g.TextSize() > 6) || TallerThanRow(g))
         g.SetTextSize(g.TextSize() - 1);
     const QString shown = Abbreviated(g, label, width - 2);
     g.DrawString(shown, x + 2, y + (RowHeight + g.TextAscent()) / 2 - 1);

@@ -25,6 +25,10 @@ public:
     // The height the view needs for every row at its smallest, header aside.
     int NeededHeight(const School& school, ScheduleOverview overview) const;
 
+    // A page of paper: every row shares the height, however many there are,
+    // and text shrinks with the rows.
+    bool FitPage = false;
+
     int HeadingHeight = 0;
     int LabelWidth = 0;
     int HourWidth = 0;
@@ -40,6 +44,7 @@ private:
         const QString& label, const QString& subject);
     void DrawLegend(const QStringList& subjects, int top);
     int SlotX(int slot) const;
+    bool TallerThanRow(const belltide::Graphics& g) const;
 };
 
 } // namespace belltide

@@ -45,6 +45,7 @@ bool PrintSchedules(const School& school, const std::vector<ScheduleContent>& ob
     PainterGraphics graphics(painter, device.width(), device.height());
     LandscapeScheduleRenderer week;
     DayOverviewRenderer day;
+    day.FitPage = true;
     for (ScheduleRenderer* renderer : { static_cast<ScheduleRenderer*>(&week), static_cast<ScheduleRenderer*>(&day) }) {
         renderer->Graphics = &graphics;
         renderer->PageWidth = device.width();

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace belltide;
 using belltide::test::RecordingGraphics;
 
@@ -136,4 +138,16 @@ TEST_F(DayOverviewTest, ASchoolTooLargeForTheHeightKeepsReadableRows)
     EXPECT_EQ(renderer.RowHeight, DayOverviewRenderer::SmallestRow(probe));
     renderer.Graphics = &probe;
     EXPECT_GT(renderer.NeededHeight(school, ScheduleOverview::Classes), 300);
+
+    // On paper the rows share the page, and their text shrinks with them.
+    renderer.FitPage = true;
+    const RecordingGraphics page = Draw(ScheduleOverview::Classes, 1, 300);
+    EXPECT_EQ(renderer.RowHeight, (300 - renderer.HeadingHeight - renderer.LegendHeight - 1) / 65);
+    ASSERT_FALSE(renderer.Boxes.empty());
+    for (const DrawnBox& box : renderer.Boxes)
+        EXPECT_LE(box.Y + box.Height, 300 - renderer.LegendHeight);
+    const auto music = std::find_if(
+        page.texts.begin(), page.texts.end(), [](const auto& t) { return t.text == QStringLiteral("Music"); });
+    ASSERT_NE(music, page.texts.end());
+    EXPECT_LT(music->size, 9);
 }
