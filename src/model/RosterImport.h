@@ -19,7 +19,7 @@ namespace RosterImport {
 
 // A school's lists are a few kilobytes; anything this large is the wrong file
 // and is refused before it is read.
-inline constexpr qint64 kMaxBytes = 1024 * 1024;
+inline constexpr qint64 kMaxBytes = qint64(1024) * 1024;
 
 // Fails, with one sentence naming the file, when the file cannot be read,
 // is too large, is not text, or lacks a column the list needs; a bad line
