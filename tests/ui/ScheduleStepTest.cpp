@@ -385,7 +385,7 @@ private slots:
         // 60 classes do not fit 480 pixels: the rows keep their height and scroll.
         QTRY_VERIFY(!view.Boxes().empty());
         QVERIFY(view.Canvas()->height() > view.mScroller->viewport()->height());
-        QVERIFY(view.mScroller->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(view.mScroller->verticalScrollBar()->isVisible());
 
         const auto textsOf = [&](int day) {
             view.SetDay(day);
