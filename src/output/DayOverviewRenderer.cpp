@@ -260,7 +260,7 @@ void DayOverviewRenderer::DrawBox(const ScheduleContent& row, const ScheduleCont
     const int x = SlotX(slot);
     const int width = SlotX(slot + length) - x;
     const int y = PageTop + HeadingHeight + RowHeight * index;
-    g.SetColor(SubjectColor(subject));
+    g.SetColor(SubjectColor(*mSchool, subject));
     g.FillRect(x, y, width, RowHeight);
     g.SetColor(Qt::black);
     g.DrawRect(x, y, width + 1, RowHeight + 1);
@@ -282,7 +282,7 @@ void DayOverviewRenderer::DrawLegend(const QStringList& subjects, int top)
     int x = PageLeft + LabelWidth;
     const int square = g.TextHeight() - 4;
     for (const QString& subject : subjects) {
-        g.SetColor(SubjectColor(subject));
+        g.SetColor(SubjectColor(*mSchool, subject));
         g.FillRect(x, top + 2, square, square);
         g.SetColor(Qt::black);
         g.DrawRect(x, top + 2, square, square);

@@ -345,7 +345,7 @@ void LandscapeScheduleRenderer::DrawContent()
             const int y = PageTop + HeadingHeight + HourHeight * d;
             const QString line1 = ItemDataLine1(item);
             // A special's week is all one subject: its colour; a class's week by subject.
-            g.SetColor(SubjectColor(mSpecial ? mSpecial->Title : line1));
+            g.SetColor(SubjectColor(*mSchool, mSpecial ? mSpecial->Title : line1));
             g.FillRect(x, y, width, HourHeight);
             g.SetColor(Qt::black);
             g.DrawRect(x, y, width + 1, HourHeight + 1);

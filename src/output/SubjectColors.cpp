@@ -1,7 +1,12 @@
 #include "SubjectColors.h"
 
 #include "engine/Subjects.h"
+#include "model/School.h"
+#include "model/SpecialClass.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <array>
 
 namespace belltide {
@@ -24,13 +29,23 @@ constexpr std::array<QRgb, 10> kPalette = {
 
 } // namespace
 
-QColor SubjectColor(const QString& subject)
+QColor SubjectColor(const School& school, const QString& subject)
 {
     if (IsLunchSubject(subject))
         return QColor(0xFF, 0xE0, 0xB2);
     if (subject.compare(RecessSubject(), Qt::CaseInsensitive) == 0)
         return QColor(0xE0, 0xF2, 0xE9);
-    // A stable mix of the letters, so a subject keeps its colour from run to run.
+    QStringList subjects;
+    for (const auto& special : school.Specials) {
+        const QString title = special->Title.toCaseFolded();
+        if (!subjects.contains(title))
+            subjects.push_back(title);
+    }
+    std::sort(subjects.begin(), subjects.end());
+    const qsizetype index = subjects.indexOf(subject.toCaseFolded());
+    if (index >= 0)
+        return QColor(kPalette[std::size_t(index) % kPalette.size()]);
+    // Not one of the school's: a stable mix of the letters.
     std::uint32_t mix = 2166136261u;
     for (const QChar c : subject.toCaseFolded()) {
         mix ^= c.unicode();

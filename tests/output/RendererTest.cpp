@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 using namespace belltide;
 using belltide::test::RecordingGraphics;
 
@@ -194,9 +196,26 @@ TEST_F(RendererFixture, NarrowBoxesAbbreviateAndKeepTheWholeTextForTheirTooltip)
         if (r.filled && r.x == renderer.Boxes[0].X && r.y == renderer.Boxes[0].Y)
             lunchFill = r.color;
     }
-    EXPECT_EQ(artFill, SubjectColor(QStringLiteral("Art")));
-    EXPECT_EQ(lunchFill, SubjectColor(QStringLiteral("Lunch")));
+    EXPECT_EQ(artFill, SubjectColor(school, QStringLiteral("Art")));
+    EXPECT_EQ(lunchFill, SubjectColor(school, QStringLiteral("Lunch")));
     EXPECT_NE(artFill, lunchFill);
+}
+
+TEST(SubjectColors, UpToTenSubjectsOfASchoolNeverShareAColour)
+{
+    School school;
+    const QStringList titles
+        = QStringLiteral("Art,Music,P.E.,Library,Computer Lab,Science,Drama,Spanish,Band,Health").split(u',');
+    for (const QString& title : titles) {
+        school.Specials.push_back(std::make_shared<SpecialClass>());
+        school.Specials.back()->Title = title;
+    }
+    QSet<QRgb> colours;
+    for (const QString& title : titles)
+        colours.insert(SubjectColor(school, title).rgb());
+    EXPECT_EQ(colours.size(), titles.size());
+    EXPECT_EQ(SubjectColor(school, QStringLiteral("music")), SubjectColor(school, QStringLiteral("Music")));
+    EXPECT_FALSE(colours.contains(SubjectColor(school, QStringLiteral("Lunch")).rgb()));
 }
 
 TEST_F(RendererFixture, TimeAClassIsNotAtSchoolOrASpecialIsAwayIsShaded)
