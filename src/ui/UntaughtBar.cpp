@@ -1,5 +1,6 @@
 #include "UntaughtBar.h"
 
+#include "model/Classroom.h"
 #include "model/DisplayOrder.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
@@ -9,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace belltide {
 
@@ -65,8 +68,16 @@ void UntaughtBar::ShowFor(const School& school)
     const QString kept = mTarget->currentText();
     mTarget->clear();
     mTarget->addItems(DistinctSorted(titles));
-    if (const int at = mTarget->findText(kept); at >= 0)
-        mTarget->setCurrentIndex(at);
+    // A subject nobody attends yet is most likely the one the counts lost
+    // their way to (a renamed special); otherwise the choice stays.
+    int suggested = mTarget->findText(kept);
+    for (int i = 0; i < mTarget->count() && suggested < 0; ++i) {
+        const QString title = mTarget->itemText(i);
+        if (std::none_of(school.Classes.begin(), school.Classes.end(),
+                [&](const auto& classroom) { return classroom->AttendCount(title) > 0; }))
+            suggested = i;
+    }
+    mTarget->setCurrentIndex(std::max(suggested, 0));
     mReassign->setEnabled(mTarget->count() > 0);
     setVisible(true);
 }

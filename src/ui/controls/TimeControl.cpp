@@ -22,6 +22,7 @@ constexpr int kArrowStep = 5;
 TimeControl::TimeControl(QWidget* parent)
     : QLineEdit(parent)
 {
+    setAccessibleDescription(QStringLiteral("Type a time such as 2:30 PM or 14:30; Up and Down move it by 5 minutes."));
     ShowValue();
     connect(this, &QLineEdit::textEdited, this, &TimeControl::Typed);
     connect(this, &QLineEdit::returnPressed, this, &TimeControl::Finish);
