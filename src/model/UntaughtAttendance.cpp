@@ -18,7 +18,9 @@ std::vector<UntaughtSubject> FindUntaughtAttendance(const School& school)
 {
     std::vector<UntaughtSubject> found;
     for (const auto& classroom : school.Classes) {
-        for (const auto& [title, count] : classroom->SpecialAttendance().Entries()) {
+        for (const auto& entry : classroom->SpecialAttendance().Entries()) {
+            const QString& title = entry.first;
+            const std::int32_t count = entry.second;
             if (count == 0 || IsTaughtTitle(school, title))
                 continue;
             auto it = std::find_if(found.begin(), found.end(),

@@ -368,6 +368,7 @@ void AttendancePage::StepCount(int row, int step)
         return;
     // Each class moves from its own count, so a mixed selection stays mixed.
     std::vector<std::pair<std::shared_ptr<Classroom>, int>> counts;
+    counts.reserve(classes.size());
     for (const auto& classroom : classes)
         counts.emplace_back(classroom, std::clamp(classroom->AttendCount(title) + step, 0, kMaxCount));
     SubmitCounts(counts, title);

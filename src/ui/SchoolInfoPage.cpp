@@ -269,7 +269,7 @@ QString SchoolInfoPage::Problem() const
     const QWidget* focused = QApplication::focusWidget();
     QString first;
     for (const QWidget* field : CheckedFields()) {
-        const QString problem = problemOf(field);
+        QString problem = problemOf(field);
         if (field == focused && !problem.isEmpty())
             return problem;
         if (first.isEmpty())
