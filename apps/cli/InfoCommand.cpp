@@ -9,6 +9,7 @@
 #include "model/SpecialClass.h"
 #include "model/TimeText.h"
 #include "model/Timetable.h"
+#include "model/UntaughtAttendance.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -103,6 +104,32 @@ void PrintText(const School& school, const SavedSchedule& saved, QTextStream& ou
             << Range(classroom->DayStart, classroom->DayEnd) << ", " << classroom->NumberOfStudents << " students; "
             << AttendanceText(*classroom) << '\n';
     }
+
+    const auto untaught = FindUntaughtAttendance(school);
+    if (untaught.empty())
+        return;
+    out << "\nWarnings (" << untaught.size() << "):\n";
+    for (const UntaughtSubject& subject : untaught) {
+        QStringList classes;
+        for (const auto& [classroom, count] : subject.Counts)
+            classes << QStringLiteral("%1 %2").arg(WhoTeaches(classroom->Grade, classroom->Teacher)).arg(count);
+        out << "  " << DescribeUntaught(subject) << " (" << classes.join(QStringLiteral(", ")) << ")\n";
+    }
+}
+
+QJsonArray WarningsJson(const School& school)
+{
+    QJsonArray warnings;
+    for (const UntaughtSubject& subject : FindUntaughtAttendance(school)) {
+        QJsonArray classes;
+        for (const auto& [classroom, count] : subject.Counts)
+            classes.append(QJsonObject { { QStringLiteral("grade"), classroom->Grade },
+                { QStringLiteral("teacher"), classroom->Teacher }, { QStringLiteral("count"), count } });
+        warnings.append(QJsonObject { { QStringLiteral("kind"), QStringLiteral("untaughtAttendance") },
+            { QStringLiteral("subject"), subject.Title }, { QStringLiteral("text"), DescribeUntaught(subject) },
+            { QStringLiteral("classes"), classes } });
+    }
+    return warnings;
 }
 
 QJsonObject SpecialJson(const SpecialClass& special, std::int32_t dayStartAt)
@@ -143,7 +170,7 @@ void PrintJson(const School& school, const SavedSchedule& saved, QTextStream& ou
         { QStringLiteral("lunchRecessTime"), school.LunchRecessTime },
         { QStringLiteral("lunchMaxClasses"), school.LunchMaxClasses },
         { QStringLiteral("interruptFreeTime"), school.InterruptFreeTime }, { QStringLiteral("specials"), specials },
-        { QStringLiteral("classes"), classes },
+        { QStringLiteral("classes"), classes }, { QStringLiteral("warnings"), WarningsJson(school) },
         { QStringLiteral("schedule"),
             QJsonObject { { QStringLiteral("saved"), saved.Saved },
                 { QStringLiteral("meetings"), qint64(saved.Meetings) },

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 namespace pugi {
 class xml_node;
@@ -29,7 +30,12 @@ public:
     std::int32_t AttendCount(const QString& title) const;
     void AttendCount(const QString& title, std::int32_t count);
 
+    // Drops the entry, so that the title is no longer mentioned at all.
+    void ForgetAttendance(const QString& title) { mSpecialAttendenceDict.Remove(title); }
+
     const OrderedDict<std::int32_t>& SpecialAttendance() const { return mSpecialAttendenceDict; }
+    // For undo: puts back what SpecialAttendance() returned earlier.
+    void RestoreAttendance(OrderedDict<std::int32_t> attendance) { mSpecialAttendenceDict = std::move(attendance); }
 
     pugi::xml_node ToXML(pugi::xml_node& parent) const;
 

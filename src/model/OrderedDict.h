@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -34,6 +35,19 @@ public:
         }
         mIndex.insert(folded, mEntries.size());
         mEntries.emplace_back(key, std::move(value));
+    }
+
+    // Later entries keep their order.
+    void Remove(const QString& key)
+    {
+        auto it = mIndex.constFind(Fold(key));
+        if (it == mIndex.constEnd())
+            return;
+        const std::size_t at = *it;
+        mEntries.erase(mEntries.begin() + static_cast<std::ptrdiff_t>(at));
+        mIndex.clear();
+        for (std::size_t i = 0; i < mEntries.size(); ++i)
+            mIndex.insert(Fold(mEntries[i].first), i);
     }
 
     const std::vector<Entry>& Entries() const { return mEntries; }

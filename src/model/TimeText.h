@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -17,5 +18,17 @@ QString ShortTime(std::int32_t minutes);
 
 // "Mon" ... "Fri"; any other day number as "day N".
 QString DayAbbreviation(std::int32_t day);
+
+// What a typed time of day reads as: "2:30 PM", "2:30p", "230p", "14:30",
+// "2 pm". Without AM or PM, a locale with a 12-hour clock reads an hour from 1
+// to 6 as the afternoon and 12 as noon, as a school day would mean them.
+struct TypedTime {
+    enum class Kind { Time, Unfinished, NoTime };
+    Kind Reading = Kind::NoTime;
+    std::int32_t Minutes = 0;
+    // Why it is no time, in a sentence.
+    QString Why;
+};
+TypedTime ReadTypedTime(const QString& text, const QLocale& locale);
 
 } // namespace belltide

@@ -1,12 +1,16 @@
 #include "AttendancePage.h"
 
+#include "AttendanceGrid.h"
 #include "PageContext.h"
 #include "PageSupport.h"
+#include "UntaughtBar.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
 #include "undo/FieldChanges.h"
+#include "undo/UntaughtAttendanceChange.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -198,27 +203,71 @@ AttendancePage::AttendancePage(PageContext& context, QWidget* parent)
         return chosen.isEmpty() ? QString() : QStringLiteral("%1 classes").arg(chosen.size());
     };
 
-    auto* page = new QGridLayout(this);
-    page->setContentsMargins(16, 12, 16, 10);
-    auto* classesHeading = new QLabel(QStringLiteral("Classes"), this);
+    mUntaughtBar = new UntaughtBar(this);
+    mUntaughtBar->Chosen = [this](const QString& title, const QString& toTitle) {
+        mContext.SubmitAndShow(std::make_shared<UntaughtAttendanceChange>(mContext.SchoolPtr(), title, toTitle));
+    };
+    mGridToggle = new QCheckBox(QStringLiteral("Show every class at once, as a &grid"), this);
+    mGridToggle->setObjectName(QStringLiteral("SAGridToggle"));
+    mGrid = new AttendanceGrid(this);
+    mGrid->setObjectName(QStringLiteral("SAGrid"));
+    mGrid->CountChosen = [this](const std::shared_ptr<Classroom>& classroom, const QString& title, int count) {
+        SubmitCounts({ { classroom, count } }, title);
+    };
+
+    mListView = new QWidget(this);
+    auto* lists = new QGridLayout(mListView);
+    lists->setContentsMargins(0, 0, 0, 0);
+    auto* classesHeading = new QLabel(QStringLiteral("Classes"), mListView);
     classesHeading->setBuddy(mSAClassList);
-    page->addWidget(classesHeading, 0, 0);
-    page->addWidget(mSAClassList, 1, 0);
-    page->addWidget(mSASpecialList, 0, 1, 2, 1);
-    page->setColumnStretch(0, 2);
-    page->setColumnStretch(1, 3);
+    lists->addWidget(classesHeading, 0, 0);
+    lists->addWidget(mSAClassList, 1, 0);
+    lists->addWidget(mSASpecialList, 0, 1, 2, 1);
+    lists->setColumnStretch(0, 2);
+    lists->setColumnStretch(1, 3);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(16, 12, 16, 10);
+    page->addWidget(mUntaughtBar);
+    page->addWidget(mListView, 1);
+    page->addWidget(mGrid, 1);
+    page->addWidget(mGridToggle);
+    mGrid->hide();
     connect(mSAClassList, &QListWidget::itemSelectionChanged, this, &AttendancePage::SAClassList_Change);
+    connect(mGridToggle, &QCheckBox::toggled, this, &AttendancePage::ShowGrid);
+}
+
+void AttendancePage::ShowGrid(bool grid)
+{
+    mListView->setVisible(!grid);
+    mGrid->setVisible(grid);
+    (grid ? static_cast<QWidget*>(mGrid) : mSAClassList)->setFocus(Qt::OtherFocusReason);
+}
+
+void AttendancePage::RebuildGrid()
+{
+    std::vector<std::shared_ptr<Classroom>> classes;
+    QStringList rows;
+    for (int row = 0; row < mSAClassList->count(); ++row) {
+        classes.push_back(RowObject<Classroom>(mSAClassList->item(row)));
+        rows << mSAClassList->item(row)->text();
+    }
+    QStringList titles;
+    for (int row = 0; row < mSASpecialList->topLevelItemCount(); ++row)
+        titles << mSASpecialList->TitleOf(row);
+    mGrid->Rebuild(classes, rows, titles);
 }
 
 QWidget* AttendancePage::FirstControl() const
 {
-    return mSAClassList;
+    return mGrid->isVisibleTo(this) ? static_cast<QWidget*>(mGrid) : mSAClassList;
 }
 
 void AttendancePage::Load()
 {
     ReloadClassList(nullptr);
     ReloadTitles();
+    mUntaughtBar->ShowFor(mContext.GetSchool());
 }
 
 void AttendancePage::Follow(Notification name, const ActionTag& tag)
@@ -234,9 +283,14 @@ void AttendancePage::Follow(Notification name, const ActionTag& tag)
     case Notification::SpecialTeacherChange:
         ReloadTitles();
         break;
-    default:
+    case Notification::SpecialAttendenceChange:
+        mGrid->Refresh();
+        mSASpecialList->viewport()->update();
         break;
+    default:
+        return;
     }
+    mUntaughtBar->ShowFor(mContext.GetSchool());
 }
 
 void AttendancePage::ReloadClassList(const std::shared_ptr<Classroom>& classroom)
@@ -251,6 +305,7 @@ void AttendancePage::ReloadClassList(const std::shared_ptr<Classroom>& classroom
         if (classes[i] == classroom)
             mSAClassList->setCurrentRow(mSAClassList->count() - 1, QItemSelectionModel::ClearAndSelect);
     }
+    RebuildGrid();
     if (mSAClassList->selectedItems().isEmpty()) {
         mSAClassList->clearSelection();
         SAClassList_Change();
@@ -265,6 +320,7 @@ void AttendancePage::ReloadTitles()
     mSASpecialList->clear();
     for (const QString& title : DistinctSorted(titles))
         mSASpecialList->AddRow(title);
+    RebuildGrid();
 }
 
 std::vector<std::shared_ptr<Classroom>> AttendancePage::SelectedClasses() const
@@ -310,29 +366,33 @@ void AttendancePage::StepCount(int row, int step)
     const QString title = mSASpecialList->TitleOf(row);
     if (classes.empty() || row < 0 || row >= mSASpecialList->topLevelItemCount())
         return;
-    const int count = SACountForSpecial(title);
-    int newCount = -2;
-    if (step > 0) {
-        if (count < kMaxCount)
-            newCount = std::max(count + 1, 1);
-    } else if (step < 0) {
-        if (count > 0 || count == -1)
-            newCount = std::max(count - 1, 0);
-    }
-    if (newCount >= 0) {
-        std::shared_ptr<ActionBase> head;
-        ActionBase* tail = nullptr;
-        for (const auto& classroom : classes) {
-            auto change = std::make_shared<SpecialAttendenceChange>(classroom, title, newCount, mContext.Clock());
-            if (!head)
-                head = change;
-            else
-                tail->NextAction = change;
-            tail = change.get();
-        }
-        mContext.Submit(head);
-    }
+    // Each class moves from its own count, so a mixed selection stays mixed.
+    std::vector<std::pair<std::shared_ptr<Classroom>, int>> counts;
+    counts.reserve(classes.size());
+    for (const auto& classroom : classes)
+        counts.emplace_back(classroom, std::clamp(classroom->AttendCount(title) + step, 0, kMaxCount));
+    SubmitCounts(counts, title);
     mSASpecialList->viewport()->update();
+}
+
+// One undo step for all the counts that change; none when nothing does.
+void AttendancePage::SubmitCounts(
+    const std::vector<std::pair<std::shared_ptr<Classroom>, int>>& counts, const QString& title)
+{
+    std::shared_ptr<ActionBase> head;
+    ActionBase* tail = nullptr;
+    for (const auto& [classroom, count] : counts) {
+        if (classroom->AttendCount(title) == count)
+            continue;
+        auto change = std::make_shared<SpecialAttendenceChange>(classroom, title, count, mContext.Clock());
+        if (!head)
+            head = change;
+        else
+            tail->NextAction = change;
+        tail = change.get();
+    }
+    if (head)
+        mContext.Submit(head);
 }
 
 void AttendancePage::React(Notification name, const ActionTag& tag)

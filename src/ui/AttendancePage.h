@@ -4,14 +4,18 @@
 
 #include <QTreeWidget>
 
+class QCheckBox;
 class QListWidget;
 class AccessibilityTest;
+class AttendanceTest;
 class PagesTest;
 
 namespace belltide {
 
+class AttendanceGrid;
 class Classroom;
 class PageContext;
+class UntaughtBar;
 
 // The subjects with the weekly count of the classes selected, and the + and -
 // buttons drawn in each row that change it for all of them at once. From the
@@ -45,7 +49,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// Step 4: how many times a week each class attends each subject.
+// Step 4: how many times a week each class attends each subject, chosen for
+// the selected classes in the list view, or cell by cell in the grid.
 class AttendancePage : public StepPage {
     Q_OBJECT
 
@@ -63,6 +68,7 @@ public:
 
 private:
     friend class ::AccessibilityTest;
+    friend class ::AttendanceTest;
     friend class ::PagesTest;
 
     // Rebuilds the classes in display order, selecting `classroom` alone.
@@ -73,10 +79,17 @@ private:
     void SASpecialList_MouseDown(int row, int x);
     void StepCount(int row, int step);
     std::vector<std::shared_ptr<Classroom>> SelectedClasses() const;
+    void RebuildGrid();
+    void ShowGrid(bool grid);
+    void SubmitCounts(const std::vector<std::pair<std::shared_ptr<Classroom>, int>>& counts, const QString& title);
 
     PageContext& mContext;
+    UntaughtBar* mUntaughtBar = nullptr;
+    QCheckBox* mGridToggle = nullptr;
+    QWidget* mListView = nullptr;
     QListWidget* mSAClassList = nullptr;
     AttendanceList* mSASpecialList = nullptr;
+    AttendanceGrid* mGrid = nullptr;
 };
 
 } // namespace belltide

@@ -5,9 +5,11 @@
 #include "PageSupport.h"
 #include "controls/AddRemoveButtons.h"
 #include "controls/NiceEditField.h"
+#include "controls/NumberField.h"
 #include "controls/TextChoiceBox.h"
 #include "controls/TimeControl.h"
 #include "model/Classroom.h"
+#include "model/FaceChecks.h"
 #include "model/NumberText.h"
 #include "model/School.h"
 #include "undo/FieldChanges.h"
@@ -46,7 +48,7 @@ void ClassesPage::BuildControls()
     mClassDayStart->setObjectName(QStringLiteral("ClassDayStart"));
     mClassDayEnd = new TimeControl(this);
     mClassDayEnd->setObjectName(QStringLiteral("ClassDayEnd"));
-    mClassNumberOfStudents = new QLineEdit(this);
+    mClassNumberOfStudents = new NumberField(QStringLiteral("Number of students"), 0, 999, this);
     mClassNumberOfStudents->setObjectName(QStringLiteral("ClassNumberOfStudents"));
     mClassNumberOfStudents->setMaximumWidth(60);
 
@@ -78,6 +80,11 @@ void ClassesPage::BuildControls()
     connect(mClassGrade, &TextChoiceBox::Picked, this, &ClassesPage::ClassGrade_Picked);
     connect(mClassDayStart, &TimeControl::ValueChanged, this, [this] { ClassTime_ValueChanged(true); });
     connect(mClassDayEnd, &TimeControl::ValueChanged, this, [this] { ClassTime_ValueChanged(false); });
+    for (TimeControl* field : { mClassDayStart, mClassDayEnd })
+        connect(field, &TimeControl::ProblemChanged, this, [this] {
+            if (isVisible())
+                mContext.Help().SetProblem(Problem());
+        });
     connect(mClassNumberOfStudents, &QLineEdit::textChanged, this, &ClassesPage::ClassNumberOfStudents_TextChange);
     connect(mAddRemoveClass, &AddRemoveButtons::Add, this, &ClassesPage::AddRemoveClass_Add);
     connect(mAddRemoveClass, &AddRemoveButtons::Remove, this, &ClassesPage::AddRemoveClass_Remove);
@@ -157,6 +164,7 @@ void ClassesPage::ShowClass(const std::shared_ptr<Classroom>& classroom)
             grades << c->Grade;
         mClassGrade->ShowChoices(DistinctSorted(grades), classroom->Grade);
     }
+    CheckEntries();
     mClassTeacher->setFocus(Qt::OtherFocusReason);
     mClassTeacher->selectAll();
 }
@@ -172,6 +180,7 @@ void ClassesPage::ClearEditors()
     mClassGrade->Clear();
     mClassNumberOfStudents->clear();
     mAddRemoveClass->SetRemoveEnabled(false);
+    CheckEntries();
 }
 
 void ClassesPage::ClassTeacher_TextChange()
@@ -209,10 +218,38 @@ void ClassesPage::ClassTime_ValueChanged(bool isDayStart)
 
 void ClassesPage::ClassNumberOfStudents_TextChange()
 {
-    if (mContext.IsInternalChange() || !mSelectedClass)
+    if (isVisible())
+        mContext.Help().SetProblem(Problem());
+    const std::optional<int> students = mClassNumberOfStudents->Value();
+    if (mContext.IsInternalChange() || !mSelectedClass || !students)
         return;
-    mContext.Submit(std::make_shared<ClassNumberOfStudentsChange>(
-        mSelectedClass, ReadNumber(mClassNumberOfStudents->text()), mContext.Clock()));
+    mContext.Submit(std::make_shared<ClassNumberOfStudentsChange>(mSelectedClass, *students, mContext.Clock()));
+}
+
+void ClassesPage::Follow(Notification, const ActionTag&)
+{
+    CheckEntries();
+}
+
+void ClassesPage::CheckEntries()
+{
+    const QStringList problems
+        = mSelectedClass ? FindClassProblems(mContext.GetSchool(), *mSelectedClass) : QStringList();
+    const QString problem = problems.isEmpty() ? QString() : problems.first();
+    mClassDayStart->SetFlag(problem);
+    mClassDayEnd->SetFlag(problem);
+    if (isVisible())
+        mContext.Help().SetProblem(Problem());
+}
+
+QString ClassesPage::Problem() const
+{
+    for (const QString& problem :
+        { mClassNumberOfStudents->Problem(), mClassDayStart->Problem(), mClassDayEnd->Problem() }) {
+        if (!problem.isEmpty() && mSelectedClass)
+            return problem;
+    }
+    return {};
 }
 
 void ClassesPage::AddRemoveClass_Add()

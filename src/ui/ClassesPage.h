@@ -7,6 +7,7 @@
 class QLineEdit;
 class QListWidget;
 class AccessibilityTest;
+class FieldEntryTest;
 class MenusTest;
 class PagesTest;
 class ScheduleStepTest;
@@ -16,6 +17,7 @@ namespace belltide {
 class AddRemoveButtons;
 class Classroom;
 class NiceEditField;
+class NumberField;
 class PageContext;
 class TextChoiceBox;
 class TimeControl;
@@ -30,9 +32,12 @@ public:
     QWidget* FirstControl() const override;
     void Load() override;
     void React(Notification name, const ActionTag& tag) override;
+    void Follow(Notification name, const ActionTag& tag) override;
+    QString Problem() const override;
 
 private:
     friend class ::AccessibilityTest;
+    friend class ::FieldEntryTest;
     friend class ::MenusTest;
     friend class ::PagesTest;
     friend class ::ScheduleStepTest;
@@ -49,6 +54,8 @@ private:
     void ClassGrade_Picked(const QString& text);
     void ClassTime_ValueChanged(bool isDayStart);
     void ClassNumberOfStudents_TextChange();
+    // Marks the selected class's times when its day is impossible.
+    void CheckEntries();
     void AddRemoveClass_Add();
     void AddRemoveClass_Remove();
 
@@ -63,7 +70,7 @@ private:
     TextChoiceBox* mClassGrade = nullptr;
     TimeControl* mClassDayStart = nullptr;
     TimeControl* mClassDayEnd = nullptr;
-    QLineEdit* mClassNumberOfStudents = nullptr;
+    NumberField* mClassNumberOfStudents = nullptr;
 };
 
 } // namespace belltide

@@ -37,9 +37,19 @@ void HelpCanvas::ShowHelp(const QString& text)
     SetText(text, Qt::black);
 }
 
+void HelpCanvas::SetProblem(const QString& text)
+{
+    if (text == mProblem)
+        return;
+    mProblem = text;
+    HideHelp();
+}
+
 void HelpCanvas::HideHelp()
 {
-    if (!mFallbackHelp.isEmpty())
+    if (!mProblem.isEmpty())
+        SetText(mProblem, QColor(176, 0, 32));
+    else if (!mFallbackHelp.isEmpty())
         SetText(mFallbackHelp, Qt::black);
     else
         SetText(QString::fromLatin1(kDefaultHelp), QColor(128, 128, 128));

@@ -21,6 +21,10 @@ public:
     // Back to the page's own hint, or the grey default when it has none.
     void HideHelp();
     void SetFallbackHelp(const QString& text) { mFallbackHelp = text; }
+    // An impossible entry on the page, in red, in place of the page's hint
+    // until it is put right; empty clears it.
+    void SetProblem(const QString& text);
+    QString Problem() const { return mProblem; }
     QString Text() const;
     QColor TextColour() const;
 
@@ -31,6 +35,7 @@ private:
     QImage mBeloPicture;
     QLabel* mInstantHelp;
     QString mFallbackHelp;
+    QString mProblem;
 };
 
 } // namespace belltide

@@ -465,6 +465,7 @@ void MainWindow::SetupPage(int page)
     mHeadingCanvas->SetHeading(
         PictureForStep(step), QString::fromLatin1(text.HeadingBig), QString::fromLatin1(text.HeadingSmall));
     mHelpCanvas->SetFallbackHelp(QString::fromLatin1(text.FallbackHelp));
+    mHelpCanvas->SetProblem(mPages[std::size_t(step)]->Problem());
     if (QWidget* first = mPages[std::size_t(step)]->FirstControl())
         first->setFocus(Qt::OtherFocusReason);
     if (step == kScheduleStep)

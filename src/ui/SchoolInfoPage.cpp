@@ -1,12 +1,16 @@
 #include "SchoolInfoPage.h"
 
+#include "HelpCanvas.h"
 #include "PageContext.h"
 #include "controls/NiceEditField.h"
+#include "controls/NumberField.h"
 #include "controls/TimeControl.h"
+#include "model/FaceChecks.h"
 #include "model/NumberText.h"
 #include "model/School.h"
 #include "undo/FieldChanges.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -53,8 +57,8 @@ void SchoolInfoPage::BuildControls()
         field->setObjectName(QString::fromLatin1(name));
         return field;
     };
-    auto makeNumber = [this](const char* name) {
-        auto* field = new QLineEdit(this);
+    auto makeNumber = [this](const char* name, const char* what, int maximum) {
+        auto* field = new NumberField(QString::fromLatin1(what), 0, maximum, this);
         field->setObjectName(QString::fromLatin1(name));
         field->setMaximumWidth(60);
         return field;
@@ -64,12 +68,12 @@ void SchoolInfoPage::BuildControls()
     mSchoolDayStart = makeTime("SchoolDayStart");
     mSchoolDayEnd = makeTime("SchoolDayEnd");
     mSchoolDaySpecialStart = makeTime("SchoolDaySpecialStart");
-    mSchoolFreeTimeField = makeNumber("SchoolFreeTimeField");
+    mSchoolFreeTimeField = makeNumber("SchoolFreeTimeField", "Interrupt-free block", 24 * 60);
     mSchoolDayLunchStartAt = makeTime("SchoolDayLunchStartAt");
     mSchoolLunchEndAt = makeTime("SchoolLunchEndAt");
-    mSchoolLunchTime = makeNumber("SchoolLunchTime");
-    mSchoolLunchRecessTime = makeNumber("SchoolLunchRecessTime");
-    mSchoolLunchMaxClasses = makeNumber("SchoolLunchMaxClasses");
+    mSchoolLunchTime = makeNumber("SchoolLunchTime", "Length of lunch", 24 * 60);
+    mSchoolLunchRecessTime = makeNumber("SchoolLunchRecessTime", "Length of lunch recess", 24 * 60);
+    mSchoolLunchMaxClasses = makeNumber("SchoolLunchMaxClasses", "Classes in lunch at once", 999);
 
     auto* page = new QGridLayout(this);
     page->setContentsMargins(20, 14, 20, 10);
@@ -129,9 +133,11 @@ void SchoolInfoPage::BuildControls()
         const int which = time.second;
         connect(
             field, &TimeControl::ValueChanged, this, [this, field, which] { TimeField_ValueChanged(field, which); });
-        connect(field, &TimeControl::LostFocus, this, [this, field] { TimeField_LostFocus(field); });
+        connect(field, &TimeControl::ProblemChanged, this, &SchoolInfoPage::ShowProblem);
+        connect(field, &TimeControl::GotFocus, this, &SchoolInfoPage::ShowProblem);
     }
-    for (QLineEdit* field : { mSchoolFreeTimeField, mSchoolLunchTime, mSchoolLunchRecessTime, mSchoolLunchMaxClasses })
+    for (NumberField* field :
+        { mSchoolFreeTimeField, mSchoolLunchTime, mSchoolLunchRecessTime, mSchoolLunchMaxClasses })
         connect(field, &QLineEdit::textChanged, this, [this, field] { NumberField_TextChange(field); });
 }
 
@@ -153,14 +159,17 @@ void SchoolInfoPage::Load()
     mSchoolLunchRecessTime->setText(FormatNumber(school.LunchRecessTime));
     mSchoolLunchTime->setText(FormatNumber(school.LunchTime));
     mSchoolLunchMaxClasses->setText(FormatNumber(school.LunchMaxClasses));
+    CheckEntries();
 }
 
 void SchoolInfoPage::SchoolNameField_TextChange()
 {
-    // The title follows the name even when the window itself writes it.
+    // The title follows the name even when the window itself writes it (an
+    // undo back to the untouched name included): a default or empty name is
+    // no name to show.
     const QString text = mSchoolNameField->text();
-    if (text.compare(QStringLiteral("My School"), Qt::CaseInsensitive) != 0)
-        emit TitleChanged(QStringLiteral("Belltide - ") + text);
+    const bool named = !text.trimmed().isEmpty() && text.compare(QStringLiteral("My School"), Qt::CaseInsensitive) != 0;
+    emit TitleChanged(named ? QStringLiteral("Belltide - ") + text : QStringLiteral("Belltide"));
     if (mContext.IsInternalChange())
         return;
     mContext.Submit(std::make_shared<SchoolNameChange>(mContext.SchoolPtr(), text, mContext.Clock()));
@@ -174,30 +183,13 @@ void SchoolInfoPage::TimeField_ValueChanged(TimeControl* field, int whichField)
         std::make_shared<SchoolTimeChange>(mContext.SchoolPtr(), whichField, field->MinutesValue(), mContext.Clock()));
 }
 
-// Keeps each period the right way round; the correction is an ordinary edit.
-void SchoolInfoPage::TimeField_LostFocus(TimeControl* field)
+void SchoolInfoPage::NumberField_TextChange(NumberField* field)
 {
-    // Focus moves while the window writes values back (undo, redo); checking
-    // then would put a value in the field that no edit records.
-    if (mContext.IsInternalChange())
+    ShowProblem();
+    const std::optional<int> value = field->Value();
+    if (mContext.IsInternalChange() || !value)
         return;
-    const School& school = mContext.GetSchool();
-    const int value = field->MinutesValue();
-    if (field == mSchoolDayStart && school.DayEndAt < value)
-        field->SetMinutesValue(school.DayEndAt);
-    else if ((field == mSchoolDayEnd || field == mSchoolDaySpecialStart) && value < school.DayStartAt)
-        field->SetMinutesValue(school.DayStartAt);
-    else if (field == mSchoolDayLunchStartAt && school.LunchEndAt < value)
-        field->SetMinutesValue(school.LunchEndAt);
-    else if (field == mSchoolLunchEndAt && value < school.LunchStartAt)
-        field->SetMinutesValue(school.LunchStartAt);
-}
-
-void SchoolInfoPage::NumberField_TextChange(QLineEdit* field)
-{
-    if (mContext.IsInternalChange())
-        return;
-    const std::int32_t number = ReadNumber(field->text());
+    const std::int32_t number = *value;
     std::shared_ptr<ActionBase> action;
     if (field == mSchoolFreeTimeField)
         action = std::make_shared<SchoolFreeTimeChange>(mContext.SchoolPtr(), number, mContext.Clock());
@@ -213,6 +205,86 @@ void SchoolInfoPage::NumberField_TextChange(QLineEdit* field)
     mContext.Submit(action);
 }
 
+std::vector<QWidget*> SchoolInfoPage::CheckedFields() const
+{
+    return { mSchoolDayStart, mSchoolDayEnd, mSchoolDaySpecialStart, mSchoolDayLunchStartAt, mSchoolLunchEndAt,
+        mSchoolLunchTime, mSchoolLunchRecessTime, mSchoolLunchMaxClasses, mSchoolFreeTimeField };
+}
+
+void SchoolInfoPage::Follow(Notification, const ActionTag&)
+{
+    CheckEntries();
+}
+
+void SchoolInfoPage::CheckEntries()
+{
+    using Field = FaceProblem::Field;
+    QString times[5];
+    QString lunchLength;
+    QString seats;
+    for (const FaceProblem& problem : FindSchoolProblems(mContext.GetSchool())) {
+        switch (problem.Where) {
+        case Field::DayStart:
+            times[0] = problem.Text;
+            break;
+        case Field::DayEnd:
+            times[1] = problem.Text;
+            break;
+        case Field::SpecialStart:
+            times[2] = problem.Text;
+            break;
+        case Field::LunchStart:
+            times[3] = problem.Text;
+            break;
+        case Field::LunchEnd:
+            times[4] = problem.Text;
+            break;
+        case Field::LunchTime:
+            lunchLength = problem.Text;
+            break;
+        case Field::LunchMaxClasses:
+            seats = problem.Text;
+            break;
+        }
+    }
+    mSchoolDayStart->SetFlag(times[0]);
+    mSchoolDayEnd->SetFlag(times[1]);
+    mSchoolDaySpecialStart->SetFlag(times[2]);
+    mSchoolDayLunchStartAt->SetFlag(times[3]);
+    mSchoolLunchEndAt->SetFlag(times[4]);
+    mSchoolLunchTime->SetFlag(lunchLength);
+    mSchoolLunchMaxClasses->SetFlag(seats);
+    ShowProblem();
+}
+
+QString SchoolInfoPage::Problem() const
+{
+    const auto problemOf = [](const QWidget* field) {
+        if (const auto* time = qobject_cast<const TimeControl*>(field))
+            return time->Problem();
+        if (const auto* number = qobject_cast<const NumberField*>(field))
+            return number->Problem();
+        return QString();
+    };
+    const QWidget* focused = QApplication::focusWidget();
+    QString first;
+    for (const QWidget* field : CheckedFields()) {
+        QString problem = problemOf(field);
+        if (field == focused && !problem.isEmpty())
+            return problem;
+        if (first.isEmpty())
+            first = problem;
+    }
+    return first;
+}
+
+void SchoolInfoPage::ShowProblem()
+{
+    // Another step on screen keeps its own help; this page's problem is shown when it comes back.
+    if (isVisible())
+        mContext.Help().SetProblem(Problem());
+}
+
 void SchoolInfoPage::React(Notification name, const ActionTag&)
 {
     const School& school = mContext.GetSchool();
@@ -220,7 +292,7 @@ void SchoolInfoPage::React(Notification name, const ActionTag&)
         field->SetMinutesValue(minutes);
         field->setFocus(Qt::OtherFocusReason);
     };
-    auto setNumber = [](QLineEdit* field, int number) {
+    auto setNumber = [](NumberField* field, int number) {
         field->setText(FormatNumber(number));
         field->setFocus(Qt::OtherFocusReason);
     };

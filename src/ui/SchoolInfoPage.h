@@ -2,14 +2,17 @@
 
 #include "StepPage.h"
 
-class QLineEdit;
+#include <vector>
+
 class AccessibilityTest;
 class MenusTest;
+class FieldEntryTest;
 class PagesTest;
 
 namespace belltide {
 
 class NiceEditField;
+class NumberField;
 class PageContext;
 class TimeControl;
 
@@ -25,6 +28,9 @@ public:
     // Fills every field from the school; the caller raises the internal change.
     void Load() override;
     void React(Notification name, const ActionTag& tag) override;
+    void Follow(Notification name, const ActionTag& tag) override;
+    // The focused field's problem, else the first one on the page.
+    QString Problem() const override;
 
 signals:
     // The window's title, which follows the school's name as it is typed.
@@ -32,26 +38,30 @@ signals:
 
 private:
     friend class ::AccessibilityTest;
+    friend class ::FieldEntryTest;
     friend class ::MenusTest;
     friend class ::PagesTest;
 
     void BuildControls();
     void SchoolNameField_TextChange();
     void TimeField_ValueChanged(TimeControl* field, int whichField);
-    void TimeField_LostFocus(TimeControl* field);
-    void NumberField_TextChange(QLineEdit* field);
+    void NumberField_TextChange(NumberField* field);
+    // Marks the fields that make the school impossible and says why.
+    void CheckEntries();
+    void ShowProblem();
+    std::vector<QWidget*> CheckedFields() const;
 
     PageContext& mContext;
     NiceEditField* mSchoolNameField = nullptr;
     TimeControl* mSchoolDayStart = nullptr;
     TimeControl* mSchoolDayEnd = nullptr;
     TimeControl* mSchoolDaySpecialStart = nullptr;
-    QLineEdit* mSchoolFreeTimeField = nullptr;
+    NumberField* mSchoolFreeTimeField = nullptr;
     TimeControl* mSchoolDayLunchStartAt = nullptr;
     TimeControl* mSchoolLunchEndAt = nullptr;
-    QLineEdit* mSchoolLunchTime = nullptr;
-    QLineEdit* mSchoolLunchRecessTime = nullptr;
-    QLineEdit* mSchoolLunchMaxClasses = nullptr;
+    NumberField* mSchoolLunchTime = nullptr;
+    NumberField* mSchoolLunchRecessTime = nullptr;
+    NumberField* mSchoolLunchMaxClasses = nullptr;
 };
 
 } // namespace belltide

@@ -5,6 +5,7 @@
 #include "PageSupport.h"
 #include "controls/AddRemoveButtons.h"
 #include "controls/NiceEditField.h"
+#include "controls/NumberField.h"
 #include "controls/SegmentSlider.h"
 #include "controls/TextChoiceBox.h"
 #include "model/NumberText.h"
@@ -69,8 +70,8 @@ void SpecialsPage::BuildControls()
     mSpecialTeacher = new NiceEditField(this);
     mSpecialTeacher->setObjectName(QStringLiteral("SpecialTeacher"));
     SetHelp(mSpecialTeacher, "Enter the name of the teacher of this special class.");
-    auto makeNumber = [this](const char* name, const char* help) {
-        auto* field = new QLineEdit(this);
+    auto makeNumber = [this](const char* name, const char* help, const char* what, int minimum, int maximum) {
+        auto* field = new NumberField(QString::fromLatin1(what), minimum, maximum, this);
         field->setObjectName(QString::fromLatin1(name));
         field->setMaximumWidth(60);
         SetHelp(field, help);
@@ -79,12 +80,16 @@ void SpecialsPage::BuildControls()
     mSpecialMaximumStudents = makeNumber("SpecialMaximumStudents",
         "If this special class cannot have more than a certain number of students, put the "
         "maximum here. This field is optional, and if left at 0, any number of students can "
-        "attend.");
-    mSpecialDuration = makeNumber("SpecialDuration", "Enter the length of this class in minutes.");
+        "attend.",
+        "Maximum students", 0, 999);
+    // A meeting shorter than one 5-minute step cannot be scheduled.
+    mSpecialDuration
+        = makeNumber("SpecialDuration", "Enter the length of this class in minutes.", "Class length", 5, 24 * 60);
     mSpecialOverlap = makeNumber("SpecialOverlap",
         "Enter the number of minutes this special needs between classes. E.g., a P.E. teacher "
         "might need 5 minutes to put away equipment for the previous class and get out "
-        "equipment for the next class.");
+        "equipment for the next class.",
+        "Passing time", 0, 24 * 60);
 
     // The list grows with the window; the editors keep to the top.
     auto* page = new QHBoxLayout(this);
@@ -156,7 +161,7 @@ void SpecialsPage::BuildControls()
     connect(mSpecialClassTitle, &TextChoiceBox::TextTyped, this, &SpecialsPage::SpecialClassTitle_TextTyped);
     connect(mSpecialClassTitle, &TextChoiceBox::Picked, this, &SpecialsPage::SpecialClassTitle_Picked);
     connect(mSpecialTeacher, &QLineEdit::textChanged, this, &SpecialsPage::SpecialTeacher_TextChange);
-    for (QLineEdit* field : { mSpecialMaximumStudents, mSpecialDuration, mSpecialOverlap })
+    for (NumberField* field : { mSpecialMaximumStudents, mSpecialDuration, mSpecialOverlap })
         connect(field, &QLineEdit::textChanged, this, [this, field] { NumberField_TextChange(field); });
     connect(mAddRemoveSpecial, &AddRemoveButtons::Add, this, &SpecialsPage::AddRemoveSpecial_Add);
     connect(mAddRemoveSpecial, &AddRemoveButtons::Remove, this, &SpecialsPage::AddRemoveSpecial_Remove);
@@ -267,7 +272,8 @@ void SpecialsPage::SpecialClassTitle_TextTyped(const QString& text)
     if (mContext.IsInternalChange() || !mSelectedSpecial)
         return;
     const PageContext::InternalChange guard(mContext);
-    mContext.Submit(std::make_shared<SpecialTitleChange>(mSelectedSpecial, text, mContext.Clock()));
+    mContext.Submit(
+        std::make_shared<SpecialTitleChange>(mContext.SchoolPtr(), mSelectedSpecial, text, mContext.Clock()));
     ReloadSpecialList(nullptr);
 }
 
@@ -275,7 +281,8 @@ void SpecialsPage::SpecialClassTitle_Picked(const QString& text)
 {
     if (mContext.IsInternalChange() || !mSelectedSpecial)
         return;
-    mContext.Submit(std::make_shared<SpecialTitleChange>(mSelectedSpecial, text, mContext.Clock()));
+    mContext.Submit(
+        std::make_shared<SpecialTitleChange>(mContext.SchoolPtr(), mSelectedSpecial, text, mContext.Clock()));
 }
 
 void SpecialsPage::SpecialTeacher_TextChange()
@@ -287,21 +294,31 @@ void SpecialsPage::SpecialTeacher_TextChange()
     ReloadSpecialList(nullptr);
 }
 
-void SpecialsPage::NumberField_TextChange(QLineEdit* field)
+QString SpecialsPage::Problem() const
 {
-    if (mContext.IsInternalChange() || !mSelectedSpecial)
+    if (!mSelectedSpecial)
+        return {};
+    for (const NumberField* field : { mSpecialDuration, mSpecialMaximumStudents, mSpecialOverlap }) {
+        if (!field->Problem().isEmpty())
+            return field->Problem();
+    }
+    return {};
+}
+
+void SpecialsPage::NumberField_TextChange(NumberField* field)
+{
+    if (isVisible())
+        mContext.Help().SetProblem(Problem());
+    const std::optional<int> value = field->Value();
+    if (mContext.IsInternalChange() || !mSelectedSpecial || !value)
         return;
     std::shared_ptr<ActionBase> action;
-    if (field == mSpecialDuration) {
-        // A meeting shorter than one 5-minute step cannot be scheduled.
-        const auto minutes = TruncateToInt(std::max(ReadLeadingNumber(field->text()), 5.0));
-        action = std::make_shared<SpecialDurationChange>(mSelectedSpecial, minutes, mContext.Clock());
-    } else if (field == mSpecialMaximumStudents) {
-        action
-            = std::make_shared<SpecialMaxStudentsChange>(mSelectedSpecial, ReadNumber(field->text()), mContext.Clock());
-    } else {
-        action = std::make_shared<SpecialOverlapChange>(mSelectedSpecial, ReadNumber(field->text()), mContext.Clock());
-    }
+    if (field == mSpecialDuration)
+        action = std::make_shared<SpecialDurationChange>(mSelectedSpecial, *value, mContext.Clock());
+    else if (field == mSpecialMaximumStudents)
+        action = std::make_shared<SpecialMaxStudentsChange>(mSelectedSpecial, *value, mContext.Clock());
+    else
+        action = std::make_shared<SpecialOverlapChange>(mSelectedSpecial, *value, mContext.Clock());
     mContext.Submit(action);
 }
 

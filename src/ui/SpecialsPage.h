@@ -8,6 +8,7 @@
 class QLineEdit;
 class QListWidget;
 class AccessibilityTest;
+class AttendanceTest;
 class PagesTest;
 
 namespace belltide {
@@ -15,6 +16,7 @@ namespace belltide {
 class AddRemoveButtons;
 class PageContext;
 class NiceEditField;
+class NumberField;
 class SegmentSlider;
 class SpecialClass;
 class TextChoiceBox;
@@ -30,10 +32,12 @@ public:
     QWidget* FirstControl() const override;
     void Load() override;
     void Follow(Notification name, const ActionTag& tag) override;
+    QString Problem() const override;
     void React(Notification name, const ActionTag& tag) override;
 
 private:
     friend class ::AccessibilityTest;
+    friend class ::AttendanceTest;
     friend class ::PagesTest;
 
     void BuildControls();
@@ -47,7 +51,7 @@ private:
     void SpecialClassTitle_TextTyped(const QString& text);
     void SpecialClassTitle_Picked(const QString& text);
     void SpecialTeacher_TextChange();
-    void NumberField_TextChange(QLineEdit* field);
+    void NumberField_TextChange(NumberField* field);
     void Availability_Changed(int day);
     void AddRemoveSpecial_Add();
     void AddRemoveSpecial_Remove();
@@ -61,9 +65,9 @@ private:
     AddRemoveButtons* mAddRemoveSpecial = nullptr;
     TextChoiceBox* mSpecialClassTitle = nullptr;
     NiceEditField* mSpecialTeacher = nullptr;
-    QLineEdit* mSpecialMaximumStudents = nullptr;
-    QLineEdit* mSpecialDuration = nullptr;
-    QLineEdit* mSpecialOverlap = nullptr;
+    NumberField* mSpecialMaximumStudents = nullptr;
+    NumberField* mSpecialDuration = nullptr;
+    NumberField* mSpecialOverlap = nullptr;
     std::array<SegmentSlider*, 5> mAvailability {};
 };
 

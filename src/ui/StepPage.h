@@ -32,6 +32,10 @@ public:
     // raised, once the window has gone to this page, and only for changes the
     // window did not make itself.
     virtual void React(Notification, const ActionTag&) { }
+
+    // The impossible entry the page shows in red, for the help area while the
+    // page is on screen; empty when there is none.
+    virtual QString Problem() const { return {}; }
 };
 
 } // namespace belltide

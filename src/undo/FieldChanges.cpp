@@ -57,6 +57,47 @@ ClassTimeChange::Row ClassTimeChange::TableRow() const
     return mIsDayStart ? kClassDayStartRow : kClassDayEndRow;
 }
 
+SpecialTitleChange::SpecialTitleChange(
+    std::shared_ptr<School> school, std::shared_ptr<SpecialClass> special, QString title, const MicrosecondClock& clock)
+    : FieldChangeAction(std::move(special), std::move(title), clock)
+    , mSchool(std::move(school))
+{
+}
+
+bool SpecialTitleChange::CombineWith(ActionBase& other)
+{
+    auto* same = dynamic_cast<SpecialTitleChange*>(&other);
+    // Two specials' titles are two runs, however quick.
+    if (!same || same->mTarget != mTarget || !FieldChangeAction::CombineWith(other))
+        return false;
+    same->mRunStart = mRunStart;
+    same->mRunTitle = mRunTitle;
+    return true;
+}
+
+void SpecialTitleChange::Execute()
+{
+    if (!mSchool) {
+        FieldChangeAction::Execute();
+        return;
+    }
+    if (mRunStart) {
+        mRunStart->Restore();
+    } else {
+        mRunStart = std::make_shared<AttendanceSnapshot>(*mSchool);
+        mRunTitle = mTarget->Title;
+    }
+    FieldChangeAction::Execute();
+    MoveAttendance(*mSchool, mRunTitle, NewValue);
+}
+
+void SpecialTitleChange::Unexecute()
+{
+    FieldChangeAction::Unexecute();
+    if (mRunStart)
+        mRunStart->Restore();
+}
+
 SpecialAttendenceChange::SpecialAttendenceChange(
     std::shared_ptr<Classroom> classroom, QString specialTitle, std::int32_t count, const MicrosecondClock& clock)
     : NumberChangeAction(count, clock)
@@ -93,7 +134,11 @@ ActionTag SpecialAttendenceChange::GetNotificationTag() const
 
 bool SpecialAttendenceChange::IsSameType(const ActionBase& other) const
 {
-    return dynamic_cast<const SpecialAttendenceChange*>(&other) != nullptr;
+    // Only quick repeats on one count merge. A step that changes several
+    // classes is a chain, and a merge would keep the head's value alone.
+    const auto* same = dynamic_cast<const SpecialAttendenceChange*>(&other);
+    return same && !NextAction && !same->NextAction && same->mClass == mClass
+        && same->mSpecial.compare(mSpecial, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace belltide

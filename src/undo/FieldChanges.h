@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AttendanceSnapshot.h"
 #include "FieldChangeAction.h"
 #include "NumberChangeAction.h"
 #include "TextChangeAction.h"
@@ -102,13 +103,30 @@ public:
     }
 };
 
+// Attendance is kept by title: when the rename leaves no special with the old
+// title, the classes' counts go with it in the same step. Keystrokes of one run
+// all move from the title the run started with, so a passing title that another
+// special has (typing "Art 2" past "Art") takes nothing along.
 class SpecialTitleChange final : public FieldChangeAction<SpecialTitleChange, SpecialClass, TextChangeAction> {
 public:
-    using FieldChangeAction::FieldChangeAction;
+    SpecialTitleChange(std::shared_ptr<School> school, std::shared_ptr<SpecialClass> special, QString title,
+        const MicrosecondClock& clock = MicrosecondClock::Steady());
+
     static constexpr Row TableRow()
     {
         return { &SpecialClass::Title, u"Specal Title Change", Notification::SpecialTitleChange };
     }
+
+    bool CombineWith(ActionBase& other) override;
+
+protected:
+    void Execute() override;
+    void Unexecute() override;
+
+private:
+    std::shared_ptr<School> mSchool;
+    std::shared_ptr<const AttendanceSnapshot> mRunStart;
+    QString mRunTitle;
 };
 
 class SpecialTeacherChange final : public FieldChangeAction<SpecialTeacherChange, SpecialClass, TextChangeAction> {

@@ -52,6 +52,33 @@ TEST(CliInfo, JsonCarriesTheSameSchool)
     EXPECT_EQ(attendance[0].toObject()[QStringLiteral("count")].toInt(), 5);
 }
 
+TEST(CliInfo, AttendanceNoSpecialTeachesIsAWarning)
+{
+    EXPECT_FALSE(Invoke(&RunInfoCommand, { kExample }).out.contains(QStringLiteral("Warnings")));
+    QFile example(kExample);
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    // Music's only special renamed by hand: every class's Music count is left behind.
+    const QByteArray renamed = example.readAll().replace("<Title>Music</Title>", "<Title>Band</Title>");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("renamed.psc"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(renamed);
+    file.close();
+
+    const CliRun text = Invoke(&RunInfoCommand, { path });
+    ASSERT_EQ(text.code, belltide::cli::kExitOk);
+    const QString warnings = text.out.mid(text.out.indexOf(QStringLiteral("\nWarnings (1):\n")));
+    EXPECT_TRUE(warnings.contains(QStringLiteral("  Music: 20 classes attend it ")));
+    EXPECT_TRUE(warnings.contains(QStringLiteral("but no special teaches it. (K - Mrs. Adams 1, ")));
+
+    const CliRun json = Invoke(&RunInfoCommand, { QStringLiteral("--json"), path });
+    const QJsonArray list = QJsonDocument::fromJson(json.out.toUtf8()).object()[QStringLiteral("warnings")].toArray();
+    ASSERT_EQ(list.size(), 1);
+    EXPECT_EQ(list[0].toObject()[QStringLiteral("subject")].toString(), QStringLiteral("Music"));
+    EXPECT_EQ(list[0].toObject()[QStringLiteral("classes")].toArray().size(), 20);
+}
+
 TEST(CliInfo, BadInputAndBadArgumentsGiveOneLineAndExitTwo)
 {
     QTemporaryDir dir;

@@ -7,6 +7,7 @@
 #include "ui/SchoolInfoPage.h"
 #include "ui/UrlOpener.h"
 #include "ui/controls/NiceEditField.h"
+#include "ui/controls/NumberField.h"
 #include "ui/controls/TimeControl.h"
 
 #include <QAction>
@@ -120,8 +121,9 @@ private slots:
         Trigger(menus, "EditClear");
         QCOMPARE(name->text(), QStringLiteral("Oak"));
 
+        // A time is typed like any text: Select All then typing replaces it.
         window.SchoolInfo().mSchoolDayStart->setFocus();
-        QTRY_VERIFY(AllEnabled(menus, kTextItems, false));
+        QTRY_VERIFY(AllEnabled(menus, kTextItems, true));
         window.GoToStep(2);
         QTRY_VERIFY(window.Classes().mClassList->hasFocus());
         QVERIFY(AllEnabled(menus, kTextItems, false));

@@ -82,7 +82,7 @@ TEST(EditActions, EachFieldActionSetsUndoesAndNamesItselfAsListed)
             Notification::ClassTimeChangeDayEnd, cls },
         { std::make_shared<ClassNumberOfStudentsChange>(cls, 24, k), Read(cls->NumberOfStudents), u"24"_s,
             u"Number of Students Change"_s, Notification::ClassNumberOfStudentsChange, cls },
-        { std::make_shared<SpecialTitleChange>(special, u"Art"_s, k), Read(special->Title), u"Art"_s,
+        { std::make_shared<SpecialTitleChange>(school, special, u"Art"_s, k), Read(special->Title), u"Art"_s,
             u"Specal Title Change"_s, Notification::SpecialTitleChange, special },
         { std::make_shared<SpecialTeacherChange>(special, u"Oak"_s, k), Read(special->Teacher), u"Oak"_s,
             u"Specal Teacher Change"_s, Notification::SpecialTeacherChange, special },
