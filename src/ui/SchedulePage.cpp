@@ -2,12 +2,12 @@
 
 #include "DayOverviewView.h"
 #include "PageContext.h"
+#include "ScheduleWeekView.h"
 #include "SchedulerThread.h"
 #include "engine/SchoolTimetable.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
-#include "output/PainterGraphics.h"
 #include "output/SchedulePrinting.h"
 #include "undo/ScheduleChange.h"
 
@@ -25,40 +25,6 @@
 namespace belltide {
 
 namespace {
-
-class ContentPane : public QWidget {
-public:
-    explicit ContentPane(SchedulePage& page)
-        : QWidget(&page)
-        , mPage(page)
-    {
-        setObjectName(QStringLiteral("ScheduleContentPane"));
-        setCursor(Qt::ArrowCursor);
-    }
-
-    // The week shares the height it gets, each day at least two lines of
-    // small text high (as the renderer fills it); a smaller pane scrolls.
-    QSize minimumSizeHint() const override
-    {
-        QFont font = this->font();
-        font.setPointSize(12);
-        const int heading = QFontMetrics(font).height() + 2;
-        font.setPointSize(10);
-        const int day = (QFontMetrics(font).height() + 1) * 2;
-        return { 400, heading + 5 * day + 2 };
-    }
-    QSize sizeHint() const override { return minimumSizeHint(); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        mPage.PaintContent(painter, width(), height());
-    }
-
-private:
-    SchedulePage& mPage;
-};
 
 bool SameObject(const ScheduleContent& a, const ScheduleContent& b)
 {
@@ -109,7 +75,7 @@ SchedulePage::SchedulePage(PageContext& context, QWidget* parent)
     barRow->addWidget(mBarNew);
     mBar->hide();
 
-    mScheduleContentPane = new ContentPane(*this);
+    mScheduleContentPane = new ScheduleWeekView(context, this);
     mScheduleGenerationPane = new QWidget(this);
     mScheduleGenerationPane->setObjectName(QStringLiteral("ScheduleGenerationPane"));
     auto* generating = new QVBoxLayout(mScheduleGenerationPane);
@@ -350,7 +316,7 @@ void SchedulePage::ShowSelected()
         mPanes->setCurrentIndex(2);
     } else {
         mPanes->setCurrentIndex(0);
-        mScheduleContentPane->update();
+        ShowWeek();
     }
 }
 
@@ -441,41 +407,16 @@ ScheduleContent SchedulePage::SelectedObject() const
     return mPreviewObjects[std::size_t(row)];
 }
 
-void SchedulePage::PaintContent(QPainter& painter, int width, int height) const
+void SchedulePage::ShowWeek()
 {
-    painter.fillRect(QRect(0, 0, width, height), Qt::white);
-    PainterGraphics surface(painter, width, height);
-    Graphics& g = surface;
-    const School& school = mContext.GetSchool();
-    if (!school.Schedule) {
-        g.SetTextSize(16);
-        g.SetColor(QColor(0xFF, 0x80, 0x80));
-        // Several reasons need the room from the top down.
-        const int baseline = mReasons.isEmpty() ? height / 2 : 15 + g.TextAscent();
-        const QString text = school.Timetable
-            ? QStringLiteral("The schedule cannot be shown while the school's times are impossible. Correct them on "
-                             "the School Information step.")
-            : FailureText();
-        g.DrawString(text, 15, baseline, width - 30);
-        return;
-    }
-    const ScheduleContent selected = SelectedObject();
-    if (!selected) {
-        const QString prompt = QStringLiteral("Select a classroom to view");
-        g.SetTextSize(24);
-        g.SetColor(QColor(0x80, 0x80, 0x80));
-        g.DrawString(prompt, (width - g.StringWidth(prompt)) / 2, height / 2);
-        return;
-    }
-    LandscapeScheduleRenderer renderer;
-    renderer.Graphics = &surface;
-    renderer.PageWidth = width;
-    renderer.PageHeight = height;
-    renderer.DrawHeader = false;
-    if (selected.Special)
-        renderer.Render(school, nullptr, selected.Special);
-    else
-        renderer.Render(school, selected.Classroom, nullptr);
+    mScheduleContentPane->SetFailureText(FailureText(), !mReasons.isEmpty());
+    mScheduleContentPane->SetObject(SelectedObject());
+}
+
+void SchedulePage::PaintContent(QPainter& painter, int width, int height)
+{
+    ShowWeek();
+    mScheduleContentPane->Paint(painter, width, height);
 }
 
 } // namespace belltide

@@ -20,6 +20,7 @@ namespace belltide {
 
 class DayOverviewView;
 class PageContext;
+class ScheduleWeekView;
 class SchedulerThread;
 struct GenerationResult;
 struct ThoroughProgress;
@@ -63,7 +64,7 @@ public:
     // Meetings the schedule lacks; 0 when it is complete or there is none.
     int MissingMeetings() const;
 
-    void PaintContent(QPainter& painter, int width, int height) const;
+    void PaintContent(QPainter& painter, int width, int height);
 
     // Quick attempts before the thorough search takes over.
     int QuickAttempts = 10;
@@ -83,7 +84,7 @@ private:
     QLabel* mBarText = nullptr;
     QPushButton* mBarComplete = nullptr;
     QPushButton* mBarNew = nullptr;
-    QWidget* mScheduleContentPane = nullptr;
+    ScheduleWeekView* mScheduleContentPane = nullptr;
     QWidget* mScheduleGenerationPane = nullptr;
     QLabel* mGenerationCaption = nullptr;
     QProgressBar* mGenerationProgress = nullptr;
@@ -96,6 +97,8 @@ private:
     void ShowProgress(const ThoroughProgress& progress);
     // The pane for the popup's row: a week, an overview, or the run at work.
     void ShowSelected();
+    // Hands the week view what it draws.
+    void ShowWeek();
     // Brings the bar up to date with the school's schedule.
     void RefreshBar();
 
