@@ -1,6 +1,7 @@
 #include "SchedulePage.h"
 
 #include "DayOverviewView.h"
+#include "HandEdit.h"
 #include "PageContext.h"
 #include "ScheduleWeekView.h"
 #include "SchedulerThread.h"
@@ -15,6 +16,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -117,6 +119,10 @@ SchedulePage::SchedulePage(PageContext& context, QWidget* parent)
     page->addWidget(mPanes, 1);
 
     connect(mSchedulePreview, &QComboBox::currentIndexChanged, this, &SchedulePage::ShowSelected);
+    AskToUnpin = [this](const QString& question) {
+        return QMessageBox::question(this, QStringLiteral("Belltide"), question) == QMessageBox::Yes;
+    };
+
     connect(mScheduler, &SchedulerThread::Finished, this, &SchedulePage::SchedulerThread_Finished);
     connect(mCancelSearch, &QPushButton::clicked, this, &SchedulePage::CancelSearch_Click);
     connect(mNewScheduleButton, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
@@ -192,8 +198,31 @@ void SchedulePage::CompleteSchedule()
         Start(Kind::Complete);
 }
 
+bool SchedulePage::LetLostPinsGo()
+{
+    const auto edit = HandEdit::For(mContext.GetSchool());
+    const QStringList lost = edit ? edit->LostPins() : QStringList();
+    if (lost.isEmpty())
+        return true;
+    const bool one = lost.size() == 1;
+    const QString question
+        = QStringLiteral("%1 can no longer stay where %2 pinned:\n\n%3\n\nPlace %4 elsewhere and unpin %4?")
+              .arg(one ? QStringLiteral("This meeting") : QStringLiteral("These %1 meetings").arg(lost.size()),
+                  one ? QStringLiteral("it was") : QStringLiteral("they were"), lost.join(u'\n'),
+                  one ? QStringLiteral("it") : QStringLiteral("them"));
+    if (AskToUnpin(question))
+        return true;
+    mNote = QStringLiteral("Nothing was changed: pinned meetings no longer fit (%1). Undo the edit, or move them "
+                           "and try again.")
+                .arg(lost.join(QStringLiteral("; ")));
+    RefreshBar();
+    return false;
+}
+
 void SchedulePage::Start(Kind kind)
 {
+    if (kind != Kind::First && !LetLostPinsGo())
+        return;
     mKind = kind;
     mResultIsStale = false;
     mRestartWhenDone = false;

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 #include <vector>
 
 class QComboBox;
@@ -15,6 +17,7 @@ class QPushButton;
 class QStackedWidget;
 class AccessibilityTest;
 class ScheduleStepTest;
+class ScheduleWeekViewTest;
 
 namespace belltide {
 
@@ -68,6 +71,9 @@ public:
 
     // Quick attempts before the thorough search takes over.
     int QuickAttempts = 10;
+    // Asks whether pinned meetings that no longer fit may be placed
+    // elsewhere, unpinned; a message box unless a test answers.
+    std::function<bool(const QString& question)> AskToUnpin;
 
 signals:
     // A run has ended, with or without a schedule, and the panes are back.
@@ -76,6 +82,7 @@ signals:
 private:
     friend class ::AccessibilityTest;
     friend class ::ScheduleStepTest;
+    friend class ::ScheduleWeekViewTest;
 
     QLabel* mStaticText1 = nullptr;
     QComboBox* mSchedulePreview = nullptr;
@@ -92,6 +99,8 @@ private:
 
     enum class Kind { First, New, Complete };
     void Start(Kind kind);
+    // False when pinned meetings no longer fit and the user keeps them.
+    bool LetLostPinsGo();
     void ShowGenerating(bool generating);
     void SchedulerThread_Finished(const GenerationResult& result);
     void ShowProgress(const ThoroughProgress& progress);
