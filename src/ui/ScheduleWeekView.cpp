@@ -214,6 +214,7 @@ void ScheduleWeekView::DragTo(const QPoint& point)
     mDrag->Slot = slot;
     const auto why = mEdit->WhyNot(mDrag->Meeting, day, slot);
     mDrag->Allowed = !why;
+    setCursor(why ? Qt::ForbiddenCursor : Qt::ClosedHandCursor);
     if (why) {
         mContext.Help().SetText(why->Words, kForbidden);
     } else {
@@ -232,6 +233,7 @@ void ScheduleWeekView::mouseReleaseEvent(QMouseEvent* event)
     }
     const Drag drag = *mDrag;
     mDrag.reset();
+    setCursor(Qt::ArrowCursor);
     if (drag.Moving && drag.Allowed)
         MoveCurrent(drag.Meeting, drag.Day, drag.Slot);
     // A refused drop changes nothing; the help area keeps saying why.
@@ -374,6 +376,14 @@ void ScheduleWeekView::Step(int key)
 void ScheduleWeekView::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
+    if (key == Qt::Key_Escape && mDrag) {
+        // The drag is given up: the meeting stays where it was.
+        mDrag.reset();
+        mEdit.reset();
+        setCursor(Qt::ArrowCursor);
+        update();
+        return;
+    }
     const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
     const DrawnBox* current = BoxOf(mCurrent);
     if (arrow && (event->modifiers() & Qt::ControlModifier)) {

@@ -225,6 +225,15 @@ private slots:
         QCOMPARE(mWindow->UndoManager().UndoText(), undo);
         QCOMPARE(HelpText(), target->Why->Words);
         QVERIFY(!HelpText().isEmpty());
+
+        // Escape gives a drag up, allowed or not.
+        const QRect from = View().MeetingRect(target->Meeting);
+        QTest::mousePress(&View(), Qt::LeftButton, {}, from.center());
+        QTest::mouseMove(&View(), from.center() + QPoint(0, from.center().y() > View().height() / 2 ? -60 : 60));
+        QVERIFY(View().mDrag && View().mDrag->Moving);
+        QTest::keyClick(&View(), Qt::Key_Escape);
+        QTest::mouseRelease(&View(), Qt::LeftButton, {}, from.center());
+        QCOMPARE(mSchool->Timetable, before);
     }
 
     void ASpecialsWeekMovesItsClasses()
