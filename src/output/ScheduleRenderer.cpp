@@ -350,14 +350,17 @@ void LandscapeScheduleRenderer::DrawPin(int right, int top)
 {
     // A drawing pin seen from the side: a round-ish head and its point.
     belltide::Graphics& g = *Graphics;
-    const int x = right - 9;
+    const int x = right - 12;
     const int y = top + 2;
     g.SetColor(QColor(0xC0, 0x20, 0x20));
-    g.FillRect(x + 1, y, 5, 1);
-    g.FillRect(x, y + 1, 7, 4);
-    g.FillRect(x + 1, y + 5, 5, 1);
+    g.FillRect(x + 2, y, 6, 1);
+    g.FillRect(x + 1, y + 1, 8, 1);
+    g.FillRect(x, y + 2, 10, 4);
+    g.FillRect(x + 1, y + 6, 8, 1);
+    g.FillRect(x + 3, y + 7, 4, 2);
     g.SetColor(Qt::black);
-    g.DrawLine(x + 3, y + 6, x + 3, y + 9);
+    g.DrawLine(x + 4, y + 9, x + 4, y + 13);
+    g.DrawLine(x + 5, y + 9, x + 5, y + 13);
 }
 
 void LandscapeScheduleRenderer::DrawContent()

@@ -134,6 +134,19 @@ void ScheduleWeekView::Paint(QPainter& painter, int width, int height)
         painter.setPen(QPen(mDrag->Allowed ? kAllowed : kForbidden, 3, mDrag->Allowed ? Qt::SolidLine : Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(target.adjusted(1, 1, -1, -1));
+        // What would land there, and when.
+        const DrawnBox* own = BoxOf(mDrag->Meeting);
+        if (own && mEdit && target.width() > 8) {
+            const QString title = own->Text.section(QStringLiteral(", "), 0, 0);
+            const QString times
+                = mEdit->Rules().SlotTime(mDrag->Slot) + u'-' + mEdit->Rules().SlotTime(mDrag->Slot + mDrag->Length);
+            QFont font = painter.font();
+            font.setPointSize(9);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(
+                target.adjusted(3, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, title + u'\n' + times);
+        }
     }
 }
 
@@ -258,9 +271,12 @@ bool ScheduleWeekView::MoveCurrent(std::int32_t meeting, int day, int slot, std:
     }
     const QString subject = mEdit->Subject(meeting);
     const auto next = mEdit->Moved(meeting, day, slot, special, QDateTime::currentDateTimeUtc());
+    const QString where
+        = QStringLiteral("%1 at %2").arg(QString::fromLatin1(kDays[day]), mEdit->Rules().SlotTime(slot));
     mEdit.reset();
     Submit(
         next, special < 0 ? QStringLiteral("Move %1").arg(subject) : QStringLiteral("Change %1 Teacher").arg(subject));
+    mContext.Help().ShowHelp(QStringLiteral("%1 is now on %2, pinned there. Undo takes it back.").arg(subject, where));
     return true;
 }
 
