@@ -129,7 +129,9 @@ void ScheduleWeekView::Paint(QPainter& painter, int width, int height)
         const QPoint at = SlotPoint(mDrag->Day, mDrag->Slot);
         const QRect target(at.x(), at.y(), int(std::trunc(mHourWidth * (mDrag->Length / 12.0))), mHourHeight);
         QColor fill = mDrag->Allowed ? kAllowed : kForbidden;
-        fill.setAlpha(90);
+        // Nearly opaque: the label must read over whatever is drawn there.
+        fill = fill.lighter(mDrag->Allowed ? 190 : 170);
+        fill.setAlpha(225);
         painter.fillRect(target, fill);
         painter.setPen(QPen(mDrag->Allowed ? kAllowed : kForbidden, 3, mDrag->Allowed ? Qt::SolidLine : Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
