@@ -37,7 +37,6 @@ ScheduleWeekView::ScheduleWeekView(PageContext& context, QWidget* parent)
     setObjectName(QStringLiteral("ScheduleContentPane"));
     setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     setAccessibleName(QStringLiteral("Week"));
 }
 
