@@ -257,7 +257,9 @@ void ScheduleWeekView::mouseReleaseEvent(QMouseEvent* event)
 
 bool ScheduleWeekView::MoveCurrent(std::int32_t meeting, int day, int slot, std::int32_t special)
 {
-    mEdit = mEdit ? std::move(mEdit) : HandEdit::For(mContext.GetSchool());
+    // A drop reuses the drag's judge; a key press makes its own.
+    if (!mEdit)
+        mEdit = HandEdit::For(mContext.GetSchool());
     if (!mEdit)
         return false;
     if (const auto why = mEdit->WhyNot(meeting, day, slot, special)) {
