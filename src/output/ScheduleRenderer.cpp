@@ -8,6 +8,7 @@
 #include "model/School.h"
 #include "model/SpecialClass.h"
 #include "model/TimeText.h"
+#include "model/Timetable.h"
 #include "output/Graphics.h"
 #include "output/SubjectColors.h"
 
@@ -143,6 +144,25 @@ QString ScheduleRenderer::ItemDataLine2(const ScheduleContent& item)
     if (item.Classroom)
         return item.Classroom->Teacher;
     return {};
+}
+
+std::int32_t ScheduleRenderer::MeetingAt(int day, int slot, const ScheduleContent& item) const
+{
+    if (!mSchool->Timetable)
+        return -1;
+    const std::shared_ptr<Classroom>& classroom = mClassroom ? mClassroom : item.Classroom;
+    const bool lunch = mClassroom && item.Special && !item.Special->Teacher.size()
+        && IsLunchSubject(item.Special->Title)
+        && std::find(mSchool->Specials.begin(), mSchool->Specials.end(), item.Special) == mSchool->Specials.end();
+    const std::shared_ptr<SpecialClass> special = lunch ? nullptr : (mSpecial ? mSpecial : item.Special);
+    const std::int32_t start = mSchool->DayStartAt + 5 * slot;
+    const std::vector<Meeting>& meetings = mSchool->Timetable->Meetings;
+    for (std::size_t m = 0; m < meetings.size(); ++m) {
+        const Meeting& meeting = meetings[m];
+        if (meeting.Day == day && meeting.Start == start && meeting.Class == classroom && meeting.Special == special)
+            return std::int32_t(m);
+    }
+    return -1;
 }
 
 ScheduleContent ScheduleRenderer::GetContent(int day, int slot, int& runLength) const
@@ -326,6 +346,23 @@ bool LandscapeScheduleRenderer::DrawUpward(const QString& text, int x, int y, in
     return false;
 }
 
+void LandscapeScheduleRenderer::DrawPin(int right, int top)
+{
+    // A drawing pin seen from the side: a round-ish head and its point.
+    belltide::Graphics& g = *Graphics;
+    const int x = right - 12;
+    const int y = top + 2;
+    g.SetColor(QColor(0xC0, 0x20, 0x20));
+    g.FillRect(x + 2, y, 6, 1);
+    g.FillRect(x + 1, y + 1, 8, 1);
+    g.FillRect(x, y + 2, 10, 4);
+    g.FillRect(x + 1, y + 6, 8, 1);
+    g.FillRect(x + 3, y + 7, 4, 2);
+    g.SetColor(Qt::black);
+    g.DrawLine(x + 4, y + 9, x + 4, y + 13);
+    g.DrawLine(x + 5, y + 9, x + 5, y + 13);
+}
+
 void LandscapeScheduleRenderer::DrawContent()
 {
     belltide::Graphics& g = *Graphics;
@@ -370,7 +407,18 @@ void LandscapeScheduleRenderer::DrawContent()
             ScheduleContent row;
             row.Classroom = mClassroom;
             row.Special = mSpecial;
-            Boxes.push_back({ x, y, width, HourHeight, d, s, runLength, row, item, text.join(QStringLiteral(", ")) });
+            std::int32_t meeting = MeetingAt(d, s, item);
+            const bool own = meeting >= 0;
+            // Recess belongs to the lunch it follows.
+            if (meeting < 0 && mClassroom && !Boxes.empty() && Boxes.back().Day == d
+                && Boxes.back().Slot + Boxes.back().Length == s && Boxes.back().Meeting >= 0
+                && !mSchool->Timetable->Meetings[std::size_t(Boxes.back().Meeting)].Special)
+                meeting = Boxes.back().Meeting;
+            const bool pinned = meeting >= 0 && mSchool->Timetable->Meetings[std::size_t(meeting)].Pinned;
+            if (pinned && own && DrawPins)
+                DrawPin(x + width, y);
+            Boxes.push_back({ x, y, width, HourHeight, d, s, runLength, row, item, text.join(QStringLiteral(", ")),
+                meeting, pinned });
             s += runLength;
         }
     }

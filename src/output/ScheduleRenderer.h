@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -41,6 +42,10 @@ struct DrawnBox {
     ScheduleContent Item;
     // Everything the box says, in full: "Music, Mr. Chen, 9:00 AM-9:45 AM".
     QString Text;
+    // The school's timetable meeting the box shows (a recess box: its lunch's),
+    // or -1 when none is found.
+    std::int32_t Meeting = -1;
+    bool Pinned = false;
 
     bool Contains(int x, int y) const { return x >= X && x < X + Width && y >= Y && y < Y + Height; }
 };
@@ -63,6 +68,9 @@ public:
     // The days share the height the drawing area has, each at least two lines
     // of text high; otherwise each day is three lines of text high.
     bool FillHeight = true;
+    // A pinned meeting's box carries a pin: always on screen, on paper only
+    // when the user asks.
+    bool DrawPins = false;
     // Every box the last Render drew.
     std::vector<DrawnBox> Boxes;
 
@@ -84,6 +92,9 @@ public:
     QString MinuteToTime(int slot) const;
     static QString ItemDataLine1(const ScheduleContent& item);
     static QString ItemDataLine2(const ScheduleContent& item);
+    // The timetable meeting drawn at the day and slot: the special a class
+    // attends (lunch when `item` is the lunch box), or the class a special teaches.
+    std::int32_t MeetingAt(int day, int slot, const ScheduleContent& item) const;
 
 protected:
     virtual void EstablishMetrics() { }
@@ -125,6 +136,7 @@ private:
     bool DrawUpward(const QString& text, int x, int y, int width);
     // Time the class is not at school, or the special is away, in grey.
     void ShadeAwayTime();
+    void DrawPin(int right, int top);
 };
 
 // `text` shortened with a full stop until it fits `width` at the surface's

@@ -1,13 +1,14 @@
 #include "SchedulePage.h"
 
 #include "DayOverviewView.h"
+#include "HandEdit.h"
 #include "PageContext.h"
+#include "ScheduleWeekView.h"
 #include "SchedulerThread.h"
 #include "engine/SchoolTimetable.h"
 #include "model/Classroom.h"
 #include "model/School.h"
 #include "model/SpecialClass.h"
-#include "output/PainterGraphics.h"
 #include "output/SchedulePrinting.h"
 #include "undo/ScheduleChange.h"
 
@@ -15,6 +16,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -25,40 +27,6 @@
 namespace belltide {
 
 namespace {
-
-class ContentPane : public QWidget {
-public:
-    explicit ContentPane(SchedulePage& page)
-        : QWidget(&page)
-        , mPage(page)
-    {
-        setObjectName(QStringLiteral("ScheduleContentPane"));
-        setCursor(Qt::ArrowCursor);
-    }
-
-    // The week shares the height it gets, each day at least two lines of
-    // small text high (as the renderer fills it); a smaller pane scrolls.
-    QSize minimumSizeHint() const override
-    {
-        QFont font = this->font();
-        font.setPointSize(12);
-        const int heading = QFontMetrics(font).height() + 2;
-        font.setPointSize(10);
-        const int day = (QFontMetrics(font).height() + 1) * 2;
-        return { 400, heading + 5 * day + 2 };
-    }
-    QSize sizeHint() const override { return minimumSizeHint(); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        mPage.PaintContent(painter, width(), height());
-    }
-
-private:
-    SchedulePage& mPage;
-};
 
 bool SameObject(const ScheduleContent& a, const ScheduleContent& b)
 {
@@ -109,7 +77,7 @@ SchedulePage::SchedulePage(PageContext& context, QWidget* parent)
     barRow->addWidget(mBarNew);
     mBar->hide();
 
-    mScheduleContentPane = new ContentPane(*this);
+    mScheduleContentPane = new ScheduleWeekView(context, this);
     mScheduleGenerationPane = new QWidget(this);
     mScheduleGenerationPane->setObjectName(QStringLiteral("ScheduleGenerationPane"));
     auto* generating = new QVBoxLayout(mScheduleGenerationPane);
@@ -151,6 +119,10 @@ SchedulePage::SchedulePage(PageContext& context, QWidget* parent)
     page->addWidget(mPanes, 1);
 
     connect(mSchedulePreview, &QComboBox::currentIndexChanged, this, &SchedulePage::ShowSelected);
+    AskToUnpin = [this](const QString& question) {
+        return QMessageBox::question(this, QStringLiteral("Belltide"), question) == QMessageBox::Yes;
+    };
+
     connect(mScheduler, &SchedulerThread::Finished, this, &SchedulePage::SchedulerThread_Finished);
     connect(mCancelSearch, &QPushButton::clicked, this, &SchedulePage::CancelSearch_Click);
     connect(mNewScheduleButton, &QPushButton::clicked, this, &SchedulePage::NewSchedule);
@@ -226,8 +198,31 @@ void SchedulePage::CompleteSchedule()
         Start(Kind::Complete);
 }
 
+bool SchedulePage::LetLostPinsGo()
+{
+    const auto edit = HandEdit::For(mContext.GetSchool());
+    const QStringList lost = edit ? edit->LostPins() : QStringList();
+    if (lost.isEmpty())
+        return true;
+    const bool one = lost.size() == 1;
+    const QString question
+        = QStringLiteral("%1 can no longer stay where %2 pinned:\n\n%3\n\nPlace %4 elsewhere and unpin %4?")
+              .arg(one ? QStringLiteral("This meeting") : QStringLiteral("These %1 meetings").arg(lost.size()),
+                  one ? QStringLiteral("it was") : QStringLiteral("they were"), lost.join(u'\n'),
+                  one ? QStringLiteral("it") : QStringLiteral("them"));
+    if (AskToUnpin(question))
+        return true;
+    mNote = QStringLiteral("Nothing was changed: pinned meetings no longer fit (%1). Undo the edit, or move them "
+                           "and try again.")
+                .arg(lost.join(QStringLiteral("; ")));
+    RefreshBar();
+    return false;
+}
+
 void SchedulePage::Start(Kind kind)
 {
+    if (kind != Kind::First && !LetLostPinsGo())
+        return;
     mKind = kind;
     mResultIsStale = false;
     mRestartWhenDone = false;
@@ -350,7 +345,7 @@ void SchedulePage::ShowSelected()
         mPanes->setCurrentIndex(2);
     } else {
         mPanes->setCurrentIndex(0);
-        mScheduleContentPane->update();
+        ShowWeek();
     }
 }
 
@@ -441,41 +436,16 @@ ScheduleContent SchedulePage::SelectedObject() const
     return mPreviewObjects[std::size_t(row)];
 }
 
-void SchedulePage::PaintContent(QPainter& painter, int width, int height) const
+void SchedulePage::ShowWeek()
 {
-    painter.fillRect(QRect(0, 0, width, height), Qt::white);
-    PainterGraphics surface(painter, width, height);
-    Graphics& g = surface;
-    const School& school = mContext.GetSchool();
-    if (!school.Schedule) {
-        g.SetTextSize(16);
-        g.SetColor(QColor(0xFF, 0x80, 0x80));
-        // Several reasons need the room from the top down.
-        const int baseline = mReasons.isEmpty() ? height / 2 : 15 + g.TextAscent();
-        const QString text = school.Timetable
-            ? QStringLiteral("The schedule cannot be shown while the school's times are impossible. Correct them on "
-                             "the School Information step.")
-            : FailureText();
-        g.DrawString(text, 15, baseline, width - 30);
-        return;
-    }
-    const ScheduleContent selected = SelectedObject();
-    if (!selected) {
-        const QString prompt = QStringLiteral("Select a classroom to view");
-        g.SetTextSize(24);
-        g.SetColor(QColor(0x80, 0x80, 0x80));
-        g.DrawString(prompt, (width - g.StringWidth(prompt)) / 2, height / 2);
-        return;
-    }
-    LandscapeScheduleRenderer renderer;
-    renderer.Graphics = &surface;
-    renderer.PageWidth = width;
-    renderer.PageHeight = height;
-    renderer.DrawHeader = false;
-    if (selected.Special)
-        renderer.Render(school, nullptr, selected.Special);
-    else
-        renderer.Render(school, selected.Classroom, nullptr);
+    mScheduleContentPane->SetFailureText(FailureText(), !mReasons.isEmpty());
+    mScheduleContentPane->SetObject(SelectedObject());
+}
+
+void SchedulePage::PaintContent(QPainter& painter, int width, int height)
+{
+    ShowWeek();
+    mScheduleContentPane->Paint(painter, width, height);
 }
 
 } // namespace belltide

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 #include <vector>
 
 class QComboBox;
@@ -15,11 +17,13 @@ class QPushButton;
 class QStackedWidget;
 class AccessibilityTest;
 class ScheduleStepTest;
+class ScheduleWeekViewTest;
 
 namespace belltide {
 
 class DayOverviewView;
 class PageContext;
+class ScheduleWeekView;
 class SchedulerThread;
 struct GenerationResult;
 struct ThoroughProgress;
@@ -63,10 +67,13 @@ public:
     // Meetings the schedule lacks; 0 when it is complete or there is none.
     int MissingMeetings() const;
 
-    void PaintContent(QPainter& painter, int width, int height) const;
+    void PaintContent(QPainter& painter, int width, int height);
 
     // Quick attempts before the thorough search takes over.
     int QuickAttempts = 10;
+    // Asks whether pinned meetings that no longer fit may be placed
+    // elsewhere, unpinned; a message box unless a test answers.
+    std::function<bool(const QString& question)> AskToUnpin;
 
 signals:
     // A run has ended, with or without a schedule, and the panes are back.
@@ -75,6 +82,7 @@ signals:
 private:
     friend class ::AccessibilityTest;
     friend class ::ScheduleStepTest;
+    friend class ::ScheduleWeekViewTest;
 
     QLabel* mStaticText1 = nullptr;
     QComboBox* mSchedulePreview = nullptr;
@@ -83,7 +91,7 @@ private:
     QLabel* mBarText = nullptr;
     QPushButton* mBarComplete = nullptr;
     QPushButton* mBarNew = nullptr;
-    QWidget* mScheduleContentPane = nullptr;
+    ScheduleWeekView* mScheduleContentPane = nullptr;
     QWidget* mScheduleGenerationPane = nullptr;
     QLabel* mGenerationCaption = nullptr;
     QProgressBar* mGenerationProgress = nullptr;
@@ -91,11 +99,15 @@ private:
 
     enum class Kind { First, New, Complete };
     void Start(Kind kind);
+    // False when pinned meetings no longer fit and the user keeps them.
+    bool LetLostPinsGo();
     void ShowGenerating(bool generating);
     void SchedulerThread_Finished(const GenerationResult& result);
     void ShowProgress(const ThoroughProgress& progress);
     // The pane for the popup's row: a week, an overview, or the run at work.
     void ShowSelected();
+    // Hands the week view what it draws.
+    void ShowWeek();
     // Brings the bar up to date with the school's schedule.
     void RefreshBar();
 

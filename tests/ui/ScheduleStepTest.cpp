@@ -11,6 +11,7 @@
 #include "ui/PrintChoicesWindow.h"
 #include "ui/PrintServices.h"
 #include "ui/SchedulePage.h"
+#include "ui/ScheduleWeekView.h"
 #include "ui/controls/AddRemoveButtons.h"
 #include "ui/controls/NiceEditField.h"
 #include "undo/FieldChanges.h"
