@@ -105,7 +105,9 @@ public:
     WeekOccupancy(const ScheduleRules& rules, const std::vector<Placement>& placements);
 
     // Why `candidate` cannot join the placements added so far; `ignoring` is
-    // one of them to leave out (the one being moved).
+    // one of them to leave out (the one being moved). Only the rules between
+    // meetings: ask ScheduleRules::CheckAlone first for the candidate's own
+    // (the special away, the lunch period, the class's day).
     std::optional<BrokenRule> WhyNot(const Placement& candidate, std::int32_t ignoring = -1) const;
     // Every rule it would break with them.
     std::vector<BrokenRule> AllProblems(const Placement& candidate, std::int32_t ignoring = -1) const;
