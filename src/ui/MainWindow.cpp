@@ -205,8 +205,8 @@ QWidget* MainWindow::BuildBottomRow()
 void MainWindow::BuildMenus()
 {
     mMenus = new belltide::MenuBar(menuBar(), this);
-    // A document window takes Ctrl+Y for redo, as Windows programs do.
-    RedoAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    // A document window also takes Ctrl+Y for redo, as Windows programs do.
+    RedoAction()->setShortcuts({ RedoAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y) });
 }
 
 void MainWindow::SetApplicationCommands(ApplicationCommands* commands)
