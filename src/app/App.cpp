@@ -9,6 +9,7 @@
 #include "ui/DesktopUrlOpener.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuBar.h"
+#include "ui/PrintServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,6 +37,7 @@ App::App(std::unique_ptr<Registry> registry, std::unique_ptr<DocumentDialogs> di
     , mDialogs(std::move(dialogs))
     , mUrlOpener(std::make_unique<DesktopUrlOpener>())
     , mMessages(std::make_unique<QtMessagePresenter>())
+    , mPrinterSettings(std::make_unique<PrinterSettings>())
 {
 #ifdef Q_OS_MACOS
     mMenuBar = std::make_unique<QMenuBar>();
@@ -153,6 +155,7 @@ MainWindow* App::ShowWindow(const QString& file, std::shared_ptr<School> school)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->SetDocumentHandler(std::make_unique<DocumentController>(*this, *window));
     window->SetApplicationCommands(this);
+    window->SetPrinterSettings(mPrinterSettings.get());
     window->ShowInstantHelp = [this] { return ShowInstantHelp; };
     // Each new window a little below and right of the last, so none hides another.
     if (!open.isEmpty())

@@ -22,6 +22,7 @@ namespace belltide {
 class AboutWindow;
 class MainWindow;
 class MessagePresenter;
+class PrinterSettings;
 class School;
 class UrlOpener;
 
@@ -101,6 +102,8 @@ private:
     std::unique_ptr<MessagePresenter> mMessages;
     QList<QPointer<MainWindow>> mWindows;
     QPointer<AboutWindow> mAbout;
+    // One printer and page setup for every window, as long as the program runs.
+    std::unique_ptr<PrinterSettings> mPrinterSettings;
     // Shown by platforms that keep a program running with every window
     // closed; elsewhere each document window carries its own.
     std::unique_ptr<QMenuBar> mMenuBar;

@@ -4,6 +4,7 @@
 #include "ScheduleClassroom.h"
 #include "ScheduleSpecial.h"
 #include "Subjects.h"
+#include "engine/Index.h"
 
 #include <algorithm>
 #include <limits>
@@ -45,7 +46,7 @@ RowStarts StartsOf(const ScheduleSpecial& special, std::int32_t slotsPerDay)
     RowStarts row { special.Subject, IsLunchSubject(special.Subject),
         special.Duration + std::max(special.ReserveExtra, 0), {} };
     const std::int32_t rowLength = row.Lunch ? special.Duration : row.ClassLength;
-    row.CanStart.assign(static_cast<std::size_t>(5 * slotsPerDay), 0);
+    row.CanStart.assign(ToIndex(5 * slotsPerDay), 0);
     if (special.Duration < 1)
         return row;
     for (std::int32_t day = 0; day < 5; ++day) {
@@ -53,7 +54,7 @@ RowStarts StartsOf(const ScheduleSpecial& special, std::int32_t slotsPerDay)
         for (std::int32_t slot = slotsPerDay - 1; slot >= 0; --slot) {
             free = special.IsAvailable(day * slotsPerDay + slot) ? free + 1 : 0;
             // Like every block, it ends before the school day's last slot.
-            row.CanStart[static_cast<std::size_t>(day * slotsPerDay + slot)]
+            row.CanStart[ToIndex(day * slotsPerDay + slot)]
                 = free >= rowLength && slot + row.ClassLength <= slotsPerDay - 1 ? 1 : 0;
         }
     }
@@ -98,9 +99,9 @@ QString FreeTimeReason(const ScheduleClassroom& room, std::size_t index, const s
     if (needed == 0)
         return {};
     // Slots the class is at school from each week slot on.
-    std::vector<std::int32_t> atSchool(static_cast<std::size_t>(5 * slotsPerDay) + 1, 0);
+    std::vector<std::int32_t> atSchool(ToIndex(5 * slotsPerDay) + 1, 0);
     for (std::int32_t w = 5 * slotsPerDay - 1; w >= 0; --w)
-        atSchool[static_cast<std::size_t>(w)] = room.IsAvailable(w) ? atSchool[static_cast<std::size_t>(w) + 1] + 1 : 0;
+        atSchool[ToIndex(w)] = room.IsAvailable(w) ? atSchool[ToIndex(w) + 1] + 1 : 0;
     for (std::int32_t day = 0; day < 5; ++day) {
         std::vector<std::vector<Way>> blocks;
         QStringList held;
@@ -114,7 +115,7 @@ QString FreeTimeReason(const ScheduleClassroom& room, std::size_t index, const s
                 if (row.Subject.compare(subject, Qt::CaseInsensitive) != 0 || !Takes(*specials[s], room))
                     continue;
                 for (std::int32_t slot = 0; slot < slotsPerDay; ++slot) {
-                    const auto w = static_cast<std::size_t>(day * slotsPerDay + slot);
+                    const auto w = ToIndex(day * slotsPerDay + slot);
                     if (row.CanStart[w] && atSchool[w] >= row.ClassLength)
                         ways.push_back({ slot, row.ClassLength });
                 }
@@ -179,7 +180,7 @@ std::int32_t LongestPossible(std::int32_t first, std::int32_t end, const std::ve
         return blocks.empty() ? 0 : -1;
     if (count > kMostBlocks)
         return end - first;
-    const auto width = static_cast<std::size_t>(end - first + 1);
+    const auto width = ToIndex(end - first + 1);
     // [block][t - first]: earliest end of a way starting at t or later; latest
     // start of a way ending by t.
     std::vector<std::vector<std::int32_t>> earliestEnd(count, std::vector<std::int32_t>(width, kNever));
@@ -189,9 +190,9 @@ std::int32_t LongestPossible(std::int32_t first, std::int32_t end, const std::ve
             const std::int32_t wayEnd = way.Start + way.Length;
             if (way.Start < first || wayEnd > end)
                 continue;
-            auto& soonest = earliestEnd[b][static_cast<std::size_t>(way.Start - first)];
+            auto& soonest = earliestEnd[b][ToIndex(way.Start - first)];
             soonest = std::min(soonest, wayEnd);
-            auto& latest = latestStart[b][static_cast<std::size_t>(wayEnd - first)];
+            auto& latest = latestStart[b][ToIndex(wayEnd - first)];
             latest = std::max(latest, way.Start);
         }
         for (std::size_t t = width - 1; t-- > 0;)
@@ -210,10 +211,10 @@ std::int32_t LongestPossible(std::int32_t first, std::int32_t end, const std::ve
                 continue;
             const std::int32_t before = left[set ^ (std::size_t { 1 } << b)];
             if (before <= end)
-                left[set] = std::min(left[set], earliestEnd[b][static_cast<std::size_t>(before - first)]);
+                left[set] = std::min(left[set], earliestEnd[b][ToIndex(before - first)]);
             const std::int32_t after = right[set ^ (std::size_t { 1 } << b)];
             if (after >= first)
-                right[set] = std::max(right[set], latestStart[b][static_cast<std::size_t>(after - first)]);
+                right[set] = std::max(right[set], latestStart[b][ToIndex(after - first)]);
         }
     }
     std::int32_t longest = -1;

@@ -1,4 +1,5 @@
 #include "CnfWriter.h"
+#include "engine/Index.h"
 
 #include <cadical.hpp>
 
@@ -43,7 +44,7 @@ void CnfWriter::Family(const char* name)
 {
     const auto known = std::find_if(
         mFamilies.begin(), mFamilies.end(), [&](const FamilyCount& family) { return family.Name == name; });
-    mFamily = static_cast<std::size_t>(known - mFamilies.begin());
+    mFamily = ToIndex(known - mFamilies.begin());
     if (known == mFamilies.end())
         mFamilies.push_back({ name });
 }
@@ -130,21 +131,21 @@ void CnfWriter::AtMostK(const std::vector<int>& literals, std::int32_t k)
             Clause({ -literal });
         return;
     }
-    std::vector<int> previous(static_cast<std::size_t>(k), -mTrue);
-    std::vector<int> current(static_cast<std::size_t>(k));
+    std::vector<int> previous(ToIndex(k), -mTrue);
+    std::vector<int> current(ToIndex(k));
     for (std::int32_t i = 0; i < n; ++i) {
-        const int x = literals[static_cast<std::size_t>(i)];
-        Clause({ -x, -previous[static_cast<std::size_t>(k - 1)] });
+        const int x = literals[ToIndex(i)];
+        Clause({ -x, -previous[ToIndex(k - 1)] });
         if (i == n - 1)
             break;
         for (std::int32_t j = 0; j < k; ++j) {
-            current[static_cast<std::size_t>(j)] = NewVariable();
-            const int counted = current[static_cast<std::size_t>(j)];
-            Clause({ -previous[static_cast<std::size_t>(j)], counted });
+            current[ToIndex(j)] = NewVariable();
+            const int counted = current[ToIndex(j)];
+            Clause({ -previous[ToIndex(j)], counted });
             if (j == 0)
                 Clause({ -x, counted });
             else
-                Clause({ -x, -previous[static_cast<std::size_t>(j - 1)], counted });
+                Clause({ -x, -previous[ToIndex(j - 1)], counted });
         }
         std::swap(previous, current);
     }

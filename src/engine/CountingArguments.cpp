@@ -2,6 +2,7 @@
 
 #include "ClassLimits.h"
 #include "ThoroughProblem.h"
+#include "engine/Index.h"
 #include "model/TimeText.h"
 
 #include <algorithm>
@@ -42,7 +43,7 @@ QString PatternWords(std::int32_t count)
 bool NeverStarts(const ThoroughProblem& problem, const std::vector<std::int32_t>& resources)
 {
     return std::all_of(resources.begin(), resources.end(), [&](std::int32_t index) {
-        const auto& canStart = problem.Resources()[static_cast<std::size_t>(index)].CanStart;
+        const auto& canStart = problem.Resources()[ToIndex(index)].CanStart;
         return std::none_of(canStart.begin(), canStart.end(), [](std::uint8_t can) { return can != 0; });
     });
 }
@@ -78,15 +79,15 @@ QString CountingArguments::ClassNames(const std::vector<std::int32_t>& requireme
 {
     QStringList names;
     for (std::int32_t index : requirements) {
-        const auto& requirement = mProblem.Requirements()[static_cast<std::size_t>(index)];
-        names << mProblem.Classes()[static_cast<std::size_t>(requirement.Class)].Name;
+        const auto& requirement = mProblem.Requirements()[ToIndex(index)];
+        names << mProblem.Classes()[ToIndex(requirement.Class)].Name;
     }
     return ThoroughProblem::JoinNames(names);
 }
 
 QString CountingArguments::ClassDay(std::int32_t classIndex) const
 {
-    const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(classIndex)];
+    const ThoroughClass& entry = mProblem.Classes()[ToIndex(classIndex)];
     return FormatTimeOfDay(entry.DayStart) + u'-' + FormatTimeOfDay(entry.DayEnd);
 }
 
@@ -111,7 +112,7 @@ std::int32_t CountingArguments::ShortestClassLength(const ThoroughRequirement& r
 {
     std::int32_t shortest = 0;
     for (const ThoroughOption& option : requirement.Options) {
-        const std::int32_t length = mProblem.Resources()[static_cast<std::size_t>(option.Resource)].ClassLength;
+        const std::int32_t length = mProblem.Resources()[ToIndex(option.Resource)].ClassLength;
         shortest = shortest == 0 ? length : std::min(shortest, length);
     }
     return shortest;
@@ -126,14 +127,14 @@ void CountingArguments::RequirementsWithoutOptions()
         const ThoroughRequirement& requirement = mProblem.Requirements()[i];
         if (!requirement.Options.empty())
             continue;
-        const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(requirement.Class)];
+        const ThoroughClass& entry = mProblem.Classes()[ToIndex(requirement.Class)];
         if (ReportTooSmall(requirement)) {
-            mClassExplained[static_cast<std::size_t>(requirement.Class)] = 1;
+            mClassExplained[ToIndex(requirement.Class)] = 1;
             continue;
         }
         groups[{ requirement.Subject, requirement.Count, entry.FirstSlot, entry.EndSlot }].push_back(
             static_cast<std::int32_t>(i));
-        mClassExplained[static_cast<std::size_t>(requirement.Class)] = 1;
+        mClassExplained[ToIndex(requirement.Class)] = 1;
     }
     for (const auto& [key, requirements] : groups)
         ReportNoOptions(requirements);
@@ -142,11 +143,11 @@ void CountingArguments::RequirementsWithoutOptions()
 // Every special of the subject takes fewer students than the class has.
 bool CountingArguments::ReportTooSmall(const ThoroughRequirement& requirement)
 {
-    const ThoroughSubject& subject = mProblem.Subjects()[static_cast<std::size_t>(requirement.Subject)];
-    const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(requirement.Class)];
+    const ThoroughSubject& subject = mProblem.Subjects()[ToIndex(requirement.Subject)];
+    const ThoroughClass& entry = mProblem.Classes()[ToIndex(requirement.Class)];
     std::int32_t most = 0;
     for (std::int32_t index : subject.Resources) {
-        const ThoroughResource& resource = mProblem.Resources()[static_cast<std::size_t>(index)];
+        const ThoroughResource& resource = mProblem.Resources()[ToIndex(index)];
         if (ThoroughProblem::Takes(resource, entry))
             return false;
         most = std::max(most, resource.MaxStudents);
@@ -159,9 +160,9 @@ bool CountingArguments::ReportTooSmall(const ThoroughRequirement& requirement)
 
 void CountingArguments::ReportNoOptions(const std::vector<std::int32_t>& requirements)
 {
-    const ThoroughRequirement& first = mProblem.Requirements()[static_cast<std::size_t>(requirements[0])];
-    const ThoroughSubject& subject = mProblem.Subjects()[static_cast<std::size_t>(first.Subject)];
-    auto& explained = mSubjectExplained[static_cast<std::size_t>(first.Subject)];
+    const ThoroughRequirement& first = mProblem.Requirements()[ToIndex(requirements[0])];
+    const ThoroughSubject& subject = mProblem.Subjects()[ToIndex(first.Subject)];
+    auto& explained = mSubjectExplained[ToIndex(first.Subject)];
     const QString classes = ClassNames(requirements);
     const bool several = requirements.size() > 1;
     const QString attend = several ? QStringLiteral("attend") : QStringLiteral("attends");
@@ -209,7 +210,7 @@ QString CountingArguments::MeetingLength(const ThoroughResource& resource)
 // No class at all could hold the subject, whatever its day.
 void CountingArguments::ReportNeverFree(const ThoroughSubject& subject)
 {
-    const ThoroughResource& resource = mProblem.Resources()[static_cast<std::size_t>(subject.Resources[0])];
+    const ThoroughResource& resource = mProblem.Resources()[ToIndex(subject.Resources[0])];
     // A meeting shorter than a slot is never counted as held.
     if (resource.Duration < 1) {
         mReasons << QStringLiteral("%1 lasts less than 5 minutes, too short to be held. Make it last 5 minutes or "
@@ -239,7 +240,7 @@ QString CountingArguments::NoTimeForLunch(const QString& classes, const QString&
 {
     const auto lunch = std::find_if(mProblem.Subjects().begin(), mProblem.Subjects().end(),
         [](const ThoroughSubject& subject) { return subject.Lunch; });
-    const ThoroughResource& seats = mProblem.Resources()[static_cast<std::size_t>(lunch->Resources[0])];
+    const ThoroughResource& seats = mProblem.Resources()[ToIndex(lunch->Resources[0])];
     const std::int32_t recess = seats.ClassLength - seats.Duration;
     return QStringLiteral("%1 %2 at school %3, which leaves no time for lunch %4%5. A longer day or another lunch "
                           "period would make room.")
@@ -250,7 +251,7 @@ QString CountingArguments::NoTimeForLunch(const QString& classes, const QString&
 QString CountingArguments::NoTimeForMeetings(const ThoroughSubject& subject, const ThoroughRequirement& requirement,
     const QString& classes, const QString& are, const QString& day) const
 {
-    const ThoroughResource& resource = mProblem.Resources()[static_cast<std::size_t>(subject.Resources[0])];
+    const ThoroughResource& resource = mProblem.Resources()[ToIndex(subject.Resources[0])];
     const QString who = subject.Resources.size() == 1
         ? resource.Name + QStringLiteral(" is never free")
         : QStringLiteral("no %1 special class is free").arg(subject.Title);
@@ -271,12 +272,12 @@ void CountingArguments::ClassTime()
         std::array<std::int32_t, 5> load {};
         std::int32_t week = 0;
         for (std::int32_t index : entry.Requirements) {
-            const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(index)];
+            const ThoroughRequirement& requirement = mProblem.Requirements()[ToIndex(index)];
             const std::int32_t length = ShortestClassLength(requirement);
             week += length * requirement.Count;
             const std::uint32_t forced = ForcedDays(requirement);
             for (std::int32_t d = 0; d < 5; ++d)
-                load[static_cast<std::size_t>(d)] += (forced & (1u << d)) ? length : 0;
+                load[ToIndex(d)] += (forced & (1u << d)) ? length : 0;
         }
         const QString span = QStringLiteral("between %1 and %2")
                                  .arg(mProblem.TimeOfSlot(entry.FirstSlot), mProblem.TimeOfSlot(entry.EndSlot));
@@ -314,14 +315,13 @@ void CountingArguments::FreeTime()
             QStringList held;
             QString lunch;
             for (std::int32_t index : entry.Requirements) {
-                const ThoroughRequirement& requirement = mProblem.Requirements()[static_cast<std::size_t>(index)];
+                const ThoroughRequirement& requirement = mProblem.Requirements()[ToIndex(index)];
                 if (!(ForcedDays(requirement) & (1u << day)))
                     continue;
                 std::vector<ClassLimits::Way>& ways = blocks.emplace_back();
                 for (const ThoroughOption& option : requirement.Options)
-                    ways.push_back(
-                        { option.Start, mProblem.Resources()[static_cast<std::size_t>(option.Resource)].ClassLength });
-                const ThoroughSubject& subject = mProblem.Subjects()[static_cast<std::size_t>(requirement.Subject)];
+                    ways.push_back({ option.Start, mProblem.Resources()[ToIndex(option.Resource)].ClassLength });
+                const ThoroughSubject& subject = mProblem.Subjects()[ToIndex(requirement.Subject)];
                 if (subject.Lunch)
                     lunch = QStringLiteral("lunch");
                 else
@@ -347,13 +347,13 @@ std::pair<QString, QString> SubjectWords(const ThoroughProblem& problem, const T
 {
     const auto& resources = problem.Resources();
     if (subject.Resources.size() == 1) {
-        const ThoroughResource& resource = resources[static_cast<std::size_t>(subject.Resources[0])];
+        const ThoroughResource& resource = resources[ToIndex(subject.Resources[0])];
         return { resource.Name,
             resource.Teacher.isEmpty() ? QStringLiteral("it is") : resource.Teacher + QStringLiteral(" is") };
     }
     QStringList teachers;
     for (std::int32_t index : subject.Resources)
-        teachers << resources[static_cast<std::size_t>(index)].Teacher;
+        teachers << resources[ToIndex(index)].Teacher;
     if (teachers.contains(QString()))
         return { QStringLiteral("The %1 %2 special classes").arg(subject.Resources.size()).arg(subject.Title),
             QStringLiteral("they are") };
@@ -374,99 +374,102 @@ void CountingArguments::SubjectCapacity()
         if (subject.Lunch || mSubjectExplained[u])
             continue;
         std::vector<std::int32_t> wanting;
-        std::set<std::int32_t> firsts;
-        std::set<std::int32_t> ends;
         bool placeable = true;
         for (std::size_t i = 0; i < requirements.size(); ++i) {
             if (requirements[i].Subject != static_cast<std::int32_t>(u))
                 continue;
-            const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(requirements[i].Class)];
             wanting.push_back(static_cast<std::int32_t>(i));
-            firsts.insert(entry.FirstSlot);
-            ends.insert(entry.EndSlot);
             placeable = placeable && !requirements[i].Options.empty();
         }
         if (wanting.empty() || !placeable)
             continue;
-        struct Shortfall {
-            std::int32_t Need = 0;
-            std::int32_t Room = 0;
-            std::int32_t First = 0;
-            std::int32_t End = 0;
-            std::int32_t Day = -1;
-            std::vector<std::int32_t> Classes;
-        };
-        std::optional<Shortfall> worst;
-        auto consider = [&](Shortfall candidate) {
-            const std::int32_t lack = candidate.Need - candidate.Room;
-            // Whole weeks before single days, then the biggest lack, then the widest stretch.
-            const auto rank
-                = [](const Shortfall& s) { return std::make_tuple(s.Day < 0, s.Need - s.Room, s.End - s.First); };
-            if (lack > 0 && (!worst || rank(candidate) > rank(*worst)))
-                worst = std::move(candidate);
-        };
-        for (std::int32_t first : firsts) {
-            for (std::int32_t end : ends) {
-                std::vector<std::int32_t> inside;
-                std::int32_t need = 0;
-                for (std::int32_t index : wanting) {
-                    const ThoroughRequirement& requirement = requirements[static_cast<std::size_t>(index)];
-                    const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(requirement.Class)];
-                    if (entry.FirstSlot >= first && entry.EndSlot <= end) {
-                        inside.push_back(index);
-                        need += requirement.Count;
-                    }
-                }
-                if (inside.empty() || first >= end)
-                    continue;
-                std::array<std::int32_t, 5> room {};
-                for (std::int32_t resource : subject.Resources) {
-                    for (std::int32_t d = 0; d < 5; ++d)
-                        room[static_cast<std::size_t>(d)] += mProblem.MostMeetings(
-                            mProblem.Resources()[static_cast<std::size_t>(resource)], d, first, end);
-                }
-                consider({ need, room[0] + room[1] + room[2] + room[3] + room[4], first, end, -1, inside });
-                for (std::int32_t d = 0; d < 5; ++d) {
-                    std::vector<std::int32_t> forced;
-                    for (std::int32_t index : inside) {
-                        if (ForcedDays(requirements[static_cast<std::size_t>(index)]) & (1u << d))
-                            forced.push_back(index);
-                    }
-                    consider({ static_cast<std::int32_t>(forced.size()), room[static_cast<std::size_t>(d)], first, end,
-                        d, forced });
-                }
-            }
-        }
+        const std::optional<Shortfall> worst = WorstShortfall(subject, wanting);
         if (!worst)
             continue;
-        const auto [name, keeper] = SubjectWords(mProblem, subject);
-        const QString meetings = QStringLiteral("meetings");
-        const bool everyone = worst->Classes.size() == wanting.size();
-        const QString stretch = QStringLiteral("between %1 and %2")
-                                    .arg(mProblem.TimeOfSlot(worst->First), mProblem.TimeOfSlot(worst->End));
-        QString text;
-        if (worst->Day >= 0) {
-            text = QStringLiteral("%1 can hold at most %2 on a %3 %4, but %5 must meet %6 every %3 then.")
-                       .arg(name, ThoroughProblem::Quantity(worst->Room, QStringLiteral("meeting"), meetings),
-                           DayName(worst->Day), stretch, ClassNames(worst->Classes), subject.Title);
-        } else if (everyone) {
-            text = QStringLiteral("%1 can hold at most %2 a week in the times %3 available, but the classes need %4.")
-                       .arg(name, ThoroughProblem::Quantity(worst->Room, QStringLiteral("meeting"), meetings), keeper)
-                       .arg(worst->Need);
-        } else {
-            text = QStringLiteral("%1 can hold at most %2 a week %3, when %4 %5 at school, but %6 %7.")
-                       .arg(name, ThoroughProblem::Quantity(worst->Room, QStringLiteral("meeting"), meetings), stretch,
-                           ClassNames(worst->Classes),
-                           worst->Classes.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"),
-                           worst->Classes.size() > 1 ? QStringLiteral("they need") : QStringLiteral("it needs"))
-                       .arg(worst->Need);
-        }
-        mReasons << text
-                + QStringLiteral(
-                    " More available time for %1, another %1 teacher or fewer %1 meetings would make room.")
-                      .arg(subject.Title);
+        mReasons << ShortfallReason(subject, *worst, worst->Classes.size() == wanting.size());
         mSubjectExplained[u] = 1;
     }
+}
+
+std::optional<CountingArguments::Shortfall> CountingArguments::WorstShortfall(
+    const ThoroughSubject& subject, const std::vector<std::int32_t>& wanting) const
+{
+    const auto& requirements = mProblem.Requirements();
+    std::set<std::int32_t> firsts;
+    std::set<std::int32_t> ends;
+    for (std::int32_t index : wanting) {
+        const ThoroughClass& entry = mProblem.Classes()[ToIndex(requirements[ToIndex(index)].Class)];
+        firsts.insert(entry.FirstSlot);
+        ends.insert(entry.EndSlot);
+    }
+    std::optional<Shortfall> worst;
+    auto consider = [&](Shortfall candidate) {
+        const std::int32_t lack = candidate.Need - candidate.Room;
+        // Whole weeks before single days, then the biggest lack, then the widest stretch.
+        const auto rank
+            = [](const Shortfall& s) { return std::make_tuple(s.Day < 0, s.Need - s.Room, s.End - s.First); };
+        if (lack > 0 && (!worst || rank(candidate) > rank(*worst)))
+            worst = std::move(candidate);
+    };
+    for (std::int32_t first : firsts) {
+        for (std::int32_t end : ends) {
+            std::vector<std::int32_t> inside;
+            std::int32_t need = 0;
+            for (std::int32_t index : wanting) {
+                const ThoroughRequirement& requirement = requirements[ToIndex(index)];
+                const ThoroughClass& entry = mProblem.Classes()[ToIndex(requirement.Class)];
+                if (entry.FirstSlot >= first && entry.EndSlot <= end) {
+                    inside.push_back(index);
+                    need += requirement.Count;
+                }
+            }
+            if (inside.empty() || first >= end)
+                continue;
+            std::array<std::int32_t, 5> room {};
+            for (std::int32_t resource : subject.Resources) {
+                for (std::int32_t d = 0; d < 5; ++d)
+                    room[ToIndex(d)] += mProblem.MostMeetings(mProblem.Resources()[ToIndex(resource)], d, first, end);
+            }
+            consider({ need, room[0] + room[1] + room[2] + room[3] + room[4], first, end, -1, inside });
+            for (std::int32_t d = 0; d < 5; ++d) {
+                std::vector<std::int32_t> forced;
+                for (std::int32_t index : inside) {
+                    if (ForcedDays(requirements[ToIndex(index)]) & (1u << d))
+                        forced.push_back(index);
+                }
+                consider({ static_cast<std::int32_t>(forced.size()), room[ToIndex(d)], first, end, d, forced });
+            }
+        }
+    }
+    return worst;
+}
+
+QString CountingArguments::ShortfallReason(const ThoroughSubject& subject, const Shortfall& worst, bool everyone) const
+{
+    const auto [name, keeper] = SubjectWords(mProblem, subject);
+    const QString meetings = QStringLiteral("meetings");
+    const QString stretch
+        = QStringLiteral("between %1 and %2").arg(mProblem.TimeOfSlot(worst.First), mProblem.TimeOfSlot(worst.End));
+    QString text;
+    if (worst.Day >= 0) {
+        text = QStringLiteral("%1 can hold at most %2 on a %3 %4, but %5 must meet %6 every %3 then.")
+                   .arg(name, ThoroughProblem::Quantity(worst.Room, QStringLiteral("meeting"), meetings),
+                       DayName(worst.Day), stretch, ClassNames(worst.Classes), subject.Title);
+    } else if (everyone) {
+        text = QStringLiteral("%1 can hold at most %2 a week in the times %3 available, but the classes need %4.")
+                   .arg(name, ThoroughProblem::Quantity(worst.Room, QStringLiteral("meeting"), meetings), keeper)
+                   .arg(worst.Need);
+    } else {
+        text = QStringLiteral("%1 can hold at most %2 a week %3, when %4 %5 at school, but %6 %7.")
+                   .arg(name, ThoroughProblem::Quantity(worst.Room, QStringLiteral("meeting"), meetings), stretch,
+                       ClassNames(worst.Classes),
+                       worst.Classes.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"),
+                       worst.Classes.size() > 1 ? QStringLiteral("they need") : QStringLiteral("it needs"))
+                   .arg(worst.Need);
+    }
+    return text
+        + QStringLiteral(" More available time for %1, another %1 teacher or fewer %1 meetings would make room.")
+              .arg(subject.Title);
 }
 
 // The same over the lunch period: the classes that can only eat inside a
@@ -476,10 +479,10 @@ void CountingArguments::LunchCapacity()
     const auto lunch = std::find_if(mProblem.Subjects().begin(), mProblem.Subjects().end(),
         [](const ThoroughSubject& subject) { return subject.Lunch; });
     if (lunch == mProblem.Subjects().end() || lunch->Resources.size() != 1
-        || mSubjectExplained[static_cast<std::size_t>(lunch - mProblem.Subjects().begin())])
+        || mSubjectExplained[ToIndex(lunch - mProblem.Subjects().begin())])
         return;
     const auto lunchId = static_cast<std::int32_t>(lunch - mProblem.Subjects().begin());
-    const ThoroughResource& seats = mProblem.Resources()[static_cast<std::size_t>(lunch->Resources[0])];
+    const ThoroughResource& seats = mProblem.Resources()[ToIndex(lunch->Resources[0])];
     struct Eater {
         std::int32_t Requirement;
         std::int32_t First;

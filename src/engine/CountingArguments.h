@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace belltide {
@@ -34,6 +35,22 @@ private:
     void FreeTime();
     bool ReportTooSmall(const ThoroughRequirement& requirement);
     void SubjectCapacity();
+    // A stretch of the day, on one day or (Day < 0) over the week, where the
+    // classes inside need more meetings of a subject than its specials hold.
+    struct Shortfall {
+        std::int32_t Need = 0;
+        std::int32_t Room = 0;
+        std::int32_t First = 0;
+        std::int32_t End = 0;
+        std::int32_t Day = -1;
+        std::vector<std::int32_t> Classes;
+    };
+    // The shortfall that says most about `subject`, among the requirements
+    // `wanting` it; none when its specials hold every stretch.
+    std::optional<Shortfall> WorstShortfall(
+        const ThoroughSubject& subject, const std::vector<std::int32_t>& wanting) const;
+    // The shortfall in words; `everyone`: every class wanting the subject is in it.
+    QString ShortfallReason(const ThoroughSubject& subject, const Shortfall& worst, bool everyone) const;
     void LunchCapacity();
 
     QString ClassNames(const std::vector<std::int32_t>& requirements) const;

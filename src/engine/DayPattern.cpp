@@ -1,4 +1,5 @@
 #include "DayPattern.h"
+#include "engine/Index.h"
 
 #include <bit>
 #include <vector>
@@ -33,8 +34,8 @@ std::span<const DayPattern> PatternsWithMeetings(std::int32_t meetings)
 {
     if (meetings < 1 || meetings > 5)
         return {};
-    const std::size_t first = kFirstWithMeetings[static_cast<std::size_t>(meetings)];
-    const std::size_t last = kFirstWithMeetings[static_cast<std::size_t>(meetings) + 1];
+    const std::size_t first = kFirstWithMeetings[ToIndex(meetings)];
+    const std::size_t last = kFirstWithMeetings[ToIndex(meetings) + 1];
     return { kPatterns.data() + first, last - first };
 }
 
@@ -48,7 +49,7 @@ std::span<const DayPattern> RemainingPatterns(std::int32_t meetings, std::uint32
         std::vector<std::vector<DayPattern>> lists(std::size_t(6) * 32);
         for (std::int32_t count = 1; count <= 5; ++count) {
             for (std::uint32_t held = 1; held < 32; ++held) {
-                auto& list = lists[static_cast<std::size_t>(count) * 32 + held];
+                auto& list = lists[ToIndex(count) * 32 + held];
                 for (const DayPattern& pattern : PatternsWithMeetings(count)) {
                     std::uint32_t days = 0;
                     for (std::int32_t day : pattern.MeetingDays())
@@ -64,7 +65,7 @@ std::span<const DayPattern> RemainingPatterns(std::int32_t meetings, std::uint32
                     DayPattern pattern { 100 + static_cast<std::int32_t>(days), count, {} };
                     for (std::int32_t day = 0, k = 0; day < 5; ++day) {
                         if (days & (1u << day))
-                            pattern.Days[static_cast<std::size_t>(k++)] = day;
+                            pattern.Days[ToIndex(k++)] = day;
                     }
                     list.push_back(pattern);
                 }
@@ -72,7 +73,7 @@ std::span<const DayPattern> RemainingPatterns(std::int32_t meetings, std::uint32
         }
         return lists;
     }();
-    const auto& list = table[static_cast<std::size_t>(meetings) * 32 + heldDays];
+    const auto& list = table[ToIndex(meetings) * 32 + heldDays];
     return { list.data(), list.size() };
 }
 

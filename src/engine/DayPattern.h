@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Index.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -13,7 +15,7 @@ struct DayPattern {
     std::int32_t DayCount;
     std::array<std::int32_t, 5> Days;
 
-    std::span<const std::int32_t> MeetingDays() const { return { Days.data(), static_cast<std::size_t>(DayCount) }; }
+    std::span<const std::int32_t> MeetingDays() const { return { Days.data(), ToIndex(DayCount) }; }
 };
 
 // Patterns with the given number of meetings, in their fixed order; none for a

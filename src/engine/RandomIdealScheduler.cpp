@@ -6,6 +6,7 @@
 #include "ScheduleClassroom.h"
 #include "ScheduleSpecial.h"
 #include "Subjects.h"
+#include "engine/Index.h"
 
 #include <algorithm>
 #include <array>
@@ -134,11 +135,6 @@ void RandomIdealScheduler::CreateGrids(const std::vector<std::shared_ptr<Schedul
     ClassSchedule = std::make_shared<belltide::Schedule>(AsRows(classrooms), weekSlots);
     MinutesPerDay = slotsPerDay;
     PrepareRows();
-    mondayMinute = 0;
-    tuesdayMinute = MinutesPerDay;
-    wednesdayMinute = 2 * MinutesPerDay;
-    thursdayMinute = 3 * MinutesPerDay;
-    fridayMinute = 4 * MinutesPerDay;
 }
 
 // Compares, subject by subject, the slots the specials offer in a week with the
@@ -235,15 +231,15 @@ void RandomIdealScheduler::PlaceFixed(std::span<const FixedMeeting> fixed)
     for (const FixedMeeting& meeting : fixed) {
         if (!IsUsable(meeting, mClassrooms, mSpecials, MinutesPerDay))
             continue;
-        const auto room = static_cast<std::size_t>(meeting.Classroom);
-        const auto special = static_cast<std::size_t>(meeting.Special);
+        const auto room = ToIndex(meeting.Classroom);
+        const auto special = ToIndex(meeting.Special);
         PlaceMeetings(meeting.Classroom, meeting.Special, mClassrooms[room], mSpecials[special], { meeting.Start });
         auto& [count, days] = held[{ meeting.Classroom, mSpecialRows[special].SubjectId }];
         count += 1;
         days |= 1u << (meeting.Start / MinutesPerDay);
     }
     for (const auto& [key, entry] : held) {
-        const auto room = static_cast<std::size_t>(key.first);
+        const auto room = ToIndex(key.first);
         for (std::size_t special = 0; special < mSpecials.size(); ++special) {
             if (mSpecialRows[special].SubjectId != key.second)
                 continue;
@@ -256,7 +252,7 @@ void RandomIdealScheduler::PlaceFixed(std::span<const FixedMeeting> fixed)
 
 void RandomIdealScheduler::UpdateRoomComplete(std::int32_t room)
 {
-    const auto index = static_cast<std::size_t>(room);
+    const auto index = ToIndex(room);
     mRoomComplete[index] = std::all_of(mRequirements.begin() + static_cast<std::ptrdiff_t>(mRequirementStarts[index]),
         mRequirements.begin() + static_cast<std::ptrdiff_t>(mRequirementStarts[index + 1]),
         [&](const Requirement& requirement) {
@@ -276,22 +272,6 @@ bool RandomIdealScheduler::ValidateSchedule()
     return true;
 }
 
-std::int32_t RandomIdealScheduler::DayOffset(std::int32_t day) const
-{
-    switch (day) {
-    case 0:
-        return mondayMinute;
-    case 1:
-        return tuesdayMinute;
-    case 2:
-        return wednesdayMinute;
-    case 3:
-        return thursdayMinute;
-    default:
-        return fridayMinute;
-    }
-}
-
 bool RandomIdealScheduler::IsAvailable(
     const ScheduleClassroom& room, const ScheduleSpecial& special, std::int32_t minute) const
 {
@@ -304,7 +284,7 @@ bool RandomIdealScheduler::Fits(std::int32_t room, std::int32_t special, std::in
 {
     if (MinutesPerDay <= 0)
         return false;
-    const SpecialRow& row = mSpecialRows[static_cast<std::size_t>(special)];
+    const SpecialRow& row = mSpecialRows[ToIndex(special)];
     const std::int32_t day = minute / MinutesPerDay;
     // Testing the slot after the block keeps it on one day, and refuses a block
     // that would end exactly at the end of the day. Same as comparing the
@@ -325,15 +305,15 @@ bool RandomIdealScheduler::KeepsDay(std::int32_t room, std::int32_t day, std::in
 {
     if (day < 0 || day >= 5)
         return false;
-    const auto& busy = mDayBusy[static_cast<std::size_t>(room) * 5 + static_cast<std::size_t>(day)];
+    const auto& busy = mDayBusy[ToIndex(room) * 5 + ToIndex(day)];
     for (const ClassLimits::Stretch& stretch : busy) {
         if (from < stretch.To && stretch.From < to)
             return false;
     }
-    const std::int32_t needed = mFreeSlots[static_cast<std::size_t>(room)];
+    const std::int32_t needed = mFreeSlots[ToIndex(room)];
     if (needed == 0)
         return true;
-    const ScheduleClassroom& classroom = *mClassrooms[static_cast<std::size_t>(room)];
+    const ScheduleClassroom& classroom = *mClassrooms[ToIndex(room)];
     // The runs between the blocks in order, the new one in its place.
     std::int32_t free = classroom.OwnDayFirst;
     const auto longEnough = [&](const ClassLimits::Stretch& next) {
@@ -390,14 +370,13 @@ std::vector<ScheduleClassSpecial> RandomIdealScheduler::PairsForClassSpecialComb
 void RandomIdealScheduler::AppendPairs(
     std::int32_t room, std::int32_t special, std::int32_t minute, std::vector<Candidate>& pairs) const
 {
-    if (MinutesPerDay < minute + mSpecialRows[static_cast<std::size_t>(special)].Duration)
+    if (MinutesPerDay < minute + mSpecialRows[ToIndex(special)].Duration)
         return;
     std::array<std::int8_t, 5> fits = { -1, -1, -1, -1, -1 };
-    for (const DayPattern& pattern :
-        mPatterns[static_cast<std::size_t>(room) * mSpecials.size() + static_cast<std::size_t>(special)]) {
+    for (const DayPattern& pattern : mPatterns[ToIndex(room) * mSpecials.size() + ToIndex(special)]) {
         const auto days = pattern.MeetingDays();
         const bool allFit = std::all_of(days.begin(), days.end(), [&](std::int32_t day) {
-            auto& known = fits[static_cast<std::size_t>(day)];
+            auto& known = fits[ToIndex(day)];
             if (known < 0)
                 known = Fits(room, special, minute + DayOffset(day)) ? 1 : 0;
             return known == 1;
@@ -413,7 +392,7 @@ std::vector<ClassGroup> RandomIdealScheduler::ClassroomGroups() const
     for (const std::vector<std::int32_t>& rows : GroupRows()) {
         ClassGroup& group = groups.emplace_back();
         for (std::int32_t row : rows)
-            group.Classes.push_back(mClassrooms[static_cast<std::size_t>(row)]);
+            group.Classes.push_back(mClassrooms[ToIndex(row)]);
     }
     return groups;
 }
@@ -474,8 +453,8 @@ void RandomIdealScheduler::Place(const Candidate& candidate)
     std::vector<std::int32_t> minutes;
     for (std::int32_t day : candidate.Pattern->MeetingDays())
         minutes.push_back(candidate.Minute + DayOffset(day));
-    PlaceMeetings(candidate.Room, candidate.Special, mClassrooms[static_cast<std::size_t>(candidate.Room)],
-        mSpecials[static_cast<std::size_t>(candidate.Special)], minutes);
+    PlaceMeetings(candidate.Room, candidate.Special, mClassrooms[ToIndex(candidate.Room)],
+        mSpecials[ToIndex(candidate.Special)], minutes);
 }
 
 void RandomIdealScheduler::PlaceMeetings(std::int32_t room, std::int32_t special,
@@ -488,7 +467,7 @@ void RandomIdealScheduler::PlaceMeetings(std::int32_t room, std::int32_t special
         SpecialSchedule->ScheduleItem(special, minute, duration, roomObject);
         const std::int32_t day = MinutesPerDay > 0 ? minute / MinutesPerDay : -1;
         if (room >= 0 && day >= 0 && day < 5) {
-            auto& busy = mDayBusy[static_cast<std::size_t>(room) * 5 + static_cast<std::size_t>(day)];
+            auto& busy = mDayBusy[ToIndex(room) * 5 + ToIndex(day)];
             const std::int32_t from = minute - day * MinutesPerDay;
             const ClassLimits::Stretch stretch { from, from + duration + std::max(specialObject->ReserveExtra, 0) };
             busy.insert(std::upper_bound(busy.begin(), busy.end(), stretch,
@@ -511,8 +490,7 @@ void RandomIdealScheduler::PlaceMeetings(std::int32_t room, std::int32_t special
 
 bool RandomIdealScheduler::NeedsMore(std::int32_t room, std::int32_t special) const
 {
-    return ClassSchedule->WeekCount(room, mSpecialRows[static_cast<std::size_t>(special)].SubjectId)
-        < Attendance(room, special);
+    return ClassSchedule->WeekCount(room, mSpecialRows[ToIndex(special)].SubjectId) < Attendance(room, special);
 }
 
 bool RandomIdealScheduler::InternalDoSchedule()
@@ -522,11 +500,6 @@ bool RandomIdealScheduler::InternalDoSchedule()
     for (const auto& group : allGroups)
         groups.push_back(&group);
     mRandom.Shuffle(groups);
-    mondayMinute = 0;
-    tuesdayMinute = MinutesPerDay;
-    wednesdayMinute = 2 * MinutesPerDay;
-    thursdayMinute = 3 * MinutesPerDay;
-    fridayMinute = 4 * MinutesPerDay;
 
     // Lunch first, then the specials; a group placed for lunch sits out the second pass.
     if (!PlaceGroupedPass(groups, true) || !PlaceGroupedPass(groups, false))
@@ -561,7 +534,7 @@ bool RandomIdealScheduler::PlaceGroup(const std::vector<std::int32_t>& group, st
 {
     std::vector<Candidate> candidates;
     for (std::int32_t room : group) {
-        if (mRoomComplete[static_cast<std::size_t>(room)])
+        if (mRoomComplete[ToIndex(room)])
             continue;
         for (std::size_t special = 0; special < mSpecials.size(); ++special) {
             const auto row = static_cast<std::int32_t>(special);
@@ -614,7 +587,7 @@ bool RandomIdealScheduler::FillIn()
             rooms[i] = static_cast<std::int32_t>(i);
         mRandom.Shuffle(rooms);
         for (std::int32_t room : rooms) {
-            if (mRoomComplete[static_cast<std::size_t>(room)])
+            if (mRoomComplete[ToIndex(room)])
                 continue;
             for (std::size_t special = 0; special < mSpecials.size(); ++special) {
                 const auto row = static_cast<std::int32_t>(special);

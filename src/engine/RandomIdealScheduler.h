@@ -4,6 +4,7 @@
 #include "engine/ClassLimits.h"
 #include "engine/DayPattern.h"
 #include "engine/FixedMeeting.h"
+#include "engine/Index.h"
 #include "engine/RandomSequence.h"
 #include "engine/ScheduleClassSpecial.h"
 
@@ -42,7 +43,7 @@ public:
     void WriteError(const QString& text);
     bool ValidateSchedule();
 
-    // Fresh grids and day offsets for an attempt over these inputs.
+    // Fresh grids for an attempt over these inputs.
     void CreateGrids(const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
         const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay);
 
@@ -50,24 +51,25 @@ public:
     // subject, only its attendance less the fixed meetings, on other days.
     void PlaceFixed(std::span<const FixedMeeting> fixed);
 
+    // Writes a pair's meetings into the grids (the thorough search's writer too).
+    void SchedulePair(const ScheduleClassSpecial& pair);
+    bool InternalDoSchedule();
+
+    // Kept for their tests only: the search works on row numbers instead
+    // (Fits, AppendPairs, GroupRows). They answer the same questions about
+    // objects, so the tests pin down what the row-number code must agree with.
     bool IsAvailable(const ScheduleClassroom& room, const ScheduleSpecial& special, std::int32_t minute) const;
     bool PairHasMinuteOnDay(const ScheduleClassSpecial& pair, std::int32_t day) const;
     std::vector<ScheduleClassSpecial> PairsForClassSpecialCombination(const std::shared_ptr<ScheduleClassroom>& room,
         const std::shared_ptr<ScheduleSpecial>& special, std::int32_t minute) const;
     std::vector<ClassGroup> ClassroomGroups() const;
     std::vector<ScheduleClassSpecial> GatherMatchedPairs(const std::vector<ScheduleClassSpecial>& matched) const;
-    void SchedulePair(const ScheduleClassSpecial& pair);
-    bool InternalDoSchedule();
 
     std::atomic<bool> Abort { false };
     std::shared_ptr<belltide::Schedule> ClassSchedule;
     std::shared_ptr<belltide::Schedule> SpecialSchedule;
+    // Slots in a school day; day d of the week starts at slot d × MinutesPerDay.
     std::int32_t MinutesPerDay = 0;
-    std::int32_t mondayMinute = 0;
-    std::int32_t tuesdayMinute = 0;
-    std::int32_t wednesdayMinute = 0;
-    std::int32_t thursdayMinute = 0;
-    std::int32_t fridayMinute = 0;
 
 private:
     // What the search asks about a special row, worked out once per attempt.
@@ -98,10 +100,10 @@ private:
     bool BreaksClassLimits(const std::vector<std::shared_ptr<ScheduleClassroom>>& classrooms,
         const std::vector<std::shared_ptr<ScheduleSpecial>>& specials, std::int32_t slotsPerDay, bool anyFixed);
     void PrepareRows();
-    std::int32_t DayOffset(std::int32_t day) const;
+    std::int32_t DayOffset(std::int32_t day) const { return day * MinutesPerDay; }
     std::int32_t Attendance(std::int32_t room, std::int32_t special) const
     {
-        return mAttendance[static_cast<std::size_t>(room) * mSpecials.size() + static_cast<std::size_t>(special)];
+        return mAttendance[ToIndex(room) * mSpecials.size() + ToIndex(special)];
     }
     bool NeedsMore(std::int32_t room, std::int32_t special) const;
     void UpdateRoomComplete(std::int32_t room);

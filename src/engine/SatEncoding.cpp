@@ -1,6 +1,7 @@
 #include "SatEncoding.h"
 
 #include "ThoroughProblem.h"
+#include "engine/Index.h"
 
 #include <cadical.hpp>
 
@@ -48,7 +49,7 @@ int SatEncoding::OrderLiteral(const RequirementVariables& variables, std::int32_
 {
     if (slot > variables.Hi)
         return -mTrue;
-    return variables.Order[static_cast<std::size_t>(std::max(slot - variables.Lo, 0))];
+    return variables.Order[ToIndex(std::max(slot - variables.Lo, 0))];
 }
 
 bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void(double)>& progress)
@@ -56,8 +57,8 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
     const std::int32_t units = mProblem.UnitCount();
     mMeetings.assign(mProblem.Resources().size(), {});
     for (auto& byStart : mMeetings)
-        byStart.assign(static_cast<std::size_t>(5 * mProblem.SlotsPerDay()), {});
-    mVariables.assign(static_cast<std::size_t>(units), {});
+        byStart.assign(ToIndex(5 * mProblem.SlotsPerDay()), {});
+    mVariables.assign(ToIndex(units), {});
     mUnitsOfClass.assign(mProblem.Classes().size(), {});
     const double steps
         = static_cast<double>(units) + static_cast<double>(mProblem.Resources().size() + mProblem.Classes().size());
@@ -74,7 +75,7 @@ bool SatEncoding::Build(const std::atomic<bool>& abort, const std::function<void
     };
     for (std::int32_t u = 0; u < units; ++u) {
         if (mProblem.IsUnitUsed(u)) {
-            mUnitsOfClass[static_cast<std::size_t>(mProblem.Unit(u).Class)].push_back(u);
+            mUnitsOfClass[ToIndex(mProblem.Unit(u).Class)].push_back(u);
             mCnf.Family("start order");
             EncodeRequirement(u);
         }
@@ -132,7 +133,7 @@ void SatEncoding::EncodeFixedGroups()
             mCnf.Solver().phase(*literal);
         }
         const int ask = mCnf.NewVariable();
-        mAsk[static_cast<std::size_t>(group.Requirement)] = ask;
+        mAsk[ToIndex(group.Requirement)] = ask;
         for (const bool withPinned : { false, true }) {
             for (const bool withOthers : { false, true }) {
                 const int a = withPinned ? pinned : -pinned;
@@ -144,7 +145,7 @@ void SatEncoding::EncodeFixedGroups()
                 }
                 if (rest == ThoroughProblem::kNothingLeft)
                     continue;
-                const auto& order = mVariables[static_cast<std::size_t>(rest)].Order;
+                const auto& order = mVariables[ToIndex(rest)].Order;
                 const int placed = order.empty() ? -mTrue : order[0];
                 mCnf.Clause({ -ask, -a, -b, placed });
                 mCnf.Clause({ -placed, a });
@@ -162,14 +163,13 @@ void SatEncoding::EncodeFixedMeetings()
     const auto& fixed = mProblem.FixedMeetings();
     for (std::size_t i = 0; i < fixed.size(); ++i) {
         const ThoroughFixed& meeting = fixed[i];
-        const auto& [pinned, others] = mGroupHeld[static_cast<std::size_t>(meeting.Group)];
+        const auto& [pinned, others] = mGroupHeld[ToIndex(meeting.Group)];
         const int held = meeting.Pinned ? pinned : others;
-        mMeetings[static_cast<std::size_t>(meeting.Resource)]
-                 [static_cast<std::size_t>(meeting.Day * slotsPerDay + meeting.Slot)]
-                     .push_back({ mProblem.UnitCount() + static_cast<std::int32_t>(i), held });
-        for (std::int32_t unit : mUnitsOfClass[static_cast<std::size_t>(meeting.Class)]) {
+        mMeetings[ToIndex(meeting.Resource)][ToIndex(meeting.Day * slotsPerDay + meeting.Slot)].push_back(
+            { mProblem.UnitCount() + static_cast<std::int32_t>(i), held });
+        for (std::int32_t unit : mUnitsOfClass[ToIndex(meeting.Class)]) {
             if (mProblem.Unit(unit).Group != meeting.Group)
-                EncodeFixedClash(meeting, held, mVariables[static_cast<std::size_t>(unit)]);
+                EncodeFixedClash(meeting, held, mVariables[ToIndex(unit)]);
         }
     }
 }
@@ -180,9 +180,9 @@ void SatEncoding::EncodeFixedClash(const ThoroughFixed& meeting, int held, const
 {
     if (variables.Order.empty())
         return;
-    const int day = variables.Day[static_cast<std::size_t>(meeting.Day)];
+    const int day = variables.Day[ToIndex(meeting.Day)];
     const std::int32_t from = meeting.Slot;
-    const std::int32_t to = from + mProblem.Resources()[static_cast<std::size_t>(meeting.Resource)].ClassLength;
+    const std::int32_t to = from + mProblem.Resources()[ToIndex(meeting.Resource)].ClassLength;
     for (const auto& [length, hasLength] : variables.Lengths) {
         if (from - length + 1 > variables.Hi || to <= variables.Lo)
             continue;
@@ -194,7 +194,7 @@ void SatEncoding::EncodeFixedClash(const ThoroughFixed& meeting, int held, const
 void SatEncoding::EncodeRequirement(std::int32_t index)
 {
     const ThoroughRequirement& requirement = mProblem.Unit(index);
-    RequirementVariables& variables = mVariables[static_cast<std::size_t>(index)];
+    RequirementVariables& variables = mVariables[ToIndex(index)];
     if (requirement.Options.empty())
         return;
     variables.Lo = requirement.Options.front().Start;
@@ -211,12 +211,11 @@ void SatEncoding::EncodeRequirement(std::int32_t index)
     for (std::int32_t t = 0; t < width; ++t) {
         variables.Order.push_back(mCnf.NewVariable());
         if (t > 0)
-            mCnf.Clause(
-                { -variables.Order[static_cast<std::size_t>(t)], variables.Order[static_cast<std::size_t>(t - 1)] });
+            mCnf.Clause({ -variables.Order[ToIndex(t)], variables.Order[ToIndex(t - 1)] });
     }
     for (std::int32_t t = 0; t < width; ++t) {
         const int start = mCnf.NewVariable();
-        const int atOrAfter = variables.Order[static_cast<std::size_t>(t)];
+        const int atOrAfter = variables.Order[ToIndex(t)];
         const int later = OrderLiteral(variables, variables.Lo + t + 1);
         variables.Start.push_back(start);
         mCnf.Clause({ -start, atOrAfter });
@@ -257,7 +256,7 @@ void SatEncoding::EncodeDaysAndChoices(const ThoroughRequirement& requirement, R
             else
                 every = false;
         }
-        int& literal = variables.Day[static_cast<std::size_t>(day)];
+        int& literal = variables.Day[ToIndex(day)];
         if (every)
             literal = mTrue;
         else if (with.empty())
@@ -287,7 +286,7 @@ void SatEncoding::EncodeDaysAndChoices(const ThoroughRequirement& requirement, R
     }
     std::vector<std::pair<std::int32_t, std::vector<int>>> byLength;
     for (std::size_t k = 0; k < variables.Resources.size(); ++k) {
-        const std::int32_t length = mProblem.Resources()[static_cast<std::size_t>(variables.Resources[k])].ClassLength;
+        const std::int32_t length = mProblem.Resources()[ToIndex(variables.Resources[k])].ClassLength;
         auto known
             = std::find_if(byLength.begin(), byLength.end(), [&](const auto& entry) { return entry.first == length; });
         if (known == byLength.end())
@@ -315,25 +314,24 @@ void SatEncoding::EncodeOptions(
 {
     const std::int32_t slotsPerDay = mProblem.SlotsPerDay();
     const std::int32_t width = variables.Hi - variables.Lo + 1;
-    variables.Masks.assign(variables.Resources.size() * static_cast<std::size_t>(width), 0u);
+    variables.Masks.assign(variables.Resources.size() * ToIndex(width), 0u);
     for (const ThoroughOption& option : requirement.Options) {
         const auto k = std::find(variables.Resources.begin(), variables.Resources.end(), option.Resource)
             - variables.Resources.begin();
-        variables.Masks[static_cast<std::size_t>(k * width + option.Start - variables.Lo)] = option.PatternMask;
+        variables.Masks[ToIndex(k * width + option.Start - variables.Lo)] = option.PatternMask;
     }
-    std::vector<std::uint8_t> someWay(static_cast<std::size_t>(width), 0);
+    std::vector<std::uint8_t> someWay(ToIndex(width), 0);
     for (std::size_t k = 0; k < variables.Resources.size(); ++k) {
         const int choice = variables.Choice[k];
-        auto& meetings = mMeetings[static_cast<std::size_t>(variables.Resources[k])];
+        auto& meetings = mMeetings[ToIndex(variables.Resources[k])];
         for (std::int32_t t = 0; t < width; ++t) {
-            const int start = variables.Start[static_cast<std::size_t>(t)];
-            const std::uint32_t mask
-                = variables.Masks[k * static_cast<std::size_t>(width) + static_cast<std::size_t>(t)];
+            const int start = variables.Start[ToIndex(t)];
+            const std::uint32_t mask = variables.Masks[k * ToIndex(width) + ToIndex(t)];
             if (mask == 0) {
                 mCnf.Clause({ -choice, -start });
                 continue;
             }
-            someWay[static_cast<std::size_t>(t)] = 1;
+            someWay[ToIndex(t)] = 1;
             std::uint32_t days = 0;
             for (std::size_t p = 0; p < requirement.Patterns.size(); ++p) {
                 if (mask & (1u << p))
@@ -344,19 +342,19 @@ void SatEncoding::EncodeOptions(
             for (std::int32_t day = 0; day < 5; ++day) {
                 if (!(days & (1u << day)))
                     continue;
-                const int held = variables.Day[static_cast<std::size_t>(day)];
+                const int held = variables.Day[ToIndex(day)];
                 int meeting = start;
                 if (choice != mTrue || held != mTrue) {
                     meeting = mCnf.NewVariable();
                     mCnf.Clause({ -choice, -start, -held, meeting });
                 }
-                meetings[static_cast<std::size_t>(day * slotsPerDay + variables.Lo + t)].push_back({ index, meeting });
+                meetings[ToIndex(day * slotsPerDay + variables.Lo + t)].push_back({ index, meeting });
             }
         }
     }
     for (std::int32_t t = 0; t < width; ++t) {
-        if (!someWay[static_cast<std::size_t>(t)])
-            mCnf.Clause({ -variables.Start[static_cast<std::size_t>(t)] });
+        if (!someWay[ToIndex(t)])
+            mCnf.Clause({ -variables.Start[ToIndex(t)] });
     }
 }
 
@@ -364,15 +362,15 @@ void SatEncoding::EncodeOptions(
 // closer than a meeting and its passing time.
 void SatEncoding::EncodeSingleResource(std::int32_t resource)
 {
-    const ThoroughResource& entry = mProblem.Resources()[static_cast<std::size_t>(resource)];
+    const ThoroughResource& entry = mProblem.Resources()[ToIndex(resource)];
     const std::int32_t slotsPerDay = mProblem.SlotsPerDay();
-    const auto& meetings = mMeetings[static_cast<std::size_t>(resource)];
-    std::vector<int> starts(static_cast<std::size_t>(slotsPerDay));
+    const auto& meetings = mMeetings[ToIndex(resource)];
+    std::vector<int> starts(ToIndex(slotsPerDay));
     std::vector<int> literals;
     for (std::int32_t day = 0; day < 5; ++day) {
         for (std::int32_t t = 0; t < slotsPerDay; ++t) {
-            const auto& here = meetings[static_cast<std::size_t>(day * slotsPerDay + t)];
-            int& any = starts[static_cast<std::size_t>(t)];
+            const auto& here = meetings[ToIndex(day * slotsPerDay + t)];
+            int& any = starts[ToIndex(t)];
             if (here.empty()) {
                 any = -mTrue;
             } else if (here.size() == 1) {
@@ -388,10 +386,10 @@ void SatEncoding::EncodeSingleResource(std::int32_t resource)
             }
         }
         for (std::int32_t t = 0; t < slotsPerDay; ++t) {
-            if (starts[static_cast<std::size_t>(t)] == -mTrue)
+            if (starts[ToIndex(t)] == -mTrue)
                 continue;
             for (std::int32_t next = t + 1; next < std::min(t + entry.SpecialLength, slotsPerDay); ++next)
-                mCnf.Clause({ -starts[static_cast<std::size_t>(t)], -starts[static_cast<std::size_t>(next)] });
+                mCnf.Clause({ -starts[ToIndex(t)], -starts[ToIndex(next)] });
         }
     }
 }
@@ -400,13 +398,13 @@ void SatEncoding::EncodeSingleResource(std::int32_t resource)
 // once when every day offers the same meetings, as lunch every day does.
 void SatEncoding::EncodeSharedResource(std::int32_t resource)
 {
-    const ThoroughResource& entry = mProblem.Resources()[static_cast<std::size_t>(resource)];
+    const ThoroughResource& entry = mProblem.Resources()[ToIndex(resource)];
     const std::int32_t slotsPerDay = mProblem.SlotsPerDay();
-    const auto& meetings = mMeetings[static_cast<std::size_t>(resource)];
+    const auto& meetings = mMeetings[ToIndex(resource)];
     auto sameAsMonday = [&](std::int32_t day) {
         for (std::int32_t t = 0; t < slotsPerDay; ++t) {
-            const auto& monday = meetings[static_cast<std::size_t>(t)];
-            const auto& other = meetings[static_cast<std::size_t>(day * slotsPerDay + t)];
+            const auto& monday = meetings[ToIndex(t)];
+            const auto& other = meetings[ToIndex(day * slotsPerDay + t)];
             if (monday.size() != other.size()
                 || !std::equal(monday.begin(), monday.end(), other.begin(), [](const Meeting& a, const Meeting& b) {
                        return a.Requirement == b.Requirement && a.Literal == b.Literal;
@@ -423,7 +421,7 @@ void SatEncoding::EncodeSharedResource(std::int32_t resource)
         for (std::int32_t slot = 0; slot < slotsPerDay; ++slot) {
             eating.clear();
             for (std::int32_t t = std::max(slot - entry.SpecialLength + 1, 0); t <= slot; ++t) {
-                for (const Meeting& meeting : meetings[static_cast<std::size_t>(day * slotsPerDay + t)]) {
+                for (const Meeting& meeting : meetings[ToIndex(day * slotsPerDay + t)]) {
                     auto found = std::find_if(
                         eating.begin(), eating.end(), [&](const auto& e) { return e.first == meeting.Requirement; });
                     if (found == eating.end()) {
@@ -452,15 +450,15 @@ void SatEncoding::EncodeSharedResource(std::int32_t resource)
 
 void SatEncoding::EncodeClass(std::int32_t classIndex)
 {
-    const auto& requirements = mUnitsOfClass[static_cast<std::size_t>(classIndex)];
+    const auto& requirements = mUnitsOfClass[ToIndex(classIndex)];
     for (std::size_t i = 0; i < requirements.size(); ++i) {
         for (std::size_t j = i + 1; j < requirements.size(); ++j) {
             // Ways of completing one fixed group are never placed together.
             const std::int32_t group = mProblem.Unit(requirements[i]).Group;
             if (group >= 0 && group == mProblem.Unit(requirements[j]).Group)
                 continue;
-            const RequirementVariables& first = mVariables[static_cast<std::size_t>(requirements[i])];
-            const RequirementVariables& second = mVariables[static_cast<std::size_t>(requirements[j])];
+            const RequirementVariables& first = mVariables[ToIndex(requirements[i])];
+            const RequirementVariables& second = mVariables[ToIndex(requirements[j])];
             if (first.Order.empty() || second.Order.empty())
                 continue;
             auto longest = [](const RequirementVariables& v) {
@@ -484,7 +482,7 @@ void SatEncoding::EncodeClass(std::int32_t classIndex)
 
 void SatEncoding::EncodeFreeTime(std::int32_t classIndex)
 {
-    if (mProblem.Classes()[static_cast<std::size_t>(classIndex)].FreeLength == 0)
+    if (mProblem.Classes()[ToIndex(classIndex)].FreeLength == 0)
         return;
     for (std::int32_t day = 0; day < 5; ++day)
         EncodeFreeDay(classIndex, day);
@@ -496,7 +494,7 @@ void SatEncoding::EncodeFreeTime(std::int32_t classIndex)
 // block can ever reach needs nothing.
 void SatEncoding::EncodeFreeDay(std::int32_t classIndex, std::int32_t day)
 {
-    const ThoroughClass& entry = mProblem.Classes()[static_cast<std::size_t>(classIndex)];
+    const ThoroughClass& entry = mProblem.Classes()[ToIndex(classIndex)];
     const std::int32_t length = entry.FreeLength;
     struct Reach {
         const RequirementVariables* Variables;
@@ -505,9 +503,9 @@ void SatEncoding::EncodeFreeDay(std::int32_t classIndex, std::int32_t day)
         std::int32_t To;
     };
     std::vector<Reach> reaches;
-    for (std::int32_t unit : mUnitsOfClass[static_cast<std::size_t>(classIndex)]) {
-        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(unit)];
-        const int meets = variables.Order.empty() ? -mTrue : variables.Day[static_cast<std::size_t>(day)];
+    for (std::int32_t unit : mUnitsOfClass[ToIndex(classIndex)]) {
+        const RequirementVariables& variables = mVariables[ToIndex(unit)];
+        const int meets = variables.Order.empty() ? -mTrue : variables.Day[ToIndex(day)];
         if (meets == -mTrue)
             continue;
         std::int32_t longest = 0;
@@ -524,9 +522,9 @@ void SatEncoding::EncodeFreeDay(std::int32_t classIndex, std::int32_t day)
     for (const ThoroughFixed& meeting : mProblem.FixedMeetings()) {
         if (meeting.Class != classIndex || meeting.Day != day)
             continue;
-        const auto& [pinned, others] = mGroupHeld[static_cast<std::size_t>(meeting.Group)];
+        const auto& [pinned, others] = mGroupHeld[ToIndex(meeting.Group)];
         fixed.push_back({ meeting.Pinned ? pinned : others, meeting.Slot,
-            meeting.Slot + mProblem.Resources()[static_cast<std::size_t>(meeting.Resource)].ClassLength });
+            meeting.Slot + mProblem.Resources()[ToIndex(meeting.Resource)].ClassLength });
     }
     const auto meet = [&](std::int32_t from, std::int32_t to, std::int32_t a) { return a < to && from < a + length; };
     for (std::int32_t a = entry.FreeFirst; a + length <= entry.FreeEnd; ++a) {
@@ -572,12 +570,11 @@ void SatEncoding::EncodeTwins()
         std::vector<std::int32_t> key { entry.FirstSlot, entry.EndSlot, entry.FreeFirst, entry.FreeEnd,
             entry.FreeLength };
         for (std::int32_t index : entry.Requirements) {
-            const ThoroughRequirement& requirement = requirements[static_cast<std::size_t>(index)];
+            const ThoroughRequirement& requirement = requirements[ToIndex(index)];
             key.push_back(requirement.Subject);
             key.push_back(requirement.Count);
-            for (std::int32_t resource : mProblem.Subjects()[static_cast<std::size_t>(requirement.Subject)].Resources)
-                key.push_back(
-                    ThoroughProblem::Takes(mProblem.Resources()[static_cast<std::size_t>(resource)], entry) ? 1 : 0);
+            for (std::int32_t resource : mProblem.Subjects()[ToIndex(requirement.Subject)].Resources)
+                key.push_back(ThoroughProblem::Takes(mProblem.Resources()[ToIndex(resource)], entry) ? 1 : 0);
         }
         return key;
     };
@@ -591,8 +588,8 @@ void SatEncoding::EncodeTwins()
             // The lunch, or else the first requirement, sets the order.
             std::size_t position = 0;
             for (std::size_t k = 0; k < entry.Requirements.size(); ++k) {
-                const auto& requirement = requirements[static_cast<std::size_t>(entry.Requirements[k])];
-                if (mProblem.Subjects()[static_cast<std::size_t>(requirement.Subject)].Lunch)
+                const auto& requirement = requirements[ToIndex(entry.Requirements[k])];
+                if (mProblem.Subjects()[ToIndex(requirement.Subject)].Lunch)
                     position = k;
             }
             mTwins.push_back({ {}, position });
@@ -603,15 +600,15 @@ void SatEncoding::EncodeTwins()
     std::vector<int> clause;
     for (const auto& [twins, position] : mTwins) {
         for (std::size_t i = 1; i < twins.size(); ++i) {
-            const ThoroughClass& earlier = classes[static_cast<std::size_t>(twins[i - 1])];
-            const ThoroughClass& later = classes[static_cast<std::size_t>(twins[i])];
-            const RequirementVariables& before = mVariables[static_cast<std::size_t>(earlier.Requirements[position])];
-            const RequirementVariables& after = mVariables[static_cast<std::size_t>(later.Requirements[position])];
+            const ThoroughClass& earlier = classes[ToIndex(twins[i - 1])];
+            const ThoroughClass& later = classes[ToIndex(twins[i])];
+            const RequirementVariables& before = mVariables[ToIndex(earlier.Requirements[position])];
+            const RequirementVariables& after = mVariables[ToIndex(later.Requirements[position])];
             for (std::int32_t t = before.Lo + 1; t <= before.Hi; ++t) {
                 clause.clear();
                 for (const ThoroughClass* twin : { &earlier, &later }) {
                     for (std::int32_t index : twin->Requirements) {
-                        const auto& order = mVariables[static_cast<std::size_t>(index)].Order;
+                        const auto& order = mVariables[ToIndex(index)].Order;
                         clause.push_back(order.empty() ? mTrue : -order[0]);
                     }
                 }
@@ -630,19 +627,19 @@ std::vector<ThoroughPlacement> SatEncoding::InTwinOrder(std::vector<ThoroughPlac
         // Each twin's placements by requirement position, and the start that orders them.
         std::vector<std::pair<std::int32_t, std::vector<ThoroughPlacement*>>> byTwin;
         for (std::int32_t twin : twins) {
-            const auto& own = classes[static_cast<std::size_t>(twin)].Requirements;
+            const auto& own = classes[ToIndex(twin)].Requirements;
             std::vector<ThoroughPlacement*> byPosition(own.size(), nullptr);
             for (ThoroughPlacement& placement : placements) {
                 const auto found = std::find(own.begin(), own.end(), placement.Requirement);
                 if (found != own.end())
-                    byPosition[static_cast<std::size_t>(found - own.begin())] = &placement;
+                    byPosition[ToIndex(found - own.begin())] = &placement;
             }
             const std::int32_t start = byPosition[position] ? byPosition[position]->Start : mProblem.SlotsPerDay();
             byTwin.emplace_back(start, std::move(byPosition));
         }
         std::stable_sort(byTwin.begin(), byTwin.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         for (std::size_t i = 0; i < twins.size(); ++i) {
-            const auto& target = classes[static_cast<std::size_t>(twins[i])].Requirements;
+            const auto& target = classes[ToIndex(twins[i])].Requirements;
             for (std::size_t k = 0; k < target.size(); ++k) {
                 if (ThoroughPlacement* placement = byTwin[i].second[k])
                     placement->Requirement = target[k];
@@ -657,8 +654,8 @@ int SatEncoding::ShareLiteral(const RequirementVariables& first, const Requireme
 {
     bool possible = false;
     for (std::int32_t day = 0; day < 5; ++day) {
-        const int a = first.Day[static_cast<std::size_t>(day)];
-        const int b = second.Day[static_cast<std::size_t>(day)];
+        const int a = first.Day[ToIndex(day)];
+        const int b = second.Day[ToIndex(day)];
         if (a == mTrue && b == mTrue)
             return mTrue;
         possible = possible || (a != -mTrue && b != -mTrue);
@@ -667,8 +664,8 @@ int SatEncoding::ShareLiteral(const RequirementVariables& first, const Requireme
         return -mTrue;
     const int share = mCnf.NewVariable();
     for (std::int32_t day = 0; day < 5; ++day) {
-        const int a = first.Day[static_cast<std::size_t>(day)];
-        const int b = second.Day[static_cast<std::size_t>(day)];
+        const int a = first.Day[ToIndex(day)];
+        const int b = second.Day[ToIndex(day)];
         if (a != -mTrue && b != -mTrue)
             mCnf.Clause({ -a, -b, share });
     }
@@ -691,7 +688,7 @@ SatEncoding::Outcome SatEncoding::Solve(const std::vector<std::int32_t>& active,
 {
     mCnf.AssertTrue();
     for (std::int32_t index : active) {
-        const int ask = mAsk[static_cast<std::size_t>(index)];
+        const int ask = mAsk[ToIndex(index)];
         mCnf.Solver().assume(ask == 0 ? -mTrue : ask);
     }
     for (std::size_t i = 0; i < mFreeDays.size(); ++i) {
@@ -699,9 +696,9 @@ SatEncoding::Outcome SatEncoding::Solve(const std::vector<std::int32_t>& active,
             mCnf.Solver().assume(mFreeDays[i].Literal);
     }
     for (std::int32_t group : mHeldPinned)
-        mCnf.Solver().assume(mGroupHeld[static_cast<std::size_t>(group)].first);
+        mCnf.Solver().assume(mGroupHeld[ToIndex(group)].first);
     for (std::int32_t group : mHeldOthers)
-        mCnf.Solver().assume(mGroupHeld[static_cast<std::size_t>(group)].second);
+        mCnf.Solver().assume(mGroupHeld[ToIndex(group)].second);
     for (const ThoroughPlacement& placement : fixed) {
         for (const int literal : PlacementLiterals(placement))
             mCnf.Solver().assume(literal);
@@ -724,14 +721,14 @@ std::vector<ThoroughPlacement> SatEncoding::Placements(const std::vector<std::in
     std::vector<ThoroughPlacement> placements;
     for (std::int32_t index : active) {
         std::int32_t unit = index;
-        const std::int32_t group = mProblem.Requirements()[static_cast<std::size_t>(index)].Group;
+        const std::int32_t group = mProblem.Requirements()[ToIndex(index)].Group;
         if (group >= 0) {
-            const ThoroughFixedGroup& entry = mProblem.FixedGroups()[static_cast<std::size_t>(group)];
+            const ThoroughFixedGroup& entry = mProblem.FixedGroups()[ToIndex(group)];
             unit = entry.Rest[PinnedKept(group)][OthersKept(group)];
             if (unit < 0)
                 continue;
         }
-        const RequirementVariables& variables = mVariables[static_cast<std::size_t>(unit)];
+        const RequirementVariables& variables = mVariables[ToIndex(unit)];
         const ThoroughRequirement& requirement = mProblem.Unit(unit);
         ThoroughPlacement placement;
         placement.Requirement = unit;
@@ -761,19 +758,19 @@ bool SatEncoding::Value(int literal) const
 
 bool SatEncoding::PinnedKept(std::int32_t group) const
 {
-    return Value(mGroupHeld[static_cast<std::size_t>(group)].first);
+    return Value(mGroupHeld[ToIndex(group)].first);
 }
 
 bool SatEncoding::OthersKept(std::int32_t group) const
 {
-    return Value(mGroupHeld[static_cast<std::size_t>(group)].second);
+    return Value(mGroupHeld[ToIndex(group)].second);
 }
 
 void SatEncoding::Hold(std::vector<std::int32_t> pinned, std::vector<std::int32_t> others)
 {
     // A group with nothing of the kind has nothing to hold.
-    std::erase_if(pinned, [&](std::int32_t g) { return mGroupHeld[static_cast<std::size_t>(g)].first == -mTrue; });
-    std::erase_if(others, [&](std::int32_t g) { return mGroupHeld[static_cast<std::size_t>(g)].second == -mTrue; });
+    std::erase_if(pinned, [&](std::int32_t g) { return mGroupHeld[ToIndex(g)].first == -mTrue; });
+    std::erase_if(others, [&](std::int32_t g) { return mGroupHeld[ToIndex(g)].second == -mTrue; });
     mHeldPinned = std::move(pinned);
     mHeldOthers = std::move(others);
 }
@@ -782,7 +779,7 @@ void SatEncoding::LeaveOutFreeDays(std::vector<std::int32_t> positions)
 {
     mFreeDayLeftOut.assign(mFreeDays.size(), 0);
     for (std::int32_t position : positions)
-        mFreeDayLeftOut[static_cast<std::size_t>(position)] = 1;
+        mFreeDayLeftOut[ToIndex(position)] = 1;
 }
 
 std::vector<std::int32_t> SatEncoding::FailedFreeDays() const
@@ -799,7 +796,7 @@ std::vector<std::int32_t> SatEncoding::FailedPinned() const
 {
     std::vector<std::int32_t> failed;
     for (std::int32_t group : mHeldPinned) {
-        if (mCnf.Solver().failed(mGroupHeld[static_cast<std::size_t>(group)].first))
+        if (mCnf.Solver().failed(mGroupHeld[ToIndex(group)].first))
             failed.push_back(group);
     }
     return failed;
@@ -809,7 +806,7 @@ std::vector<std::int32_t> SatEncoding::FailedOthers() const
 {
     std::vector<std::int32_t> failed;
     for (std::int32_t group : mHeldOthers) {
-        if (mCnf.Solver().failed(mGroupHeld[static_cast<std::size_t>(group)].second))
+        if (mCnf.Solver().failed(mGroupHeld[ToIndex(group)].second))
             failed.push_back(group);
     }
     return failed;
@@ -819,7 +816,7 @@ std::vector<std::int32_t> SatEncoding::Failed(const std::vector<std::int32_t>& a
 {
     std::vector<std::int32_t> failed;
     for (std::int32_t index : active) {
-        const int ask = mAsk[static_cast<std::size_t>(index)];
+        const int ask = mAsk[ToIndex(index)];
         if (ask == 0 || mCnf.Solver().failed(ask))
             failed.push_back(index);
     }
@@ -828,7 +825,7 @@ std::vector<std::int32_t> SatEncoding::Failed(const std::vector<std::int32_t>& a
 
 std::vector<int> SatEncoding::PlacementLiterals(const ThoroughPlacement& placement) const
 {
-    const RequirementVariables& variables = mVariables[static_cast<std::size_t>(placement.Requirement)];
+    const RequirementVariables& variables = mVariables[ToIndex(placement.Requirement)];
     const ThoroughRequirement& requirement = mProblem.Unit(placement.Requirement);
     const auto k = std::find(variables.Resources.begin(), variables.Resources.end(), placement.Resource)
         - variables.Resources.begin();
@@ -841,11 +838,11 @@ std::vector<int> SatEncoding::PlacementLiterals(const ThoroughPlacement& placeme
                        [&](const DayPattern& pattern) { return pattern.Code == placement.Pattern->Code; })
         - requirement.Patterns.begin();
     if (p == static_cast<std::ptrdiff_t>(requirement.Patterns.size())
-        || !(variables.Masks[static_cast<std::size_t>(k * width + t)] & (1u << p)))
+        || !(variables.Masks[ToIndex(k * width + t)] & (1u << p)))
         return {};
     std::vector<int> literals;
-    for (const int literal : { variables.Start[static_cast<std::size_t>(t)],
-             variables.Choice[static_cast<std::size_t>(k)], variables.Pattern[static_cast<std::size_t>(p)] }) {
+    for (const int literal :
+        { variables.Start[ToIndex(t)], variables.Choice[ToIndex(k)], variables.Pattern[ToIndex(p)] }) {
         if (literal != mTrue)
             literals.push_back(literal);
     }

@@ -1,6 +1,7 @@
 #include "Schedule.h"
 
 #include "ScheduleObject.h"
+#include "engine/Index.h"
 
 #include <algorithm>
 #include <utility>
@@ -12,10 +13,10 @@ Schedule::Schedule(std::vector<std::shared_ptr<ScheduleObject>> objects, std::in
     , mClasses(std::move(objects))
 {
     const auto rows = static_cast<std::int32_t>(mClasses.size());
-    mCells.assign(static_cast<std::size_t>(rows) * static_cast<std::size_t>(mMinutes), 0);
+    mCells.assign(ToIndex(rows) * ToIndex(mMinutes), 0);
     mAvailable.assign(mCells.size(), 0);
     for (std::int32_t row = 0; row < rows; ++row) {
-        const ScheduleObject& object = *mClasses[static_cast<std::size_t>(row)];
+        const ScheduleObject& object = *mClasses[ToIndex(row)];
         mClassHash.emplace(&object, row);
         for (std::int32_t minute = 0; minute < mMinutes; ++minute) {
             const bool available = object.IsAvailable(minute);
@@ -151,27 +152,25 @@ void Schedule::ScheduleItem(
     // after it, so the week counts are corrected over that stretch alone.
     std::vector<std::int32_t> touched;
     if (number > 0)
-        touched.push_back(mItemSubjects[static_cast<std::size_t>(number - 1)]);
+        touched.push_back(mItemSubjects[ToIndex(number - 1)]);
     for (std::int32_t minute = first; minute < end; ++minute) {
         const std::int32_t cell = mCells[At(row, minute)];
         if (cell > 0) {
-            const std::int32_t subject = mItemSubjects[static_cast<std::size_t>(cell - 1)];
+            const std::int32_t subject = mItemSubjects[ToIndex(cell - 1)];
             if (std::find(touched.begin(), touched.end(), subject) == touched.end())
                 touched.push_back(subject);
         }
     }
     const std::int32_t last = std::min(end, mMinutes - 1);
     for (std::int32_t subject : touched)
-        mWeekCounts[static_cast<std::size_t>(subject)][static_cast<std::size_t>(row)]
-            -= MeetingStarts(row, subject, first, last);
+        mWeekCounts[ToIndex(subject)][ToIndex(row)] -= MeetingStarts(row, subject, first, last);
     for (std::int32_t minute = first; minute < end; ++minute) {
         mCells[At(row, minute)] = number;
         mAvailable[At(row, minute)] = item ? 0 : 1;
     }
     UpdateFreeRuns(row, first, end);
     for (std::int32_t subject : touched)
-        mWeekCounts[static_cast<std::size_t>(subject)][static_cast<std::size_t>(row)]
-            += MeetingStarts(row, subject, first, last);
+        mWeekCounts[ToIndex(subject)][ToIndex(row)] += MeetingStarts(row, subject, first, last);
 }
 
 std::shared_ptr<ScheduleObject> Schedule::ScheduledItem(
@@ -189,7 +188,7 @@ std::shared_ptr<ScheduleObject> Schedule::ScheduledItem(
     while (end < mMinutes && mCells[At(row, end)] == number)
         ++end;
     length = end - minute;
-    return mSOs[static_cast<std::size_t>(number - 1)];
+    return mSOs[ToIndex(number - 1)];
 }
 
 std::int32_t Schedule::ScheduledCount(
@@ -218,7 +217,7 @@ std::shared_ptr<ScheduleObject> Schedule::Heading(std::int32_t index) const
 {
     if (index < 0 || index >= HeadingCount())
         return nullptr;
-    return mClasses[static_cast<std::size_t>(index)];
+    return mClasses[ToIndex(index)];
 }
 
 std::int32_t Schedule::HeadingCount() const

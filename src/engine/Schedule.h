@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Index.h"
 #include "engine/IntegerArray.h"
 #include "model/OrderedDict.h"
 
@@ -63,18 +64,18 @@ public:
     // ScheduledCount over the whole week, kept up to date by every write.
     std::int32_t WeekCount(std::int32_t row, std::int32_t subjectId) const
     {
-        return mWeekCounts[static_cast<std::size_t>(subjectId)][static_cast<std::size_t>(row)];
+        return mWeekCounts[ToIndex(subjectId)][ToIndex(row)];
     }
 
 private:
     std::size_t At(std::int32_t row, std::int32_t minute) const
     {
-        return static_cast<std::size_t>(row) * static_cast<std::size_t>(mMinutes) + static_cast<std::size_t>(minute);
+        return ToIndex(row) * ToIndex(mMinutes) + ToIndex(minute);
     }
     std::int32_t ItemNumber(const std::shared_ptr<ScheduleObject>& item);
     bool IsOfSubject(std::int32_t cell, std::int32_t subjectId) const
     {
-        return cell > 0 && mItemSubjects[static_cast<std::size_t>(cell - 1)] == subjectId;
+        return cell > 0 && mItemSubjects[ToIndex(cell - 1)] == subjectId;
     }
     // Meetings of the subject that begin in first..last.
     std::int32_t MeetingStarts(std::int32_t row, std::int32_t subjectId, std::int32_t first, std::int32_t last) const;

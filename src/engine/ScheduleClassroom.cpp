@@ -1,6 +1,5 @@
 #include "ScheduleClassroom.h"
-
-#include <algorithm>
+#include "engine/Index.h"
 
 namespace belltide {
 
@@ -24,28 +23,12 @@ QString ScheduleClassroom::Subject(std::int32_t index) const
 {
     if (index < 0 || index >= SubjectCount())
         return {};
-    return mSpecialAttendenceDict.Entries()[static_cast<std::size_t>(index)].first;
-}
-
-bool ScheduleClassroom::IsAvailable(std::int32_t minute) const
-{
-    return minute >= 0 && minute < AvailabilitySize() && mIsAvailable[static_cast<std::size_t>(minute)];
-}
-
-void ScheduleClassroom::IsAvailable(std::int32_t minute, bool available)
-{
-    if (minute >= 0 && minute < AvailabilitySize())
-        mIsAvailable[static_cast<std::size_t>(minute)] = available;
+    return mSpecialAttendenceDict.Entries()[ToIndex(index)].first;
 }
 
 QString ScheduleClassroom::GetSubject() const
 {
     return Grade;
-}
-
-void ScheduleClassroom::SizeAvailability(std::int32_t size)
-{
-    mIsAvailable.assign(static_cast<std::size_t>(std::max(size, 0)), false);
 }
 
 } // namespace belltide

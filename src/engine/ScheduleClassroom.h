@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace belltide {
 
@@ -40,17 +39,10 @@ public:
     std::int32_t SubjectCount() const;
     QString Subject(std::int32_t index) const;
 
-    bool IsAvailable(std::int32_t minute) const override;
-    void IsAvailable(std::int32_t minute, bool available);
     QString GetSubject() const override;
-
-    // Number of week slots the availability covers (one more than the grid uses).
-    std::int32_t AvailabilitySize() const { return static_cast<std::int32_t>(mIsAvailable.size()); }
-    void SizeAvailability(std::int32_t size);
 
 private:
     OrderedDict<std::int32_t> mSpecialAttendenceDict;
-    std::vector<bool> mIsAvailable;
 };
 
 } // namespace belltide

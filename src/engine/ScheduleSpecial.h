@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace belltide {
 
@@ -29,15 +28,7 @@ public:
     std::int32_t ReserveExtra = 0;
     QString ExtraSubject;
 
-    bool IsAvailable(std::int32_t minute) const override;
-    void IsAvailable(std::int32_t minute, bool available);
     QString GetSubject() const override;
-
-    std::int32_t AvailabilitySize() const { return static_cast<std::int32_t>(mIsAvailable.size()); }
-    void SizeAvailability(std::int32_t size);
-
-private:
-    std::vector<bool> mIsAvailable;
 };
 
 } // namespace belltide

@@ -7,6 +7,7 @@
 #include "ScheduleGenerator.h"
 #include "ScheduleSpecial.h"
 #include "ThoroughProblem.h"
+#include "engine/Index.h"
 
 #include <algorithm>
 #include <map>
@@ -54,7 +55,7 @@ std::vector<ThoroughPlacement> ThoroughHint::Placements(const ThoroughProblem& p
     std::map<const ScheduleObject*, std::int32_t> resourceOf;
     for (std::size_t k = 0; k < problem.Resources().size(); ++k) {
         for (std::int32_t input : problem.Resources()[k].Inputs)
-            resourceOf[mInputs.Specials[static_cast<std::size_t>(input)].get()] = static_cast<std::int32_t>(k);
+            resourceOf[mInputs.Specials[ToIndex(input)].get()] = static_cast<std::int32_t>(k);
     }
     std::set<std::tuple<std::int32_t, std::int32_t, std::int32_t>> fixed;
     for (const ThoroughFixed& meeting : problem.FixedMeetings())
@@ -73,14 +74,14 @@ std::vector<ThoroughPlacement> ThoroughHint::Placements(const ThoroughProblem& p
     std::vector<ThoroughPlacement> placements;
     for (const auto& [key, meeting] : meetings) {
         const auto [classIndex, resource] = key;
-        const std::int32_t subject = problem.Resources()[static_cast<std::size_t>(resource)].Subject;
-        for (std::int32_t index : problem.Classes()[static_cast<std::size_t>(classIndex)].Requirements) {
-            const ThoroughRequirement& base = problem.Requirements()[static_cast<std::size_t>(index)];
+        const std::int32_t subject = problem.Resources()[ToIndex(resource)].Subject;
+        for (std::int32_t index : problem.Classes()[ToIndex(classIndex)].Requirements) {
+            const ThoroughRequirement& base = problem.Requirements()[ToIndex(index)];
             if (base.Subject != subject)
                 continue;
             std::int32_t unit = index;
             if (base.Group >= 0) {
-                const ThoroughFixedGroup& group = problem.FixedGroups()[static_cast<std::size_t>(base.Group)];
+                const ThoroughFixedGroup& group = problem.FixedGroups()[ToIndex(base.Group)];
                 unit = group.Rest[!group.Pinned.empty()][!group.Others.empty()];
                 if (unit < 0)
                     continue;

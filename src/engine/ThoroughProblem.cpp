@@ -6,6 +6,7 @@
 #include "ScheduleGenerator.h"
 #include "ScheduleSpecial.h"
 #include "Subjects.h"
+#include "engine/Index.h"
 #include "model/TimeText.h"
 
 #include <algorithm>
@@ -55,8 +56,7 @@ ThoroughProblem::ThoroughProblem(const GenerationInputs& inputs, bool fixedHeld)
 const ThoroughRequirement& ThoroughProblem::Unit(std::int32_t index) const
 {
     const auto base = static_cast<std::int32_t>(mRequirements.size());
-    return index < base ? mRequirements[static_cast<std::size_t>(index)]
-                        : mRemainders[static_cast<std::size_t>(index - base)];
+    return index < base ? mRequirements[ToIndex(index)] : mRemainders[ToIndex(index - base)];
 }
 
 // Each fixed meeting joins the group of its class and subject; each group
@@ -66,37 +66,33 @@ void ThoroughProblem::AddFixed(const GenerationInputs& inputs, bool fixedHeld)
     std::vector<std::int32_t> resourceOf(inputs.Specials.size(), -1);
     for (std::size_t k = 0; k < mResources.size(); ++k) {
         for (std::int32_t input : mResources[k].Inputs)
-            resourceOf[static_cast<std::size_t>(input)] = static_cast<std::int32_t>(k);
+            resourceOf[ToIndex(input)] = static_cast<std::int32_t>(k);
     }
     std::vector<std::int32_t> groupOf(mRequirements.size(), -1);
     for (std::size_t i = 0; i < inputs.Fixed.size(); ++i) {
         const FixedMeeting& meeting = inputs.Fixed[i];
         const std::int32_t resource = IsUsable(meeting, inputs.Classrooms, inputs.Specials, mSlotsPerDay)
-            ? resourceOf[static_cast<std::size_t>(meeting.Special)]
+            ? resourceOf[ToIndex(meeting.Special)]
             : -1;
-        const auto& own = resource < 0 ? std::vector<std::int32_t> {}
-                                       : mClasses[static_cast<std::size_t>(meeting.Classroom)].Requirements;
-        const auto requirement = std::find_if(own.begin(), own.end(), [&](std::int32_t r) {
-            return mRequirements[static_cast<std::size_t>(r)].Subject
-                == mResources[static_cast<std::size_t>(resource)].Subject;
-        });
+        const auto& own
+            = resource < 0 ? std::vector<std::int32_t> {} : mClasses[ToIndex(meeting.Classroom)].Requirements;
+        const auto requirement = std::find_if(own.begin(), own.end(),
+            [&](std::int32_t r) { return mRequirements[ToIndex(r)].Subject == mResources[ToIndex(resource)].Subject; });
         if (requirement == own.end()) {
             mUnusable.push_back(static_cast<std::int32_t>(i));
             continue;
         }
-        std::int32_t& group = groupOf[static_cast<std::size_t>(*requirement)];
+        std::int32_t& group = groupOf[ToIndex(*requirement)];
         if (group < 0) {
             group = static_cast<std::int32_t>(mGroups.size());
             mGroups.push_back({ *requirement, {}, {}, {} });
-            mRequirements[static_cast<std::size_t>(*requirement)].Group = group;
-            mClasses[static_cast<std::size_t>(meeting.Classroom)].HasFixed = true;
+            mRequirements[ToIndex(*requirement)].Group = group;
+            mClasses[ToIndex(meeting.Classroom)].HasFixed = true;
         }
         const auto position = static_cast<std::int32_t>(mFixed.size());
         mFixed.push_back({ static_cast<std::int32_t>(i), meeting.Classroom, resource, meeting.Special,
             meeting.Start / mSlotsPerDay, meeting.Start % mSlotsPerDay, meeting.Pinned, group });
-        (meeting.Pinned ? mGroups[static_cast<std::size_t>(group)].Pinned
-                        : mGroups[static_cast<std::size_t>(group)].Others)
-            .push_back(position);
+        (meeting.Pinned ? mGroups[ToIndex(group)].Pinned : mGroups[ToIndex(group)].Others).push_back(position);
     }
     for (ThoroughFixedGroup& group : mGroups) {
         for (const bool pinned : { false, true }) {
@@ -112,7 +108,7 @@ void ThoroughProblem::AddFixed(const GenerationInputs& inputs, bool fixedHeld)
     mRequirementUsed.assign(mRequirements.size(), 1);
     for (const ThoroughFixedGroup& group : mGroups) {
         const auto& rest = group.Rest;
-        mRequirementUsed[static_cast<std::size_t>(group.Requirement)] = rest[0][0] == group.Requirement
+        mRequirementUsed[ToIndex(group.Requirement)] = rest[0][0] == group.Requirement
             || rest[0][1] == group.Requirement || rest[1][0] == group.Requirement || rest[1][1] == group.Requirement;
     }
 }
@@ -121,9 +117,8 @@ void ThoroughProblem::Restrict(const std::vector<ThoroughPlacement>& placements,
 {
     const auto base = static_cast<std::int32_t>(mRequirements.size());
     for (const ThoroughPlacement& placement : placements) {
-        ThoroughRequirement& unit = placement.Requirement < base
-            ? mRequirements[static_cast<std::size_t>(placement.Requirement)]
-            : mRemainders[static_cast<std::size_t>(placement.Requirement - base)];
+        ThoroughRequirement& unit = placement.Requirement < base ? mRequirements[ToIndex(placement.Requirement)]
+                                                                 : mRemainders[ToIndex(placement.Requirement - base)];
         std::uint32_t days = ~0u;
         for (std::size_t p = 0; keepDays && p < unit.Patterns.size(); ++p) {
             if (placement.Pattern && unit.Patterns[p].Code == placement.Pattern->Code)
@@ -142,19 +137,18 @@ void ThoroughProblem::Restrict(const std::vector<ThoroughPlacement>& placements,
 
 bool ThoroughProblem::IsUnitUsed(std::int32_t index) const
 {
-    return index >= static_cast<std::int32_t>(mRequirements.size())
-        || mRequirementUsed[static_cast<std::size_t>(index)];
+    return index >= static_cast<std::int32_t>(mRequirements.size()) || mRequirementUsed[ToIndex(index)];
 }
 
 std::int32_t ThoroughProblem::RestOf(const ThoroughFixedGroup& group, bool pinned, bool others)
 {
-    const ThoroughRequirement& requirement = mRequirements[static_cast<std::size_t>(group.Requirement)];
+    const ThoroughRequirement& requirement = mRequirements[ToIndex(group.Requirement)];
     std::int32_t held = 0;
     std::uint32_t days = 0;
     for (const auto* list : { pinned ? &group.Pinned : nullptr, others ? &group.Others : nullptr }) {
         for (std::int32_t index = 0; list && index < static_cast<std::int32_t>(list->size()); ++index) {
             held += 1;
-            days |= 1u << mFixed[static_cast<std::size_t>((*list)[static_cast<std::size_t>(index)])].Day;
+            days |= 1u << mFixed[ToIndex((*list)[ToIndex(index)])].Day;
         }
     }
     if (held == 0)
@@ -177,11 +171,10 @@ std::int32_t ThoroughProblem::RestOf(const ThoroughFixedGroup& group, bool pinne
 QString ThoroughProblem::DescribeFixed(const ThoroughFixed& meeting) const
 {
     static const char* const kDays[] = { "Monday", "Tuesday", "Wednesday", "Thursday", "Friday" };
-    const ThoroughResource& resource = mResources[static_cast<std::size_t>(meeting.Resource)];
-    const ThoroughSubject& subject = mSubjects[static_cast<std::size_t>(resource.Subject)];
+    const ThoroughResource& resource = mResources[ToIndex(meeting.Resource)];
+    const ThoroughSubject& subject = mSubjects[ToIndex(resource.Subject)];
     return QStringLiteral("%1 for %2 on %3 at %4")
-        .arg(subject.Lunch ? QStringLiteral("Lunch") : subject.Title,
-            mClasses[static_cast<std::size_t>(meeting.Class)].Name,
+        .arg(subject.Lunch ? QStringLiteral("Lunch") : subject.Title, mClasses[ToIndex(meeting.Class)].Name,
             QString::fromLatin1(kDays[std::clamp(meeting.Day, 0, 4)]), TimeOfSlot(meeting.Slot));
 }
 
@@ -214,8 +207,7 @@ void ThoroughProblem::AddResources(const GenerationInputs& inputs)
         resource.Duration = special.Duration;
         resource.SpecialLength = resource.ClassLength = special.Duration + std::max(special.ReserveExtra, 0);
         FillCanStart(resource, inputs);
-        mSubjects[static_cast<std::size_t>(resource.Subject)].Resources.push_back(
-            static_cast<std::int32_t>(mResources.size()));
+        mSubjects[ToIndex(resource.Subject)].Resources.push_back(static_cast<std::int32_t>(mResources.size()));
         mResources.push_back(std::move(resource));
     }
     AddLunchSeats(inputs, seats);
@@ -228,10 +220,9 @@ void ThoroughProblem::AddLunchSeats(const GenerationInputs& inputs, const std::v
 {
     const std::int32_t lunch = SubjectId(LunchSubject());
     const std::int32_t weekSlots = 5 * mSlotsPerDay;
-    const auto& first = seats.empty() ? nullptr : inputs.Specials[static_cast<std::size_t>(seats[0])];
-    const bool alike = std::all_of(seats.begin(), seats.end(), [&](std::int32_t seat) {
-        return SameSeat(*first, *inputs.Specials[static_cast<std::size_t>(seat)], weekSlots);
-    });
+    const auto& first = seats.empty() ? nullptr : inputs.Specials[ToIndex(seats[0])];
+    const bool alike = std::all_of(seats.begin(), seats.end(),
+        [&](std::int32_t seat) { return SameSeat(*first, *inputs.Specials[ToIndex(seat)], weekSlots); });
     if (first) {
         mLunchFirstSlot = mSlotsPerDay;
         for (std::int32_t minute = 0; minute < weekSlots; ++minute) {
@@ -248,7 +239,7 @@ void ThoroughProblem::AddLunchSeats(const GenerationInputs& inputs, const std::v
         for (std::int32_t seat : seats)
             groups.push_back({ seat });
     for (std::vector<std::int32_t>& group : groups) {
-        const ScheduleSpecial& seat = *inputs.Specials[static_cast<std::size_t>(group[0])];
+        const ScheduleSpecial& seat = *inputs.Specials[ToIndex(group[0])];
         ThoroughResource resource;
         resource.Name
             = groups.size() == 1 ? QStringLiteral("lunch") : QStringLiteral("lunch seat %1").arg(mResources.size() + 1);
@@ -259,15 +250,15 @@ void ThoroughProblem::AddLunchSeats(const GenerationInputs& inputs, const std::v
         resource.SpecialLength = seat.Duration;
         resource.ClassLength = seat.Duration + std::max(seat.ReserveExtra, 0);
         FillCanStart(resource, inputs);
-        mSubjects[static_cast<std::size_t>(lunch)].Resources.push_back(static_cast<std::int32_t>(mResources.size()));
+        mSubjects[ToIndex(lunch)].Resources.push_back(static_cast<std::int32_t>(mResources.size()));
         mResources.push_back(std::move(resource));
     }
 }
 
 void ThoroughProblem::FillCanStart(ThoroughResource& resource, const GenerationInputs& inputs) const
 {
-    const ScheduleSpecial& row = *inputs.Specials[static_cast<std::size_t>(resource.Inputs[0])];
-    resource.CanStart.assign(static_cast<std::size_t>(5 * mSlotsPerDay), 0);
+    const ScheduleSpecial& row = *inputs.Specials[ToIndex(resource.Inputs[0])];
+    resource.CanStart.assign(ToIndex(5 * mSlotsPerDay), 0);
     // A meeting of no length would never be counted as held.
     if (resource.Duration < 1)
         return;
@@ -275,7 +266,7 @@ void ThoroughProblem::FillCanStart(ThoroughResource& resource, const GenerationI
         std::int32_t free = 0;
         for (std::int32_t slot = mSlotsPerDay - 1; slot >= 0; --slot) {
             free = row.IsAvailable(day * mSlotsPerDay + slot) ? free + 1 : 0;
-            resource.CanStart[static_cast<std::size_t>(day * mSlotsPerDay + slot)]
+            resource.CanStart[ToIndex(day * mSlotsPerDay + slot)]
                 = free >= resource.SpecialLength && slot + resource.SpecialLength <= mSlotsPerDay - 1 ? 1 : 0;
         }
     }
@@ -320,9 +311,9 @@ void ThoroughProblem::AddClasses(const GenerationInputs& inputs)
 
 void ThoroughProblem::AddOptions(ThoroughRequirement& requirement) const
 {
-    const ThoroughClass& entry = mClasses[static_cast<std::size_t>(requirement.Class)];
-    for (std::int32_t index : mSubjects[static_cast<std::size_t>(requirement.Subject)].Resources) {
-        const ThoroughResource& resource = mResources[static_cast<std::size_t>(index)];
+    const ThoroughClass& entry = mClasses[ToIndex(requirement.Class)];
+    for (std::int32_t index : mSubjects[ToIndex(requirement.Subject)].Resources) {
+        const ThoroughResource& resource = mResources[ToIndex(index)];
         if (!Takes(resource, entry))
             continue;
         for (std::int32_t start = entry.FirstSlot; start + resource.ClassLength <= entry.EndSlot; ++start) {
@@ -341,7 +332,7 @@ void ThoroughProblem::AddOptions(ThoroughRequirement& requirement) const
 
 bool ThoroughProblem::CanStart(const ThoroughResource& resource, std::int32_t day, std::int32_t slot) const
 {
-    return slot >= 0 && slot < mSlotsPerDay && resource.CanStart[static_cast<std::size_t>(day * mSlotsPerDay + slot)];
+    return slot >= 0 && slot < mSlotsPerDay && resource.CanStart[ToIndex(day * mSlotsPerDay + slot)];
 }
 
 // Meetings of one length never overlapping: taking the earliest start each time

@@ -13,6 +13,7 @@
 #include "ThoroughProblem.h"
 #include "ThoroughRepair.h"
 #include "ThoroughWriter.h"
+#include "engine/Index.h"
 #include "model/TimeText.h"
 
 #include <QElapsedTimer>
@@ -253,15 +254,15 @@ QString ThoroughScheduler::ExplainPins(SatEncoding& encoding, const ThoroughProb
         needing = encoding.Failed(all);
     QStringList meetings;
     for (std::int32_t group : pins) {
-        for (std::int32_t index : problem.FixedGroups()[static_cast<std::size_t>(group)].Pinned)
-            meetings << problem.DescribeFixed(problem.FixedMeetings()[static_cast<std::size_t>(index)]);
+        for (std::int32_t index : problem.FixedGroups()[ToIndex(group)].Pinned)
+            meetings << problem.DescribeFixed(problem.FixedMeetings()[ToIndex(index)]);
     }
     QStringList others;
     for (std::int32_t index : needing) {
-        const ThoroughRequirement& requirement = problem.Requirements()[static_cast<std::size_t>(index)];
-        const ThoroughSubject& subject = problem.Subjects()[static_cast<std::size_t>(requirement.Subject)];
+        const ThoroughRequirement& requirement = problem.Requirements()[ToIndex(index)];
+        const ThoroughSubject& subject = problem.Subjects()[ToIndex(requirement.Subject)];
         others << (subject.Lunch ? QStringLiteral("lunch") : subject.Title) + QStringLiteral(" for ")
-                + problem.Classes()[static_cast<std::size_t>(requirement.Class)].Name;
+                + problem.Classes()[ToIndex(requirement.Class)].Name;
     }
     const QString one = meetings.size() == 1 ? QStringLiteral("meeting") : QStringLiteral("meetings");
     QString text = QStringLiteral("No schedule keeps the pinned %1 %2").arg(one, ThoroughProblem::JoinNames(meetings));
@@ -335,9 +336,8 @@ std::vector<std::int32_t> ThoroughScheduler::Shrink(
             continue;
         }
         const std::vector<std::int32_t> failed = encoding.Failed(rest);
-        const std::size_t kept
-            = static_cast<std::size_t>(std::count_if(core.begin(), core.begin() + static_cast<std::ptrdiff_t>(i),
-                [&](std::int32_t r) { return std::find(failed.begin(), failed.end(), r) != failed.end(); }));
+        const std::size_t kept = ToIndex(std::count_if(core.begin(), core.begin() + static_cast<std::ptrdiff_t>(i),
+            [&](std::int32_t r) { return std::find(failed.begin(), failed.end(), r) != failed.end(); }));
         core = failed;
         i = kept;
     }
@@ -373,7 +373,7 @@ std::vector<SatEncoding::FreeDay> ThoroughScheduler::FreeDaysNeeded(SatEncoding&
     encoding.LeaveOutFreeDays({});
     std::vector<SatEncoding::FreeDay> days;
     for (std::int32_t index : needed)
-        days.push_back(encoding.FreeDays()[static_cast<std::size_t>(index)]);
+        days.push_back(encoding.FreeDays()[ToIndex(index)]);
     return days;
 }
 
@@ -392,9 +392,8 @@ QString FreeDaysWords(const ThoroughProblem& problem, const std::vector<SatEncod
     QStringList parts;
     for (const auto& [classIndex, names] : byClass)
         parts << QStringLiteral("for %1 on %2")
-                     .arg(problem.Classes()[static_cast<std::size_t>(classIndex)].Name,
-                         ThoroughProblem::JoinNames(names));
-    const std::int32_t minutes = problem.Classes()[static_cast<std::size_t>(days.front().Class)].FreeMinutes;
+                     .arg(problem.Classes()[ToIndex(classIndex)].Name, ThoroughProblem::JoinNames(names));
+    const std::int32_t minutes = problem.Classes()[ToIndex(days.front().Class)].FreeMinutes;
     return QStringLiteral("%1 uninterrupted minutes ").arg(minutes) + parts.join(QStringLiteral(" and "));
 }
 
@@ -409,24 +408,24 @@ QString ThoroughScheduler::Describe(const ThoroughProblem& problem, const std::v
     QStringList specials;
     bool lunch = false;
     for (std::int32_t index : core) {
-        const ThoroughRequirement& requirement = problem.Requirements()[static_cast<std::size_t>(index)];
-        const ThoroughSubject& subject = problem.Subjects()[static_cast<std::size_t>(requirement.Subject)];
+        const ThoroughRequirement& requirement = problem.Requirements()[ToIndex(index)];
+        const ThoroughSubject& subject = problem.Subjects()[ToIndex(requirement.Subject)];
         auto entry = std::find_if(classesBySubject.begin(), classesBySubject.end(),
             [&](const auto& e) { return e.first == requirement.Subject; });
         if (entry == classesBySubject.end())
             entry = classesBySubject.insert(classesBySubject.end(), { requirement.Subject, {} });
-        entry->second << problem.Classes()[static_cast<std::size_t>(requirement.Class)].Name;
+        entry->second << problem.Classes()[ToIndex(requirement.Class)].Name;
         if (std::find(classes.begin(), classes.end(), requirement.Class) == classes.end())
             classes.push_back(requirement.Class);
         lunch = lunch || subject.Lunch;
         for (const ThoroughOption& option : requirement.Options) {
-            const QString& name = problem.Resources()[static_cast<std::size_t>(option.Resource)].Name;
+            const QString& name = problem.Resources()[ToIndex(option.Resource)].Name;
             if (!subject.Lunch && !specials.contains(name))
                 specials << name;
         }
     }
     auto subjectName = [&](std::int32_t subject) {
-        const ThoroughSubject& entry = problem.Subjects()[static_cast<std::size_t>(subject)];
+        const ThoroughSubject& entry = problem.Subjects()[ToIndex(subject)];
         return entry.Lunch ? QStringLiteral("lunch") : entry.Title;
     };
     QStringList changes;
@@ -445,12 +444,11 @@ QString ThoroughScheduler::Describe(const ThoroughProblem& problem, const std::v
     change = QStringLiteral(" ") + change.left(1).toUpper() + change.mid(1) + QStringLiteral(" would make room.");
 
     if (classes.size() == 1) {
-        const ThoroughClass& entry = problem.Classes()[static_cast<std::size_t>(classes[0])];
+        const ThoroughClass& entry = problem.Classes()[ToIndex(classes[0])];
         QStringList subjects;
         for (const auto& [subject, names] : classesBySubject)
-            subjects << (problem.Subjects()[static_cast<std::size_t>(subject)].Lunch
-                    ? QStringLiteral("lunch with recess")
-                    : subjectName(subject));
+            subjects << (problem.Subjects()[ToIndex(subject)].Lunch ? QStringLiteral("lunch with recess")
+                                                                    : subjectName(subject));
         return QStringLiteral("%1 cannot fit %2 into its day (%3-%4) at times when %5%6.")
                    .arg(entry.Name, ThoroughProblem::JoinNames(subjects), FormatTimeOfDay(entry.DayStart),
                        FormatTimeOfDay(entry.DayEnd),

@@ -5,6 +5,7 @@
 #include "ScheduleClassSpecial.h"
 #include "ScheduleGenerator.h"
 #include "ThoroughProblem.h"
+#include "engine/Index.h"
 
 #include <algorithm>
 #include <map>
@@ -31,9 +32,9 @@ bool SeatLunches(std::vector<Lunch>& lunches, std::int32_t seats, std::int32_t l
 {
     std::stable_sort(lunches.begin(), lunches.end(), [](const Lunch& a, const Lunch& b) { return a.Start < b.Start; });
     auto seat = [&](bool keepFixed) {
-        std::vector<std::vector<std::pair<std::int32_t, std::int32_t>>> taken(static_cast<std::size_t>(seats));
+        std::vector<std::vector<std::pair<std::int32_t, std::int32_t>>> taken(ToIndex(seats));
         auto free = [&](std::int32_t s, std::int32_t start) {
-            return std::none_of(taken[static_cast<std::size_t>(s)].begin(), taken[static_cast<std::size_t>(s)].end(),
+            return std::none_of(taken[ToIndex(s)].begin(), taken[ToIndex(s)].end(),
                 [&](const auto& t) { return start < t.second && t.first < start + length; });
         };
         for (Lunch& lunch : lunches) {
@@ -42,7 +43,7 @@ bool SeatLunches(std::vector<Lunch>& lunches, std::int32_t seats, std::int32_t l
             // Fixed lunches on one seat at one time cannot both keep it.
             if (lunch.Seat >= seats || !free(lunch.Seat, lunch.Start))
                 return false;
-            taken[static_cast<std::size_t>(lunch.Chosen = lunch.Seat)].emplace_back(lunch.Start, lunch.Start + length);
+            taken[ToIndex(lunch.Chosen = lunch.Seat)].emplace_back(lunch.Start, lunch.Start + length);
         }
         for (Lunch& lunch : lunches) {
             if (keepFixed && lunch.Seat >= 0)
@@ -58,7 +59,7 @@ bool SeatLunches(std::vector<Lunch>& lunches, std::int32_t seats, std::int32_t l
             }
             if (lunch.Chosen < 0)
                 return false;
-            taken[static_cast<std::size_t>(lunch.Chosen)].emplace_back(lunch.Start, lunch.Start + length);
+            taken[ToIndex(lunch.Chosen)].emplace_back(lunch.Start, lunch.Start + length);
         }
         return true;
     };
@@ -77,15 +78,15 @@ std::shared_ptr<Schedule> ThoroughWriter::Write(const GenerationInputs& inputs, 
     std::map<std::pair<std::int32_t, std::int32_t>, std::vector<Lunch>> lunches;
     auto add = [&](std::int32_t room, std::int32_t resource, std::int32_t special, std::int32_t day, std::int32_t start,
                    bool fixed) {
-        const ThoroughResource& entry = problem.Resources()[static_cast<std::size_t>(resource)];
+        const ThoroughResource& entry = problem.Resources()[ToIndex(resource)];
         if (entry.Capacity > 1) {
             const auto& seats = entry.Inputs;
             const auto seat = fixed ? std::find(seats.begin(), seats.end(), special) - seats.begin() : -1;
             lunches[{ resource, day }].push_back({ start, static_cast<std::int32_t>(seat), room });
             return;
         }
-        writer.SchedulePair(ScheduleClassSpecial(inputs.Classrooms[static_cast<std::size_t>(room)],
-            inputs.Specials[static_cast<std::size_t>(special)], { day * slotsPerDay + start }));
+        writer.SchedulePair(ScheduleClassSpecial(
+            inputs.Classrooms[ToIndex(room)], inputs.Specials[ToIndex(special)], { day * slotsPerDay + start }));
     };
     for (std::size_t i = 0; i < keptFixed.size(); ++i) {
         const ThoroughFixed& meeting = problem.FixedMeetings()[i];
@@ -94,17 +95,17 @@ std::shared_ptr<Schedule> ThoroughWriter::Write(const GenerationInputs& inputs, 
     }
     for (const ThoroughPlacement& placement : placements) {
         const ThoroughRequirement& requirement = problem.Unit(placement.Requirement);
-        const ThoroughResource& resource = problem.Resources()[static_cast<std::size_t>(placement.Resource)];
+        const ThoroughResource& resource = problem.Resources()[ToIndex(placement.Resource)];
         if (!placement.Pattern)
             return nullptr;
         for (std::int32_t day : placement.Pattern->MeetingDays())
-            add(problem.Classes()[static_cast<std::size_t>(requirement.Class)].Input, placement.Resource,
-                resource.Inputs[0], day, placement.Start, false);
+            add(problem.Classes()[ToIndex(requirement.Class)].Input, placement.Resource, resource.Inputs[0], day,
+                placement.Start, false);
     }
     // Days in order, each class offered the seat it had the day before.
     std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> seatOf;
     for (auto& [key, day] : lunches) {
-        const ThoroughResource& resource = problem.Resources()[static_cast<std::size_t>(key.first)];
+        const ThoroughResource& resource = problem.Resources()[ToIndex(key.first)];
         for (Lunch& lunch : day) {
             const auto known = seatOf.find({ key.first, lunch.Room });
             lunch.Preferred = known == seatOf.end() ? -1 : known->second;
@@ -113,8 +114,8 @@ std::shared_ptr<Schedule> ThoroughWriter::Write(const GenerationInputs& inputs, 
             return nullptr;
         for (const Lunch& lunch : day) {
             seatOf[{ key.first, lunch.Room }] = lunch.Chosen;
-            writer.SchedulePair(ScheduleClassSpecial(inputs.Classrooms[static_cast<std::size_t>(lunch.Room)],
-                inputs.Specials[static_cast<std::size_t>(resource.Inputs[static_cast<std::size_t>(lunch.Chosen)])],
+            writer.SchedulePair(ScheduleClassSpecial(inputs.Classrooms[ToIndex(lunch.Room)],
+                inputs.Specials[ToIndex(resource.Inputs[ToIndex(lunch.Chosen)])],
                 { key.second * slotsPerDay + lunch.Start }));
         }
     }

@@ -205,8 +205,8 @@ QWidget* MainWindow::BuildBottomRow()
 void MainWindow::BuildMenus()
 {
     mMenus = new belltide::MenuBar(menuBar(), this);
-    // A document window takes Ctrl+Y for redo, as Windows programs do.
-    RedoAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    // A document window also takes Ctrl+Y for redo, as Windows programs do.
+    RedoAction()->setShortcuts({ RedoAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y) });
 }
 
 void MainWindow::SetApplicationCommands(ApplicationCommands* commands)
@@ -267,14 +267,15 @@ bool MainWindow::FilePrint()
             return true;
         }
     }
-    if (!mSchool->Timetable && mCurrentPanel == kScheduleStep && !mSchedulePage->IsGenerating()) {
-        // The step already shows why there is no schedule; nothing would start.
-        mPrintServices->Message(this, QStringLiteral("There is no schedule to print. ") + mSchedulePage->FailureText());
-        return true;
-    }
     // The schedule step makes one; the print follows when it is done.
     mPageBeforePrint = mCurrentPanel;
     GoToStep(kScheduleStep);
+    if (mPageBeforePrint >= 0 && !mSchedulePage->IsGenerating()) {
+        // Nothing started: the step already shows why there is no schedule,
+        // and no print may wait for a run the user starts later.
+        mPageBeforePrint = -1;
+        mPrintServices->Message(this, QStringLiteral("There is no schedule to print. ") + mSchedulePage->FailureText());
+    }
     return true;
 }
 
@@ -295,21 +296,25 @@ bool MainWindow::ScheduleComplete()
 void MainWindow::DoPrint()
 {
     PrinterSettings& settings = PageSetup();
-    if (!settings.Exists())
-        settings.Printer().setPageOrientation(QPageLayout::Landscape);
     PrintChoicesWindow choices(this);
     choices.Fill(*mSchool);
     QPrinter& printer = settings.Printer();
-    connect(&choices, &PrintChoicesWindow::PreviewRequested, this, [&] {
-        mPrintServices->Preview(
-            printer, [&](QPrinter& paper) { PrintSchedules(*mSchool, choices.WhatToPrint, paper); }, &choices);
-    });
+    // In points, as the page header's sizes are meant: a printer's own dots
+    // (600 an inch) would make the grid's lines hairlines and its insets
+    // slivers. Set at each drawing, as the print dialog may pick a printer
+    // that brings its own.
+    const auto draw = [&](QPrinter& paper) {
+        paper.setResolution(72);
+        PrintSchedules(*mSchool, choices.WhatToPrint, paper);
+    };
+    connect(&choices, &PrintChoicesWindow::PreviewRequested, this,
+        [&] { mPrintServices->Preview(printer, draw, &choices); });
     if (!mPrintServices->PresentChoices(choices))
         return;
     choices.CollectChoices();
     if (!mPrintServices->PrintDialog(printer, this))
         return;
-    PrintSchedules(*mSchool, choices.WhatToPrint, printer);
+    draw(printer);
 }
 
 void MainWindow::SetExchangeServices(std::unique_ptr<ExchangeServices> services)
@@ -341,7 +346,9 @@ void MainWindow::SchedulePage_GenerationEnded()
         mPrintServices->Message(this, QStringLiteral("There is no schedule to print. ") + mSchedulePage->FailureText());
         return;
     }
-    GoToStep(page);
+    // Back where the print was asked for, unless the user has moved on since.
+    if (mCurrentPanel == kScheduleStep)
+        GoToStep(page);
     DoPrint();
 }
 
@@ -377,6 +384,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // A print waiting for the schedule goes with the window.
+    mPageBeforePrint = -1;
     mSchedulePage->Leave();
     QMainWindow::closeEvent(event);
 }
@@ -448,7 +457,8 @@ void MainWindow::Panel_Change(int page)
 
 void MainWindow::CommitPage(int page)
 {
-    if (page == kScheduleStep)
+    // A run a print waits for goes on while the user looks elsewhere.
+    if (page == kScheduleStep && mPageBeforePrint < 0)
         mSchedulePage->Leave();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -164,7 +165,11 @@ bool MenuBar::PerformTextCommand(const QString& name)
 
 QLineEdit* MenuBar::FocusedTextField() const
 {
-    auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QWidget* focus = QApplication::focusWidget();
+    auto* field = qobject_cast<QLineEdit*>(focus);
+    // An editable combo box keeps the focus and types into its line edit.
+    if (auto* box = qobject_cast<QComboBox*>(focus); box && box->isEditable())
+        field = box->lineEdit();
     // Another window's field is not this bar's business.
     if (!field || (mWindow && field->window() != mWindow))
         return nullptr;

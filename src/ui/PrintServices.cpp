@@ -77,8 +77,11 @@ PrinterSettings::~PrinterSettings() = default;
 
 QPrinter& PrinterSettings::Printer()
 {
-    if (!mPrinter)
+    if (!mPrinter) {
         mPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Page Setup shows what printing uses, so an untouched OK is no change.
+        mPrinter->setPageOrientation(QPageLayout::Landscape);
+    }
     return *mPrinter;
 }
 

@@ -35,12 +35,14 @@ public:
     static std::unique_ptr<PrintServices> Platform();
 };
 
-// The application's printer settings: made on first use, kept until it quits.
+// The application's printer settings, shared by its windows: made on first
+// use, in landscape (the only way schedules print), kept until it quits.
 class PrinterSettings {
 public:
     PrinterSettings();
     ~PrinterSettings();
-    bool Exists() const { return mPrinter != nullptr; }
+    PrinterSettings(const PrinterSettings&) = delete;
+    PrinterSettings& operator=(const PrinterSettings&) = delete;
     QPrinter& Printer();
 
 private:

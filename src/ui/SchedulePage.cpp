@@ -146,10 +146,12 @@ void SchedulePage::Enter()
 {
     if (!mContext.GetSchool().Timetable) {
         if (mScheduler->IsRunning()) {
-            // Only one run at a time: the new one starts when this ends.
-            mScheduler->Abort();
-            mResultIsStale = true;
-            mRestartWhenDone = true;
+            // A run kept going for a print carries on. Any other was for the
+            // school as it was; only one at a time: the new one starts when it ends.
+            if (mResultIsStale) {
+                mScheduler->Abort();
+                mRestartWhenDone = true;
+            }
             ShowGenerating(true);
         } else {
             Start(Kind::First);

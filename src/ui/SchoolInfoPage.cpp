@@ -115,7 +115,7 @@ void SchoolInfoPage::BuildControls()
     giveEvery->setWordWrap(false);
     freeRow->addWidget(giveEvery);
     freeRow->addWidget(mSchoolFreeTimeField);
-    freeRow->addWidget(new QLabel(QStringLiteral("minute-long block that has no iterruptions"), freeTime));
+    freeRow->addWidget(new QLabel(QStringLiteral("minute-long block that has no interruptions"), freeTime));
     freeRow->addStretch(1);
     page->addWidget(freeTime, 2, 0, 1, 4);
     page->setRowStretch(3, 1);

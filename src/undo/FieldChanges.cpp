@@ -119,7 +119,7 @@ void SpecialAttendenceChange::Unexecute()
 
 QString SpecialAttendenceChange::GetDescription() const
 {
-    return QStringLiteral("Attendence Change");
+    return QStringLiteral("Attendance Change");
 }
 
 Notification SpecialAttendenceChange::GetNotificationName() const

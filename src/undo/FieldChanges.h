@@ -114,7 +114,7 @@ public:
 
     static constexpr Row TableRow()
     {
-        return { &SpecialClass::Title, u"Specal Title Change", Notification::SpecialTitleChange };
+        return { &SpecialClass::Title, u"Special Title Change", Notification::SpecialTitleChange };
     }
 
     bool CombineWith(ActionBase& other) override;
@@ -134,7 +134,7 @@ public:
     using FieldChangeAction::FieldChangeAction;
     static constexpr Row TableRow()
     {
-        return { &SpecialClass::Teacher, u"Specal Teacher Change", Notification::SpecialTeacherChange };
+        return { &SpecialClass::Teacher, u"Special Teacher Change", Notification::SpecialTeacherChange };
     }
 };
 

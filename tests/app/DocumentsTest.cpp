@@ -9,12 +9,15 @@
 #include "model/SpecialClass.h"
 #include "model/Timetable.h"
 #include "ui/MainWindow.h"
+#include "ui/PrintServices.h"
 #include "ui/SchedulePage.h"
 #include "undo/FieldChanges.h"
 
 #include <QAction>
 #include <QDir>
+#include <QPageLayout>
 #include <QPointer>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +56,28 @@ struct Run {
     }
     FakeDialogs* Dialogs = new FakeDialogs;
     App app;
+};
+
+// Page Setup as a user answers it: A4 paper, OK. Remembers what it was shown.
+struct PageSetupRecorder : PrintServices {
+    QList<const QPrinter*> Printers;
+    QList<QPageLayout::Orientation> Orientations;
+    QList<QPageSize::PageSizeId> Sizes;
+    QStringList Messages;
+
+    bool PageSetup(QPrinter& printer, QWidget*) override
+    {
+        Printers << &printer;
+        Orientations << printer.pageLayout().orientation();
+        Sizes << printer.pageLayout().pageSize().id();
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        return true;
+    }
+    bool PrintDialog(QPrinter&, QWidget*) override { return false; }
+    bool PresentChoices(PrintChoicesWindow&) override { return false; }
+    void Preview(QPrinter&, const std::function<void(QPrinter&)>&, QWidget*) override { }
+    void Message(QWidget*, const QString& text) override { Messages << text; }
+    PrintChoice AskCompleteBeforePrint(QWidget*, int) override { return PrintChoice::Cancel; }
 };
 
 void Edit(MainWindow* window, const QString& schoolName)
@@ -131,6 +156,29 @@ private slots:
             answer == SaveChoice::Save ? QStringList { QStringLiteral("Oak.psc") } : QStringList());
         QCOMPARE(QFile::exists(file), fileChosen);
         QCOMPARE(LastSchedule(run.app), fileChosen ? file : QString());
+    }
+
+    void WindowsShareOnePageSetupThatStartsInLandscape()
+    {
+        Run run(Config());
+        run.app.Open();
+        MainWindow* first = run.app.NewDoc();
+        MainWindow* second = run.app.NewDoc();
+        QVERIFY(first != second);
+        auto* seenFirst = new PageSetupRecorder;
+        auto* seenSecond = new PageSetupRecorder;
+        first->SetPrintServices(std::unique_ptr<PrintServices>(seenFirst));
+        second->SetPrintServices(std::unique_ptr<PrintServices>(seenSecond));
+
+        // Untouched, it is already what printing uses: OK says nothing.
+        Trigger(first, "FilePageSetup");
+        QCOMPARE(seenFirst->Orientations, QList<QPageLayout::Orientation> { QPageLayout::Landscape });
+        QCOMPARE(seenFirst->Messages, QStringList());
+        // The paper chosen in one window is the other's too.
+        Trigger(second, "FilePageSetup");
+        QCOMPARE(seenSecond->Printers, seenFirst->Printers);
+        QCOMPARE(seenSecond->Sizes, QList<QPageSize::PageSizeId> { QPageSize::A4 });
+        QCOMPARE(seenSecond->Orientations, QList<QPageLayout::Orientation> { QPageLayout::Landscape });
     }
 
     void SavingFollowsTheUndoDepth()

@@ -1,3 +1,4 @@
+#include "TestSchools.h"
 #include "model/School.h"
 #include "ui/AboutWindow.h"
 #include "ui/ApplicationCommands.h"
@@ -8,8 +9,10 @@
 #include "ui/UrlOpener.h"
 #include "ui/controls/NiceEditField.h"
 #include "ui/controls/NumberField.h"
+#include "ui/controls/TextChoiceBox.h"
 #include "ui/controls/TimeControl.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
@@ -127,6 +130,131 @@ private slots:
         window.GoToStep(2);
         QTRY_VERIFY(window.Classes().mClassList->hasFocus());
         QVERIFY(AllEnabled(menus, kTextItems, false));
+    }
+
+    void UndoKeysInAFieldActOnTheDocument_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::newRow("line edit") << 0;
+        QTest::newRow("combo box") << 1;
+        QTest::newRow("time field") << 2;
+        QTest::newRow("number field") << 3;
+    }
+    void UndoKeysInAFieldActOnTheDocument()
+    {
+        QFETCH(int, field);
+        auto school = test::EmptySchool();
+        auto classroom = test::AddClassTaughtBy(*school, "1st", "Mrs. Adams");
+        MainWindow window(school);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString name = school->Name;
+        window.GoToStep(1);
+        window.SchoolInfo().mSchoolNameField->setText(QStringLiteral("Oak"));
+        window.GoToStep(2);
+        ClassesPage& page = window.Classes();
+        page.mClassList->setCurrentRow(0);
+        QCOMPARE(page.mSelectedClass, classroom);
+        QWidget* const fields[]
+            = { page.mClassTeacher, page.mClassGrade, page.mClassDayStart, page.mClassNumberOfStudents };
+        QWidget* target = fields[field];
+        auto value = [&] {
+            const QString values[] = { classroom->Teacher, classroom->Grade, QString::number(classroom->DayStart),
+                QString::number(classroom->NumberOfStudents) };
+            return values[field];
+        };
+        auto shown = [&] {
+            const QString texts[] = { page.mClassTeacher->text(), page.mClassGrade->currentText(),
+                QString::number(page.mClassDayStart->MinutesValue()), page.mClassNumberOfStudents->text() };
+            return texts[field];
+        };
+        auto press = [&](Qt::KeyboardModifiers modifiers, Qt::Key key) {
+            // Undo and redo may move the focus; the user's hand is still in the field.
+            target->setFocus(Qt::OtherFocusReason);
+            QTRY_VERIFY(target->hasFocus());
+            QTest::keyClick(target, key, modifiers);
+        };
+
+        // A field just loaded: Ctrl+Z undoes the document's last edit, made elsewhere.
+        const QString loaded = value();
+        press(Qt::ControlModifier, Qt::Key_Z);
+        QCOMPARE(school->Name, name);
+        QCOMPARE(value(), loaded);
+
+        // Typed, then undone and redone by the keys: document, field and menu agree.
+        window.GoToStep(2);
+        target->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(target->hasFocus());
+        if (field == 2) {
+            QTest::keyClick(target, Qt::Key_Up);
+        } else {
+            if (auto* edit = qobject_cast<QLineEdit*>(target))
+                edit->selectAll();
+            QTest::keyClicks(target, QStringLiteral("7"));
+        }
+        const QString typed = value();
+        QVERIFY(typed != loaded);
+        QCOMPARE(shown(), typed);
+        press(Qt::ControlModifier, Qt::Key_Z);
+        QCOMPARE(value(), loaded);
+        QCOMPARE(shown(), loaded);
+        QVERIFY(window.RedoAction()->isEnabled());
+        press(Qt::ControlModifier, Qt::Key_Y);
+        QCOMPARE(value(), typed);
+        QCOMPARE(shown(), typed);
+        press(Qt::ControlModifier, Qt::Key_Z);
+        press(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+        QCOMPARE(value(), typed);
+        QVERIFY(!window.RedoAction()->isEnabled());
+        // Nothing left to redo: the field does not redo on its own either.
+        press(Qt::ControlModifier, Qt::Key_Y);
+        QCOMPARE(value(), typed);
+        QCOMPARE(shown(), typed);
+    }
+
+    void EditingCommandsWorkInAnEditableComboBox()
+    {
+        auto school = test::EmptySchool();
+        auto classroom = test::AddClassTaughtBy(*school, "1st", "Mrs. Adams");
+        MainWindow window(school);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.GoToStep(2);
+        window.Classes().mClassList->setCurrentRow(0);
+        TextChoiceBox* grade = window.Classes().mClassGrade;
+        grade->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(grade->hasFocus());
+        const MenuBar& menus = window.Menus();
+        QVERIFY(AllEnabled(menus, kTextItems, true));
+
+        Trigger(menus, "EditSelectAll");
+        Trigger(menus, "EditCopy");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1st"));
+        Trigger(menus, "EditCut");
+        QCOMPARE(classroom->Grade, QString());
+        QGuiApplication::clipboard()->setText(QStringLiteral("2nd"));
+        Trigger(menus, "EditPaste");
+        QCOMPARE(classroom->Grade, QStringLiteral("2nd"));
+        grade->lineEdit()->setSelection(0, 1);
+        Trigger(menus, "EditClear");
+        QCOMPARE(classroom->Grade, QStringLiteral("nd"));
+    }
+
+    void WhatTheWindowSaysIsSpelledRight()
+    {
+        MainWindow window(test::EmptySchool());
+        QStringList texts;
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            texts << label->text() << label->toolTip();
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            texts << button->text() << button->toolTip();
+        for (const QAction* action : window.findChildren<QAction*>())
+            texts << action->text();
+        for (const QWidget* widget : window.findChildren<QWidget*>())
+            texts << widget->toolTip();
+        // Misspellings the program once showed; the file format keeps its own.
+        for (const char* wrong : { "iterruption", "Specal", "Attendence" })
+            QVERIFY2(!texts.join(QLatin1Char('\n')).contains(QLatin1String(wrong), Qt::CaseInsensitive), wrong);
     }
 
     void AboutWindowShowsTheVersionAndOpensTheWebsite_data()

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -53,6 +54,9 @@ struct FakePrintServices : PrintServices {
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
+        // What a real printer chosen in the dialog brings: its own dots.
+        printer.setResolution(600);
+        printed = &printer;
         return true;
     }
     bool PresentChoices(PrintChoicesWindow& choices) override
@@ -90,6 +94,7 @@ struct FakePrintServices : PrintServices {
     std::optional<PrintChoicesWindow::Rows> choose;
     QString preview;
     int printDialogs = 0;
+    const QPrinter* printed = nullptr;
     int choicesShown = 0;
     int rowsSelected = 0;
     QStringList messages;
@@ -124,6 +129,28 @@ int PdfPages(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return -1;
     return int(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+// Pages whose text names one of `words`: an empty grid names no special on a
+// class's page.
+int PagesNaming(const QString& pdf, const QStringList& words)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), { pdf, QStringLiteral("-") });
+    if (!text.waitForFinished() || text.exitCode() != 0)
+        return -1;
+    const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    return int(std::count_if(pages.begin(), pages.end(), [&](const QString& page) {
+        return std::any_of(words.begin(), words.end(), [&](const QString& word) { return page.contains(word); });
+    }));
+}
+
+QStringList SpecialTitles(const School& school)
+{
+    QStringList titles;
+    for (const auto& special : school.Specials)
+        titles << special->Title;
+    return titles;
 }
 
 } // namespace
@@ -475,6 +502,53 @@ private slots:
         QCOMPARE(choices.ListBox1->item(1)->text(), QStringLiteral("Specials"));
     }
 
+    void LeavingTheStepWhileAPrintWaitsPrintsTheScheduleMade()
+    {
+        Open(ExampleSchool());
+        QTemporaryDir dir;
+        mPrint->pdf = dir.filePath(QStringLiteral("out.pdf"));
+        mWindow->GoToStep(2);
+        mWindow->FilePrint();
+        QVERIFY(mWindow->SchedulePage().IsGenerating());
+        // The user looks elsewhere while the schedule is made, comes back and
+        // leaves again: the one run goes on.
+        const int run = mWindow->SchedulePage().mRun;
+        mWindow->GoToStep(3);
+        mWindow->GoToStep(5);
+        mWindow->GoToStep(3);
+        QVERIFY(mWindow->SchedulePage().IsGenerating());
+        QCOMPARE(mWindow->SchedulePage().mRun, run);
+        QTRY_COMPARE(mPrint->choicesShown, 1);
+        QVERIFY(mSchool->Schedule);
+        QCOMPARE(mPrint->messages, QStringList());
+        QCOMPARE(mWindow->CurrentPanel(), 3);
+        // Both overviews, five days each, and every week.
+        QCOMPARE(PdfPages(mPrint->pdf), 5 + 5 + 27);
+        // Every page shows specials: no empty grid among them.
+        QCOMPARE(PagesNaming(mPrint->pdf, SpecialTitles(*mSchool)), 5 + 5 + 27);
+        QCOMPARE(mWindow->mPageBeforePrint, -1);
+    }
+
+    void PrintingWhileTheStepShowsAFailureLeavesNoPrintWaiting()
+    {
+        Open(ExampleSchool());
+        mWindow->GoToStep(5);
+        QTRY_VERIFY(mSchool->Schedule);
+        // A schedule kept that the grid cannot show, as when the school
+        // changed beyond what the engine can hold: nothing to print, nothing starts.
+        mSchool->Schedule.reset();
+        mWindow->FilePrint();
+        QCOMPARE(mPrint->messages.size(), 1);
+        QVERIFY(mPrint->messages[0].startsWith(QStringLiteral("There is no schedule to print.")));
+        QVERIFY(!mWindow->SchedulePage().IsGenerating());
+        QCOMPARE(mWindow->mPageBeforePrint, -1);
+        // The next schedule the user makes is not printed unasked.
+        mWindow->ScheduleNew();
+        QTRY_VERIFY(!mWindow->SchedulePage().IsGenerating());
+        QVERIFY(mSchool->Schedule);
+        QCOMPARE(mPrint->choicesShown, 0);
+    }
+
     void PrintsOnePagePerChosenWeekAndFivePerOverview()
     {
         Open(ExampleSchool());
@@ -487,6 +561,8 @@ private slots:
             mPrint->deselect.push_back(row);
         mWindow->FilePrint();
         QCOMPARE(PdfPages(mPrint->pdf), 5 + 5 + 1);
+        // Drawn in points whatever the printer's dots, as the PDF export does.
+        QCOMPARE(mPrint->printed->resolution(), 72);
 
         // The preview draws what would be printed, before printing.
         mPrint->deselect.clear();

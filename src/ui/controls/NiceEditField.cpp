@@ -1,5 +1,7 @@
 #include "NiceEditField.h"
 
+#include "DocumentUndoKeys.h"
+
 #include <QFocusEvent>
 #include <QTimer>
 
@@ -14,6 +16,11 @@ bool NiceEditField::SelectAllCommand()
 {
     selectAll();
     return true;
+}
+
+bool NiceEditField::event(QEvent* event)
+{
+    return LeaveUndoKeyToDocument(event) || QLineEdit::event(event);
 }
 
 void NiceEditField::focusInEvent(QFocusEvent* event)

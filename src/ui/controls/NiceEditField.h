@@ -5,7 +5,8 @@
 namespace belltide {
 
 // A text field that selects all of its text whenever it gets the focus, so
-// that typing replaces the value instead of adding to it.
+// that typing replaces the value instead of adding to it. Undo and redo keys
+// go to the Edit menu.
 class NiceEditField : public QLineEdit {
     Q_OBJECT
 
@@ -19,6 +20,7 @@ signals:
     void GotFocus();
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 };
 

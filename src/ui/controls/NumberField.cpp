@@ -1,5 +1,6 @@
 #include "NumberField.h"
 
+#include "DocumentUndoKeys.h"
 #include "FieldMark.h"
 
 #include <QEvent>
@@ -59,6 +60,11 @@ void NumberField::SetFlag(const QString& problem)
 {
     mFlag = problem;
     UpdateMark();
+}
+
+bool NumberField::event(QEvent* event)
+{
+    return LeaveUndoKeyToDocument(event) || QLineEdit::event(event);
 }
 
 void NumberField::changeEvent(QEvent* event)

@@ -9,7 +9,8 @@ namespace belltide {
 // A whole number within a range, typed as digits. Anything else stays in the
 // field, marked red, with Problem() saying why, and has no Value(): the page
 // stores nothing for it. A problem the page finds with other fields (a lunch
-// longer than its window) is marked the same way through SetFlag.
+// longer than its window) is marked the same way through SetFlag. Undo and
+// redo keys go to the Edit menu.
 class NumberField : public QLineEdit {
     Q_OBJECT
 
@@ -22,6 +23,7 @@ public:
     void SetFlag(const QString& problem);
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

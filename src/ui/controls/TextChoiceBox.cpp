@@ -1,5 +1,7 @@
 #include "TextChoiceBox.h"
 
+#include "DocumentUndoKeys.h"
+
 #include <QLineEdit>
 
 namespace belltide {
@@ -32,6 +34,12 @@ void TextChoiceBox::Clear()
 {
     clear();
     setEditText(QString());
+}
+
+bool TextChoiceBox::event(QEvent* event)
+{
+    // The box has the focus and hands keys on to its line edit.
+    return LeaveUndoKeyToDocument(event) || QComboBox::event(event);
 }
 
 void TextChoiceBox::FollowTypedText(const QString& text)

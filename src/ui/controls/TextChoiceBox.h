@@ -7,7 +7,7 @@ namespace belltide {
 // A text typed freely, with a drop-down list of the texts already in use (the
 // grades of the classes, the subjects of the specials). When what is typed
 // matches an entry, ignoring case, that entry becomes the current one while
-// the text keeps the spelling typed.
+// the text keeps the spelling typed. Undo and redo keys go to the Edit menu.
 class TextChoiceBox : public QComboBox {
     Q_OBJECT
 
@@ -24,6 +24,9 @@ signals:
     void TextTyped(const QString& text);
     // An entry chosen from the list.
     void Picked(const QString& text);
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     void FollowTypedText(const QString& text);

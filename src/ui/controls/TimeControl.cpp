@@ -1,5 +1,6 @@
 #include "TimeControl.h"
 
+#include "DocumentUndoKeys.h"
 #include "FieldMark.h"
 #include "model/TimeText.h"
 
@@ -98,6 +99,11 @@ void TimeControl::SetTypingProblem(const QString& problem)
     mTypingProblem = problem;
     MarkField(*this, !Problem().isEmpty());
     emit ProblemChanged();
+}
+
+bool TimeControl::event(QEvent* event)
+{
+    return LeaveUndoKeyToDocument(event) || QLineEdit::event(event);
 }
 
 void TimeControl::focusInEvent(QFocusEvent* event)

@@ -14,7 +14,7 @@ struct TypedTime;
 // in the field, marked red with Problem() saying why, and changes nothing; on
 // leaving, the field shows its time again. ValueChanged is raised for every
 // change of the value, also when the program sets it; pages guard their own
-// writes.
+// writes. Undo and redo keys go to the Edit menu.
 class TimeControl : public QLineEdit {
     Q_OBJECT
 
@@ -46,6 +46,7 @@ signals:
     void LostFocus();
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
