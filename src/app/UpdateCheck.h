@@ -36,7 +36,7 @@ struct UpdateServer {
 class UpdateCheck {
 public:
     // The answer is a version text and a little room for the headers.
-    static constexpr qsizetype kLargestAnswer = 4 * 1024;
+    static constexpr qsizetype kLargestAnswer = qsizetype(4) * 1024;
 
     UpdateCheck(UpdateServer server, const AppVersion& running, MessagePresenter& messages, UrlOpener& opener);
 
