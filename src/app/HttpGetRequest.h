@@ -27,7 +27,7 @@ public:
         std::chrono::milliseconds IdleTimeOut { 30000 };
         std::chrono::milliseconds TotalTimeOut { 60000 };
         // Headers and body together.
-        qsizetype LargestAnswer = 8 * 1024;
+        qsizetype LargestAnswer = qsizetype(8) * 1024;
     };
 
     HttpGetRequest(QString host, quint16 port, QString path, Limits limits, QObject* parent = nullptr);

@@ -19,7 +19,7 @@ const QByteArray kHeader = QByteArrayLiteral("belltide-documents 1\n");
 const QByteArray kTaken = QByteArrayLiteral("ok\n");
 // Far more than any list of paths a shell hands over; anything longer is no
 // start of ours.
-constexpr qsizetype kLargestMessage = 1024 * 1024;
+constexpr qsizetype kLargestMessage = qsizetype(1024) * 1024;
 
 enum class Parsed { Incomplete, Invalid, Complete };
 
@@ -66,7 +66,7 @@ LocalSocketRunningCopy::~LocalSocketRunningCopy()
 QString LocalSocketRunningCopy::NameFor(const QString& settingsFolder)
 {
     const QByteArray folder = QFileInfo(settingsFolder).absoluteFilePath().toUtf8();
-    const QString name = QStringLiteral("belltide-")
+    QString name = QStringLiteral("belltide-")
         + QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(16));
 #ifdef Q_OS_UNIX
     // The runtime folder is the user's alone; without one the socket goes to

@@ -205,8 +205,8 @@ QVariantMap Preferences::MergedWith(const QVariantMap& stored) const
         if (existing != merged.constEnd()) {
             if (!overwrite)
                 return;
-            const QString spelledThere = existing.key();
-            merged.remove(spelledThere);
+            // A copy: the key it names goes with the removal.
+            merged.remove(QString(existing.key()));
         }
         merged.insert(key, value.value());
     };

@@ -88,7 +88,7 @@ std::optional<AppVersion> UpdateCheck::ReadVersionText(const QString& text)
         if (c < u'0' || c > u'9')
             return std::nullopt;
     }
-    const auto number = [&](int place) { return text.mid(place * 2, 2).toInt(); };
+    const auto number = [&](int place) { return text.mid(qsizetype(place) * 2, 2).toInt(); };
     return AppVersion { number(0), number(1), number(2) };
 }
 

@@ -281,6 +281,7 @@ QStringList Reasons(const std::vector<std::shared_ptr<ScheduleClassroom>>& class
     if (anyFixed || slotsPerDay <= 0)
         return reasons;
     std::vector<RowStarts> rows;
+    rows.reserve(specials.size());
     for (const auto& special : specials)
         rows.push_back(StartsOf(*special, slotsPerDay));
     for (std::size_t c = 0; c < classrooms.size(); ++c) {

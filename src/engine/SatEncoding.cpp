@@ -775,7 +775,7 @@ void SatEncoding::Hold(std::vector<std::int32_t> pinned, std::vector<std::int32_
     mHeldOthers = std::move(others);
 }
 
-void SatEncoding::LeaveOutFreeDays(std::vector<std::int32_t> positions)
+void SatEncoding::LeaveOutFreeDays(const std::vector<std::int32_t>& positions)
 {
     mFreeDayLeftOut.assign(mFreeDays.size(), 0);
     for (std::int32_t position : positions)

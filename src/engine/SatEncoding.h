@@ -74,7 +74,7 @@ public:
     };
     const std::vector<FreeDay>& FreeDays() const { return mFreeDays; }
     // Positions in FreeDays() that the next Solve calls do not ask for.
-    void LeaveOutFreeDays(std::vector<std::int32_t> positions);
+    void LeaveOutFreeDays(const std::vector<std::int32_t>& positions);
     // After None: positions in FreeDays() that the proof used.
     std::vector<std::int32_t> FailedFreeDays() const;
 

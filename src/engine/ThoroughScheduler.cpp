@@ -372,6 +372,7 @@ std::vector<SatEncoding::FreeDay> ThoroughScheduler::FreeDaysNeeded(SatEncoding&
     }
     encoding.LeaveOutFreeDays({});
     std::vector<SatEncoding::FreeDay> days;
+    days.reserve(needed.size());
     for (std::int32_t index : needed)
         days.push_back(encoding.FreeDays()[ToIndex(index)]);
     return days;

@@ -56,7 +56,7 @@ QString SubjectStyles(const QStringList& subjects)
 {
     QString css;
     for (qsizetype i = 0; i < subjects.size(); ++i)
-        css += QStringLiteral(".s%1 { background: hsl(%2, 70%, 85%); }\n").arg(i).arg(int(i * 137.508) % 360);
+        css += QStringLiteral(".s%1 { background: hsl(%2, 70%, 85%); }\n").arg(i).arg(int(double(i) * 137.508) % 360);
     return css;
 }
 
