@@ -35,7 +35,8 @@ std::vector<ScheduleChoice> ScheduleChoices(const School& school)
     return choices;
 }
 
-bool PrintSchedules(const School& school, const std::vector<ScheduleContent>& objects, QPagedPaintDevice& device)
+bool PrintSchedules(
+    const School& school, const std::vector<ScheduleContent>& objects, QPagedPaintDevice& device, bool pins)
 {
     if (objects.empty())
         return true;
@@ -44,6 +45,7 @@ bool PrintSchedules(const School& school, const std::vector<ScheduleContent>& ob
         return false;
     PainterGraphics graphics(painter, device.width(), device.height());
     LandscapeScheduleRenderer week;
+    week.DrawPins = pins;
     DayOverviewRenderer day;
     day.FitPage = true;
     for (ScheduleRenderer* renderer : { static_cast<ScheduleRenderer*>(&week), static_cast<ScheduleRenderer*>(&day) }) {

@@ -26,6 +26,9 @@ std::vector<ScheduleChoice> ScheduleChoices(const School& school);
 // One landscape page per schedule, each with its header, in the order given;
 // a view of the whole school or of the specials takes a page for each day.
 // No empty page at the end. False when the device cannot be painted on.
-bool PrintSchedules(const School& school, const std::vector<ScheduleContent>& objects, QPagedPaintDevice& device);
+// Pinned meetings carry their pin only when `pins` asks: on paper a pin is an
+// office matter, not the teachers'.
+bool PrintSchedules(
+    const School& school, const std::vector<ScheduleContent>& objects, QPagedPaintDevice& device, bool pins = false);
 
 } // namespace belltide

@@ -305,7 +305,7 @@ void MainWindow::DoPrint()
     // that brings its own.
     const auto draw = [&](QPrinter& paper) {
         paper.setResolution(72);
-        PrintSchedules(*mSchool, choices.WhatToPrint, paper);
+        PrintSchedules(*mSchool, choices.WhatToPrint, paper, choices.PrintPins);
     };
     connect(&choices, &PrintChoicesWindow::PreviewRequested, this,
         [&] { mPrintServices->Preview(printer, draw, &choices); });

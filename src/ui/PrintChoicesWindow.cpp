@@ -2,6 +2,7 @@
 
 #include "output/SchedulePrinting.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -30,6 +31,9 @@ PrintChoicesWindow::PrintChoicesWindow(QWidget* parent)
     PreviewButton = new QPushButton(QStringLiteral("Pre&view..."), this);
     PreviewButton->setToolTip(QStringLiteral("The pages as they will be printed"));
 
+    PinsBox = new QCheckBox(QStringLiteral("Show &pinned meetings"), this);
+    PinsBox->setToolTip(QStringLiteral("Mark the meetings pinned by hand, as the week on screen does"));
+
     auto* column = new QVBoxLayout(this);
     column->addWidget(StaticText1);
     auto* quick = new QHBoxLayout;
@@ -38,6 +42,7 @@ PrintChoicesWindow::PrintChoicesWindow(QWidget* parent)
     quick->addStretch(1);
     column->addLayout(quick);
     column->addWidget(ListBox1, 1);
+    column->addWidget(PinsBox);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(PreviewButton);
     buttons->addStretch(1);
@@ -89,6 +94,7 @@ void PrintChoicesWindow::Choose(Rows rows)
 
 void PrintChoicesWindow::CollectChoices()
 {
+    PrintPins = PinsBox->isChecked();
     WhatToPrint.clear();
     for (int row = 0; row < ListBox1->count(); ++row) {
         if (ListBox1->item(row)->isSelected())

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -26,6 +27,8 @@ public:
     void Fill(const School& school);
     // The objects of the selected rows, top to bottom; filled when the window closes.
     std::vector<ScheduleContent> WhatToPrint;
+    // Whether pinned meetings show their pin; filled with WhatToPrint.
+    bool PrintPins = false;
     bool Cancelled() const { return mCancelled; }
     void CollectChoices();
 
@@ -42,6 +45,7 @@ public:
     QPushButton* ClassesButton = nullptr;
     QPushButton* SpecialsButton = nullptr;
     QPushButton* PreviewButton = nullptr;
+    QCheckBox* PinsBox = nullptr;
 
 signals:
     // Preview was pressed; WhatToPrint holds the rows selected.
