@@ -13,18 +13,20 @@ namespace belltide {
 
 namespace {
 
-// Light enough for black text, far enough apart to tell on paper.
+// Light enough for black text, far enough apart to tell on paper, and away
+// from lunch's and recess's colours where ten subjects allow.
 constexpr std::array<QRgb, 10> kPalette = {
     0xBFD7EA,
-    0xF6D6AD,
-    0xC8E6C9,
     0xE1BEE7,
     0xFFF59D,
-    0xB2DFDB,
     0xF8BBD0,
-    0xD7CCC8,
     0xC5CAE9,
+    0xD7CCC8,
+    0xB2DFDB,
     0xDCEDC8,
+    // Near recess's and lunch's colours: last.
+    0xC8E6C9,
+    0xF6D6AD,
 };
 
 } // namespace
