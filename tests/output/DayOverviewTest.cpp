@@ -101,7 +101,8 @@ TEST_F(DayOverviewTest, ClassesAreRowsInGradeOrderWithTheirDayAndALegend)
     int swatches = 0;
     for (const auto& r : g.rects)
         swatches += r.filled && r.y > renderer.HeadingHeight + 5 * renderer.RowHeight
-            && (r.color == SubjectColor(school, QStringLiteral("Art")) || r.color == SubjectColor(school, QStringLiteral("Music")));
+            && (r.color == SubjectColor(school, QStringLiteral("Art"))
+                || r.color == SubjectColor(school, QStringLiteral("Music")));
     EXPECT_EQ(swatches, 2);
     // Pre-K is shaded after it goes home.
     EXPECT_TRUE(std::any_of(g.rects.begin(), g.rects.end(), [&](const auto& r) {
