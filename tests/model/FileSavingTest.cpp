@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace belltide;
 using namespace belltide::test;
 
@@ -68,13 +70,37 @@ struct WritableFileInReadOnlyFolder {
     QString File = Folder + QStringLiteral("/Cedar School.psc");
     QByteArray Old = QByteArray("<School/>\n").repeated(10);
 
+    // Copies of old content go to a cache and a temporary folder of this
+    // test's own: tests running side by side must not see each other's.
+    QByteArray OldCache = qgetenv("XDG_CACHE_HOME");
+    QByteArray OldTemp = qgetenv("TMPDIR");
+
     WritableFileInReadOnlyFolder()
     {
+        // Writable by all, as the real ones are: a root run writes as "nobody".
+        for (const QString& own : { Scratch.Path(QStringLiteral("cache")), Scratch.Path(QStringLiteral("tmp")) }) {
+            QDir().mkpath(own);
+            QFile::setPermissions(own,
+                QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
+                    | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+        }
+        qputenv("XDG_CACHE_HOME", Scratch.Path(QStringLiteral("cache")).toLocal8Bit());
+        qputenv("TMPDIR", Scratch.Path(QStringLiteral("tmp")).toLocal8Bit());
         QDir().mkpath(Folder);
         EXPECT_TRUE(WriteAll(File, Old));
         EXPECT_TRUE(QFile::setPermissions(File,
             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther
                 | QFile::WriteOther));
+    }
+    ~WritableFileInReadOnlyFolder()
+    {
+        for (const auto& [name, value] :
+            { std::pair { "XDG_CACHE_HOME", OldCache }, std::pair { "TMPDIR", OldTemp } }) {
+            if (value.isEmpty())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
     }
 };
 
